@@ -1,0 +1,7 @@
+#include "shell/calc.h"
+
+namespace quorrel {
+
+void Calc::HintWord() {}
+
+}  // namespace quorrel

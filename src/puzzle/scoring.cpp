@@ -1,0 +1,9 @@
+#include "shell/calc.h"
+
+namespace quorrel {
+
+void Calc::Cent_DblClick() {}
+
+void Calc::RefreshScoreLine() {}
+
+}  // namespace quorrel

@@ -1,0 +1,107 @@
+#include "state/convert.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace quorrel {
+
+std::string PlainNumberText(int64_t value) { return std::to_string(value); }
+
+std::string NumberText(int64_t value) {
+    return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
+}
+
+std::string ShortNumberText(float value) {
+    // Seven significant digits is what a single-precision value holds; %.7g trims trailing zeros.
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
+    std::string text = buffer;
+    if (text.find('e') != std::string::npos) {
+        std::snprintf(buffer, sizeof buffer, "%.7f", static_cast<double>(value));
+        text = buffer;
+        while (!text.empty() && text.back() == '0') text.pop_back();
+        if (!text.empty() && text.back() == '.') text.pop_back();
+    }
+    bool negative = !text.empty() && text[0] == '-';
+    std::string digits = negative ? text.substr(1) : text;
+    if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+    if (digits == "0" || digits.empty()) negative = false;
+    return (negative ? "-" : " ") + digits;
+}
+
+double LeadingNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    double whole = 0;
+    bool any_digit = false;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        whole = whole * 10 + (text[i] - '0');
+        any_digit = true;
+        ++i;
+    }
+    double fraction = 0;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        double scale = 0.1;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            fraction += (text[i] - '0') * scale;
+            scale /= 10;
+            any_digit = true;
+            ++i;
+        }
+    }
+    if (!any_digit) return 0;
+    double value = whole + fraction;
+    return negative ? -value : value;
+}
+
+double RoundHalfEven(double value) {
+    if (!std::isfinite(value)) return value;
+    double floor_value = std::floor(value);
+    double diff = value - floor_value;
+    if (diff > 0.5) return floor_value + 1;
+    if (diff < 0.5) return floor_value;
+    return std::fmod(floor_value, 2.0) == 0 ? floor_value : floor_value + 1;
+}
+
+namespace {
+template <typename Int>
+Int RoundSaturating(double value) {
+    if (std::isnan(value)) return 0;
+    double rounded = RoundHalfEven(value);
+    if (rounded <= static_cast<double>(std::numeric_limits<Int>::min()))
+        return std::numeric_limits<Int>::min();
+    if (rounded >= static_cast<double>(std::numeric_limits<Int>::max()))
+        return std::numeric_limits<Int>::max();
+    return static_cast<Int>(rounded);
+}
+}  // namespace
+
+int16_t RoundToInt16(double value) { return RoundSaturating<int16_t>(value); }
+int32_t RoundToInt32(double value) { return RoundSaturating<int32_t>(value); }
+
+double Remainder(double dividend, double divisor) { return std::fmod(dividend, divisor); }
+
+std::string Cp1252ToUtf8(std::string_view text) {
+    // The bytes 0x80..0x9F differ from Latin-1; the game only ever stores ASCII and the division
+    // sign, so the Latin-1 mapping covers everything it writes.
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+}  // namespace quorrel

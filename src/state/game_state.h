@@ -1,0 +1,108 @@
+// The one record of game state, owned by the window and zero-filled when it is created.
+// 16-bit fields keep their width on purpose: overflow and rounding behave as the game expects.
+// Flags are 16-bit with True = -1; any non-zero value tests as True.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quorrel {
+
+constexpr int16_t kTrue = -1;
+constexpr int16_t kFalse = 0;
+constexpr int16_t kEmptied = -999;  // a number box emptied by a move
+constexpr int kProblemCapacity = 500;
+
+struct GameState {
+    // Setup options.
+    int16_t TargetIndex = 0;
+    int16_t TargetValue = 0;
+    std::array<int16_t, 3> OperatorSetOn{};
+    int16_t SoundLevel = 0;
+    int16_t GiveReward = 0;
+    int16_t BackColorIndex = 0;
+    uint32_t SpiroPenColor = 0;
+    int16_t ReplayingOptions = 0;
+
+    // Problems and the dealt puzzle. Entry 0 of ProblemList is unused.
+    std::vector<std::string> ProblemList;
+    int16_t ProblemCount = 0;
+    std::string ProblemText;
+    std::array<int16_t, 4> Numbers{};
+    std::array<int16_t, 4> DealtNumbers{};
+    std::array<int16_t, 4> Picked{};
+
+    // Move engine.
+    int16_t MoveState = 0;
+    int16_t NumbersLeft = 0;
+    int16_t ClickLock = 0;
+    int16_t FirstValue = 0;
+    int16_t FirstIndex = 0;
+    int16_t OpClicked = 0;
+    int16_t OpChosen = 0;
+    int16_t SecondValue = 0;
+    int16_t ResultValue = 0;
+    float Quotient = 0;
+    int16_t RewardShown = 0;
+
+    // Hints and scoring. Counters are 32-bit so a long session cannot overflow them.
+    int16_t HintsUsed = 0;
+    std::array<int32_t, 5> Stats{};
+    int32_t SolvedCount = 0;
+    float ScoreStart = 0;
+    float TimeMark = 0;
+
+    // Sound.
+    std::string SayName;
+    int16_t SayNumber = 0;
+
+    // Maker and keypad.
+    int16_t MakerMode = 0;
+    int16_t LineThickness = 0;
+    int16_t KeypadOpen = 0;
+    int16_t EditIndex = 0;
+    std::string EditOldValue;
+
+    // Start-up and shell.
+    int16_t StartWindowState = 0;
+    std::string TitleText;
+    std::string HelpFile;
+    int16_t TileDC = 0;  // non-zero once the tile surface is prepared
+    std::string SettingsPath;
+    int16_t SavedReward = 0;
+    int16_t SavedTarget = 0;
+    int16_t SavedSound = 0;
+
+    // Spirolateral engine.
+    double PiValue = 0;
+    std::array<std::array<float, 2>, 7> SpiroCorners{};
+    int16_t SpiroSizeX = 0, SpiroSizeY = 0;
+    int16_t SpiroCenterX = 0, SpiroCenterY = 0;
+    float SpiroTurn = 0;
+    float SpiroMinX = 0, SpiroMaxX = 0, SpiroMinY = 0, SpiroMaxY = 0;
+    float SpiroX = 0, SpiroY = 0, SpiroNextX = 0, SpiroNextY = 0;
+    float SpiroHeading = 0;
+    int16_t SpiroStep = 0;
+    int16_t SpiroStartStep = 0;
+    int16_t SpiroTurnSign = 0;
+    int16_t SpiroFirstStep = 0;
+    int16_t SpiroCycles = 0;
+    int16_t SpiroPass = 0;
+    float SpiroScaleX = 0, SpiroScaleY = 0;
+    float SpiroOffsetX = 0, SpiroOffsetY = 0;
+};
+
+// Program-wide values read at start-up that outlive the window's record.
+struct Globals {
+    int16_t SavedWindowState = 0;
+    int16_t SavedLeft = 0, SavedTop = 0, SavedWidth = 0, SavedHeight = 0;
+    std::string AppFolder;  // the program folder, with a trailing '/'
+};
+
+// Prints a field by name the way the headless driver shows it: numbers in decimal, arrays
+// space-separated, texts quoted. Returns false for an unknown name.
+bool DescribeField(const GameState& state, const std::string& name, std::string& out);
+
+}  // namespace quorrel

@@ -1,0 +1,223 @@
+// The stored window: every element of Calc with its place (in twips, as designed), colours,
+// fonts, captions and pictures. This is the one place these values live.
+#include <vector>
+
+#include "state/convert.h"
+#include "window/elements.h"
+
+namespace quorrel {
+namespace {
+
+using namespace colour;
+
+int Px(int twips) { return RoundToInt32(twips / 15.0); }
+
+// A row of the table, built with chained setters so that each element reads as one line.
+struct Row {
+    Element e;
+    Name parentName = Name::Count;  // Count: the window itself
+    int parentIndex = -1;
+
+    Row& in(Name parent, int index = -1) { parentName = parent; parentIndex = index; return *this; }
+    Row& at(int l, int t, int w, int h) {
+        e.left = Px(l); e.top = Px(t); e.width = Px(w); e.height = Px(h);
+        return *this;
+    }
+    Row& text(const char* caption) { e.caption = caption; return *this; }
+    Row& fg(uint32_t c) { e.fore = c; return *this; }
+    Row& bg(uint32_t c) { e.back = c; e.opaque = true; return *this; }
+    Row& storedBack(uint32_t c) { e.back = c; return *this; }  // kept but not painted
+    Row& box() { e.border = true; return *this; }
+    Row& font(float points, const char* family = "Arial") {
+        e.font.points = points; e.font.family = family;
+        return *this;
+    }
+    Row& regular() { e.font.bold = false; return *this; }
+    Row& centre() { e.align = Align::Centre; return *this; }
+    Row& right() { e.align = Align::Right; return *this; }
+    Row& hidden() { e.visible = false; return *this; }
+    Row& pic(Picture p) { e.picture = p; return *this; }
+    Row& tip(const char* t) { e.tooltip = t; return *this; }
+};
+
+Row Make(Kind kind, Name name, int index) {
+    Row r;
+    r.e.kind = kind;
+    r.e.name = name;
+    r.e.index = static_cast<int16_t>(index);
+    if (kind == Kind::PictureBox) r.e.opaque = true;
+    if (kind == Kind::CommandButton) {
+        r.e.back = kSilver;
+        r.e.opaque = true;
+        r.e.align = Align::Centre;
+    }
+    return r;
+}
+Row Lbl(Name n, int i = -1) { return Make(Kind::Label, n, i); }
+Row Box(Name n, int i = -1) { return Make(Kind::PictureBox, n, i); }
+Row Btn(Name n, int i = -1) { return Make(Kind::CommandButton, n, i); }
+Row Panel(Name n, int l, int t, int w = 3255, int h = 3255) {
+    return Box(n).at(l, t, w, h).bg(kRed).pic(Picture::Panel).hidden();
+}
+
+std::vector<Row> StoredWindow() {
+    std::vector<Row> rows;
+    auto add = [&rows](Row r) { rows.push_back(std::move(r)); };
+
+    // Panels, back to front.
+    add(Box(Name::Paper).at(6600, 120, 1530, 1530).bg(kSystemWindow).box().pic(Picture::Tile).hidden());
+    add(Box(Name::Hellf).at(600, 6660, 9255, 2235).bg(kPurple).hidden());
+    add(Panel(Name::Floater, 3360, 120).pic(Picture::Board));
+    add(Panel(Name::Helper, 3360, 3360));
+    add(Panel(Name::SelFloat, 120, 120));
+    add(Panel(Name::Hist, 6600, 0, 3260, 3255));
+    add(Panel(Name::Spirom, 6600, 3360));
+    add(Panel(Name::RestoreHint, 180, 5220));
+    add(Box(Name::First).at(120, 3360, 3285, 3285).bg(kRed).pic(Picture::Title));
+
+    // The puzzle board.
+    const int digLeft[4] = {360, 1200, 2040, 1200}, digTop[4] = {1200, 360, 1200, 2040};
+    for (int i = 0; i < 4; ++i) {
+        add(Box(Name::Dig, i).in(Name::Floater).at(digLeft[i], digTop[i], 855, 855).bg(kYellow));
+        add(Lbl(Name::Digit, i).in(Name::Dig, i).text("5").at(0, 120, 855, 735).fg(kBlack).font(24).centre());
+    }
+    const int opLeft[4] = {345, 2055, 300, 2055}, opTop[4] = {345, 345, 2055, 2040};
+    for (int i = 0; i < 8; ++i) {
+        Row op = Box(Name::Op, i).in(Name::Floater).at(opLeft[i % 4], opTop[i % 4], 855, 855)
+                     .bg(i < 4 ? kGreen : kRed)
+                     .pic(static_cast<Picture>(static_cast<int>(Picture::Op0) + i));
+        if (i >= 4) op.hidden();
+        add(op);
+    }
+    add(Lbl(Name::Label1).in(Name::Op, 0).text("Label1").at(840, 840, 735, 615));
+    add(Lbl(Name::Label3).in(Name::Op, 4).text("Label1").at(840, 840, 735, 615));
+    add(Lbl(Name::Cent).in(Name::Floater).text("24").at(1200, 1440, 855, 645).fg(kSilver).storedBack(kGreen).font(18).centre());
+    add(Lbl(Name::HintL).in(Name::Floater).text("1+6 then 23/23").at(720, 3000, 1815, 255).fg(kYellow).font(9).centre());
+    add(Lbl(Name::ScoreB).in(Name::Floater).text(" ").at(720, 0, 1815, 255).fg(kYellow).font(8.25f).centre().hidden());
+    add(Lbl(Name::But, 1).in(Name::Floater).text("  Menu ").at(0, 45, 735, 255).fg(kSilver).font(9).centre());
+    add(Lbl(Name::But, 4).in(Name::Floater).text("  Help").at(2520, 45, 615, 255).fg(kSilver).font(9).centre());
+    add(Lbl(Name::But, 3).in(Name::Floater).text(" Hint").at(0, 2925, 615, 255).fg(kSilver).font(9).centre());
+    add(Lbl(Name::But, 0).in(Name::Floater).text("Quit  ").at(2640, 2925, 615, 255).fg(kSilver).font(9).centre());
+    add(Box(Name::spot).in(Name::Floater).at(1185, 1185, 30, 30).bg(kDarkRed));
+    add(Lbl(Name::Label5).in(Name::Floater).at(0, 1200, 375, 855));
+
+    // The main menu and its about box.
+    add(Lbl(Name::Label10).in(Name::Helper).text("Click desired choice:").at(120, 240, 3015, 405).fg(kSilver).font(12).centre());
+    add(Lbl(Name::But, 7).in(Name::Helper).text("Your Stats").at(480, 720, 2295, 435).fg(kYellow).font(18).centre());
+    add(Lbl(Name::But, 16).in(Name::Helper).text("Setup").at(480, 1260, 2295, 375).fg(kYellow).font(18).centre());
+    add(Lbl(Name::But, 6).in(Name::Helper).text("Make Spiros").at(480, 1800, 2295, 375).fg(kYellow).font(18).centre());
+    add(Lbl(Name::But, 8).in(Name::Helper).text("About").at(840, 2400, 1575, 375).fg(kYellow).font(18).centre());
+    add(Lbl(Name::But, 5).in(Name::Helper).text("Play ").at(2520, 2880, 615, 375).fg(kSilver).font(9).right());
+    add(Box(Name::Picture2).in(Name::Helper).at(1185, 1185, 30, 30).bg(kDarkRed));
+    add(Lbl(Name::Label8).in(Name::Helper).at(60, 2880, 375, 855));
+    add(Box(Name::About).in(Name::Helper).at(120, 120, 3015, 2715).bg(kWhite).hidden());
+    add(Lbl(Name::Label6).in(Name::About).text("Quorrel").at(840, 300, 1815, 480).fg(kSystemText).font(12).centre());
+    add(Lbl(Name::Regest).in(Name::About).text("Version 5.0").at(720, 600, 2055, 615).fg(kBlack).font(12).centre());
+    add(Lbl(Name::VerLab).in(Name::About).text("(5/7/96)").at(60, 2280, 2895, 255).fg(kBlack).font(9, "Verdana").centre());
+    add(Box(Name::Picture3).in(Name::About).at(300, 420, 480, 480).bg(kWhite).pic(Picture::Icon));
+    add(Make(Kind::Line, Name::Line1, -1).in(Name::About).at(240, 1200, 2535, 0).fg(kDarkGrey));
+    add(Make(Kind::Line, Name::Line2, -1).in(Name::About).at(240, 2160, 2535, 0).fg(kDarkGrey));
+    const char* notice[3] = {"A number puzzle game", "for players aged 6 to 12", "Brindlecove Software"};
+    const int noticeLeft[3] = {240, 330, 420};
+    for (int i = 0; i < 3; ++i)
+        add(Lbl(Name::Label9, i).in(Name::About).text(notice[i]).at(noticeLeft[i], 1320 + 240 * i, 2535 - 180 * i, 255).fg(kBlack).font(8.25f).centre());
+
+    // The setup panel.
+    add(Lbl(Name::Label2, 1).in(Name::SelFloat).text("Target Answer").at(900, 60, 1455, 255).fg(kWhite).font(8.25f).centre());
+    const char* targets[10] = {"0", "6", "12", "15", "18", "24", "30", "36", "42", "48"};
+    const int targetLeft[10] = {420, 900, 1380, 3000, 1860, 2340, 660, 1140, 1620, 2100};
+    const int targetTop[10] = {300, 300, 300, 120, 300, 300, 660, 660, 660, 660};
+    for (int i = 0; i < 10; ++i) {
+        Row t = Lbl(Name::Target, i).in(Name::SelFloat).text(targets[i]).at(targetLeft[i], targetTop[i], 495, 375)
+                    .fg(i == 0 ? kSystemText : kSilver).bg(kYellow).box().font(12).centre();
+        if (i == 3) t.hidden();
+        add(t);
+    }
+    add(Lbl(Name::Label2, 3).in(Name::SelFloat).text("Operators needed to solve").at(180, 1140, 2835, 255).fg(kWhite).font(8.25f).centre());
+    const char* groups[3] = {"+ -", "+ - x", "Hard"};
+    for (int i = 0; i < 3; ++i)
+        add(Lbl(Name::Diff, i).in(Name::SelFloat).text(groups[i]).at(120 + 1020 * i, 1380, 975, 300)
+                .fg(i == 0 ? kSystemText : kSilver).bg(kYellow).box().font(12).centre());
+    add(Lbl(Name::Probs).in(Name::SelFloat).text("237 problems").at(780, 1680, 1695, 255).fg(kYellow).font(8.25f).centre());
+    add(Lbl(Name::Label2, 0).in(Name::SelFloat).text("Play Sounds").at(600, 1980, 1995, 255).fg(kWhite).font(8.25f).centre());
+    const char* levels[3] = {"No", "Some", "Yes"};
+    for (int i = 0; i < 3; ++i)
+        add(Lbl(Name::Snd, i).in(Name::SelFloat).text(levels[i]).at(240 + 960 * i, 2220, 855, 300)
+                .fg(i == 0 ? kSystemScrollBar : kSilver).bg(kYellow).box().font(12).centre());
+    add(Lbl(Name::Label2, 2).in(Name::SelFloat).text("Give Spiro Reward").at(540, 2580, 2055, 255).fg(kWhite).font(8.25f).centre());
+    add(Lbl(Name::Rew, 0).in(Name::SelFloat).text("Yes").at(780, 2820, 735, 300).fg(kSystemText).bg(kYellow).box().font(12).centre());
+    add(Lbl(Name::Rew, 1).in(Name::SelFloat).text("No").at(1620, 2820, 735, 300).fg(kSilver).bg(kYellow).box().font(12).centre());
+    add(Lbl(Name::But, 17).in(Name::SelFloat).text(" Help").at(-120, 2925, 855, 375).fg(kSilver).font(9).centre());
+    add(Lbl(Name::But, 2).in(Name::SelFloat).text(" Play").at(2400, 2925, 855, 375).fg(kSilver).font(9).centre());
+
+    // The statistics panel; "Wrong:" is element 3 but stands on the last row.
+    const char* rowCaption[5] = {"Correct:", "1 Hint:", "2 Hints:", "Wrong:", "3 Hints:"};
+    const int rowTop[5] = {1080, 1320, 1560, 2040, 1800};
+    for (int i = 0; i < 5; ++i)
+        add(Lbl(Name::Label4, i).in(Name::Hist).text(rowCaption[i]).at(1080, rowTop[i], 735, 255).fg(kLightGrey).font(8.25f).right());
+    for (int i = 0; i < 5; ++i)
+        add(Lbl(Name::Score, i).in(Name::Hist).text("23").at(1920, 1080 + 240 * i, 495, 255).fg(kWhite).font(8.25f));
+    add(Lbl(Name::But, 20).in(Name::Hist).text("Play ").at(2520, 2880, 615, 375).fg(kSilver).font(9).right());
+    add(Box(Name::Picture7).in(Name::Hist).at(1185, 1185, 30, 30).bg(kDarkRed));
+    add(Lbl(Name::Label18).in(Name::Hist).at(0, 1200, 375, 855));
+
+    // The maker panel and its keypad.
+    add(Lbl(Name::Label7).in(Name::Spirom).text("Make Spirolaterals").at(360, 0, 2535, 255).fg(kBlack).font(8.25f).centre());
+    add(Lbl(Name::Label12).in(Name::Spirom).text("Click a word or number").at(120, 360, 3015, 525).fg(kWhite).font(12).centre());
+    const char* settings[3] = {"Order", "Angle", "Left T"};
+    const char* values[3] = {"4", "45", "1"};
+    for (int i = 0; i < 3; ++i) {
+        add(Lbl(Name::But, 11 + i).in(Name::Spirom).text(settings[i]).at(120, 960 + 480 * i, 855, 375).fg(kSilver).font(12));
+        add(Lbl(Name::LMOrder, i).in(Name::Spirom).text(values[i]).at(960, 960 + 480 * i, 615, 375).fg(kSystemText).bg(kYellow).box().font(12).centre());
+    }
+    add(Lbl(Name::But, 14).in(Name::Spirom).text("  Line").at(120, 2400, 855, 375).fg(kSilver).font(12));
+    // Stored back to front, so the widest visible bar lies in front.
+    add(Lbl(Name::Cap, 2).in(Name::Spirom).at(960, 2550, 1935, 30).bg(kDarkGrey));
+    add(Lbl(Name::Cap, 1).in(Name::Spirom).at(960, 2535, 1935, 75).bg(kSilver));
+    add(Lbl(Name::Cap, 0).in(Name::Spirom).at(960, 2520, 1935, 105).bg(kWhite));
+    add(Lbl(Name::Label13).in(Name::Spirom).at(2880, 960, 375, 1215));
+    add(Lbl(Name::But, 15).in(Name::Spirom).text("  Help").at(-120, 2880, 855, 375).fg(kSilver).font(9));
+    add(Lbl(Name::But, 9).in(Name::Spirom).text(" Play").at(2400, 2880, 855, 375).fg(kSilver).font(9));
+    add(Btn(Name::BackColorSet).in(Name::Spirom).text("Back Color").at(1200, 2820, 975, 195).font(8.25f).regular());
+    struct Key { const char* caption; int left, top, width; const char* tip; };
+    const Key keys[15] = {
+        {"0", 1800, 1800, 315, ""}, {"1", 1800, 1080, 195, ""}, {"2", 2040, 1080, 195, ""},
+        {"3", 2280, 1080, 195, ""}, {"4", 1800, 1320, 195, ""}, {"5", 2040, 1320, 195, ""},
+        {"6", 2280, 1320, 195, ""}, {"7", 1800, 1560, 195, ""}, {"8", 2040, 1560, 195, ""},
+        {"9", 2280, 1560, 195, ""}, {".", 2160, 1800, 195, ""}, {"OK", 2400, 1800, 375, ""},
+        {"Cancel", 1920, 2040, 675, ""}, {"C", 2580, 1200, 195, "Clear"}, {"B", 2580, 1440, 195, "Backspace"},
+    };
+    for (int i = 0; i < 15; ++i) {
+        Row key = Btn(Name::CalBut, i).in(Name::Spirom).text(keys[i].caption).at(keys[i].left, keys[i].top, keys[i].width, 195)
+                      .font(8.25f).tip(keys[i].tip);
+        if (i != 10) key.regular();
+        add(key);
+    }
+
+    // The maker notice.
+    add(Lbl(Name::But, 10).in(Name::RestoreHint).text("Click on the spirolateral to show the menu").at(480, 480, 2295, 1935).fg(kYellow).font(18).centre());
+    add(Btn(Name::OKBut).in(Name::RestoreHint).text("OK").at(1320, 2340, 675, 315).font(9.75f));
+    add(Lbl(Name::Label19).in(Name::RestoreHint).at(60, 2880, 375, 855));
+
+    // The instruction strip and the title panel.
+    add(Lbl(Name::Hell).in(Name::Hellf).text("Label11").at(240, 0, 9020, 2120).fg(kYellow).font(9.75f).centre());
+    add(Make(Kind::MediaPlayer, Name::MMControl1, -1).in(Name::First).hidden());
+    add(Lbl(Name::Label11).in(Name::First).at(1920, 2120, 255, 135));
+    return rows;
+}
+
+}  // namespace
+
+Elements::Elements() : windowBack(kPurple), windowFore(kSilver) {
+    std::vector<Row> rows = StoredWindow();
+    all_.reserve(rows.size());
+    for (Row& row : rows) all_.push_back(row.e);
+    Index();
+    // Parents are named in the table; resolve them once the ids exist.
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].parentName != Name::Count)
+            all_[i].parent = Id((*this)(rows[i].parentName, rows[i].parentIndex));
+    Index();
+}
+
+}  // namespace quorrel

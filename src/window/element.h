@@ -1,0 +1,80 @@
+// The elements of the window Calc: labels, picture boxes and buttons as plain data.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorrel {
+
+// Colours are 24-bit values in blue-green-red order (&H00BBGGRR), as the game stores them.
+namespace colour {
+constexpr uint32_t kBlack = 0x000000;
+constexpr uint32_t kRed = 0x0000FF;
+constexpr uint32_t kYellow = 0x00FFFF;
+constexpr uint32_t kGreen = 0x008000;
+constexpr uint32_t kPurple = 0x800080;
+constexpr uint32_t kSilver = 0xC0C0C0;
+constexpr uint32_t kLightGrey = 0xE0E0E0;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kDarkGrey = 0x404040;
+constexpr uint32_t kDarkRed = 0x000040;
+constexpr uint32_t kBlue = 0xFF0000;
+// The desktop colours the window stores by reference.
+constexpr uint32_t kSystemWindow = kWhite;
+constexpr uint32_t kSystemText = kBlack;
+constexpr uint32_t kSystemScrollBar = kSilver;
+}  // namespace colour
+
+enum class Kind : uint8_t { Label, PictureBox, CommandButton, Line, MediaPlayer };
+enum class Align : uint8_t { Left, Centre, Right };
+
+// The stored pictures. Op0..Op3 carry grey symbols, Op4..Op7 their white twins.
+enum class Picture : uint8_t {
+    None, Panel, Board, Title, Op0, Op1, Op2, Op3, Op4, Op5, Op6, Op7, Tile, Icon, Count
+};
+
+// Element names; arrays share one name and are told apart by their index.
+enum class Name : uint8_t {
+    Floater, Helper, SelFloat, Hist, Spirom, RestoreHint, First, Hellf, Paper,
+    Dig, Digit, Op, Label1, Label3, Cent, HintL, ScoreB, But, spot, Label5,
+    Label10, Picture2, Label8, About, Label6, Regest, VerLab, Picture3, Line1, Line2, Label9,
+    Label2, Target, Diff, Probs, Snd, Rew,
+    Label4, Score, Picture7, Label18,
+    Label7, Label12, LMOrder, Cap, Label13, BackColorSet, CalBut,
+    OKBut, Label19, Hell, MMControl1, Label11,
+    Count
+};
+
+const char* NameText(Name name);
+
+struct Font {
+    std::string family = "Arial";
+    float points = 7.5f;
+    bool bold = true;
+};
+
+struct Element {
+    Name name{};
+    int16_t index = -1;  // -1 for an element that is not part of an array
+    Kind kind = Kind::Label;
+    int parent = -1;  // element id of the containing panel; -1 is the window itself
+    std::string caption;
+    int left = 0, top = 0, width = 0, height = 0;  // pixels, relative to the parent
+    uint32_t fore = colour::kBlack;
+    uint32_t back = colour::kWhite;
+    bool opaque = false;
+    bool border = false;
+    Align align = Align::Left;
+    Font font;
+    std::string tooltip;
+    bool visible = true;
+    Picture picture = Picture::None;
+    // The block of the picture that is stretched over the element; 0 shows it 1:1 from the
+    // top-left corner, as a picture box does until its picture is fitted.
+    int pictureSrcWidth = 0, pictureSrcHeight = 0;
+};
+
+// "Digit(2)", "Floater".
+std::string FullName(const Element& element);
+
+}  // namespace quorrel

@@ -1,0 +1,127 @@
+#include "window/elements.h"
+
+#include <cassert>
+#include <cstdlib>
+#include <functional>
+
+namespace quorrel {
+namespace {
+
+const char* const kNames[] = {
+    "Floater", "Helper", "SelFloat", "Hist", "Spirom", "RestoreHint", "First", "Hellf", "Paper",
+    "Dig", "Digit", "Op", "Label1", "Label3", "Cent", "HintL", "ScoreB", "But", "spot", "Label5",
+    "Label10", "Picture2", "Label8", "About", "Label6", "Regest", "VerLab", "Picture3", "Line1",
+    "Line2", "Label9", "Label2", "Target", "Diff", "Probs", "Snd", "Rew", "Label4", "Score",
+    "Picture7", "Label18", "Label7", "Label12", "LMOrder", "Cap", "Label13", "BackColorSet",
+    "CalBut", "OKBut", "Label19", "Hell", "MMControl1", "Label11",
+};
+static_assert(sizeof kNames / sizeof kNames[0] == static_cast<size_t>(Name::Count));
+
+bool Windowless(const Element& e) { return e.kind == Kind::Label || e.kind == Kind::Line; }
+
+}  // namespace
+
+const char* NameText(Name name) { return kNames[static_cast<size_t>(name)]; }
+
+std::string FullName(const Element& element) {
+    std::string text = NameText(element.name);
+    if (element.index >= 0) text += "(" + std::to_string(element.index) + ")";
+    return text;
+}
+
+void Elements::Index() {
+    for (auto& slots : ids_) slots.clear();
+    for (size_t id = 0; id < all_.size(); ++id) {
+        auto& slots = ids_[static_cast<size_t>(all_[id].name)];
+        size_t slot = static_cast<size_t>(all_[id].index + 1);
+        if (slots.size() <= slot) slots.resize(slot + 1, -1);
+        slots[slot] = static_cast<int>(id);
+    }
+    // Painting order: each container's windowless children first, then its windowed children,
+    // each followed at once by everything inside it.
+    paint_order_.clear();
+    std::function<void(int)> paint_children = [&](int parent) {
+        for (int pass = 0; pass < 2; ++pass)
+            for (size_t id = 0; id < all_.size(); ++id) {
+                const Element& e = all_[id];
+                if (e.parent != parent || Windowless(e) != (pass == 0)) continue;
+                paint_order_.push_back(static_cast<int>(id));
+                if (!Windowless(e)) paint_children(static_cast<int>(id));
+            }
+    };
+    paint_children(-1);
+}
+
+Element* Elements::Find(Name name, int index) {
+    if (name >= Name::Count) return nullptr;
+    const auto& slots = ids_[static_cast<size_t>(name)];
+    size_t slot = static_cast<size_t>(index + 1);
+    if (index < -1 || slot >= slots.size() || slots[slot] < 0) return nullptr;
+    return &all_[slots[slot]];
+}
+
+Element& Elements::operator()(Name name, int index) {
+    Element* element = Find(name, index);
+    if (!element) {
+        assert(!"no such element");
+        std::abort();
+    }
+    return *element;
+}
+
+const Element& Elements::operator()(Name name, int index) const {
+    return const_cast<Elements&>(*this)(name, index);
+}
+
+Element* Elements::FindByText(const std::string& text) {
+    std::string base = text;
+    int index = -1;
+    size_t open = text.find('(');
+    if (open != std::string::npos) {
+        if (text.back() != ')' || open + 2 >= text.size()) return nullptr;
+        std::string digits = text.substr(open + 1, text.size() - open - 2);
+        if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string::npos)
+            return nullptr;
+        index = std::stoi(digits);
+        base = text.substr(0, open);
+    }
+    for (size_t n = 0; n < static_cast<size_t>(Name::Count); ++n)
+        if (base == kNames[n]) return Find(static_cast<Name>(n), index);
+    return nullptr;
+}
+
+bool Elements::Shown(const Element& element) const {
+    for (const Element* e = &element;; e = &all_[e->parent]) {
+        if (!e->visible) return false;
+        if (e->parent < 0) return true;
+    }
+}
+
+void Elements::WindowPosition(const Element& element, int& x, int& y) const {
+    x = 0;
+    y = 0;
+    for (const Element* e = &element;; e = &all_[e->parent]) {
+        x += e->left;
+        y += e->top;
+        if (e->parent < 0) return;
+    }
+}
+
+int Elements::HitTest(int x, int y) const {
+    for (auto it = paint_order_.rbegin(); it != paint_order_.rend(); ++it) {
+        const Element& e = all_[*it];
+        if (e.kind == Kind::Line || e.kind == Kind::MediaPlayer || !Shown(e)) continue;
+        // The point must lie inside the element and inside every panel that clips it.
+        bool inside = true;
+        for (const Element* c = &e; inside; c = &all_[c->parent]) {
+            int cx, cy;
+            WindowPosition(*c, cx, cy);
+            inside = x >= cx && y >= cy && x < cx + c->width && y < cy + c->height;
+            if (c->parent < 0) break;
+        }
+        if (inside) return *it;
+    }
+    return -1;
+}
+
+}  // namespace quorrel

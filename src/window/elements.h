@@ -1,0 +1,50 @@
+// The element tree of the window Calc: every element with its stored properties, addressable by
+// name and index, plus the window's own colours.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "window/element.h"
+
+namespace quorrel {
+
+class Elements {
+public:
+    Elements();  // the stored window, before any code runs
+
+    // The element; asking for one that does not exist (But(18)) is a programming error.
+    Element& operator()(Name name, int index = -1);
+    const Element& operator()(Name name, int index = -1) const;
+    // nullptr when no element carries that name and index.
+    Element* Find(Name name, int index = -1);
+    // "Digit(2)", "Floater"; nullptr when unknown.
+    Element* FindByText(const std::string& text);
+
+    int Id(const Element& element) const { return static_cast<int>(&element - all_.data()); }
+    Element& At(int id) { return all_[id]; }
+    const Element& At(int id) const { return all_[id]; }
+    const std::vector<Element>& All() const { return all_; }
+
+    // Visible itself and every panel it sits in.
+    bool Shown(const Element& element) const;
+    // Top-left corner in window pixels.
+    void WindowPosition(const Element& element, int& x, int& y) const;
+    // Element ids in painting order, back to front: panels in stacking order, and inside each
+    // container the windowless labels and lines first, under its picture boxes and buttons.
+    const std::vector<int>& PaintOrder() const { return paint_order_; }
+    // The topmost shown element under a window pixel, or -1 for the bare window background.
+    int HitTest(int x, int y) const;
+
+    uint32_t windowBack;
+    uint32_t windowFore;
+
+private:
+    void Index();
+    std::vector<Element> all_;
+    std::array<std::vector<int>, static_cast<size_t>(Name::Count)> ids_;  // [name][index + 1]
+    std::vector<int> paint_order_;
+};
+
+}  // namespace quorrel

@@ -1,0 +1,139 @@
+#include "window/event_loop.h"
+
+#include <algorithm>
+
+namespace quorrel {
+namespace {
+constexpr uint64_t kFrameMs = 16;
+}
+
+EventLoop::EventLoop(Platform& platform, Elements& elements, TimerSet& timers, WindowSurface& surface)
+    : platform_(platform), elements_(elements), timers_(timers), surface_(surface) {}
+
+template <typename F>
+void EventLoop::RunHandler(F&& handler) {
+    if (unloaded_ || !handlers_) return;
+    ++handler_depth_;
+    handler();
+    --handler_depth_;
+    dirty_ = true;
+    if (handler_depth_ == 0 && closing_) FinishClose();
+}
+
+void EventLoop::Load() {
+    RunHandler([this] { handlers_->OnLoad(); });
+    if (!unloaded_) platform_.Show();
+}
+
+void EventLoop::Deliver(const InputEvent& event) {
+    if (unloaded_) return;
+    switch (event.type) {
+        case InputEvent::Type::Close:
+            RequestClose();
+            return;
+        case InputEvent::Type::Resize:
+            RunHandler([this] { handlers_->OnResize(); });
+            return;
+        case InputEvent::Type::Click:
+        case InputEvent::Type::DblClick: {
+            int id = event.element;
+            if (id == kWindowBackground) {
+                id = -1;
+            } else if (id < 0) {
+                id = elements_.HitTest(event.x, event.y);
+            } else if (!elements_.Shown(elements_.At(id))) {
+                return;  // it was hidden while the click waited in the queue
+            }
+            if (id < 0) {
+                if (event.type == InputEvent::Type::Click) RunHandler([this] { handlers_->OnFormClick(); });
+                return;
+            }
+            if (event.type == InputEvent::Type::Click)
+                RunHandler([this, id] { handlers_->OnClick(id); });
+            else
+                RunHandler([this, id] { handlers_->OnDblClick(id); });
+            return;
+        }
+    }
+}
+
+void EventLoop::Pump() {
+    if (unloaded_) return;
+    InputEvent event;
+    while (!closing_ && platform_.PollInput(event)) Deliver(event);
+    if (!closing_) RunTimers();
+    PresentIfChanged();
+}
+
+void EventLoop::RunTimers() {
+    // Each timer that is due ticks once, in the order they came due; a timer whose handler is
+    // still running (it let events run) is not ticked again inside itself.
+    uint64_t now = platform_.NowMs();
+    std::array<bool, static_cast<size_t>(TimerId::Count)> done{};
+    for (;;) {
+        TimerId next = TimerId::Count;
+        for (size_t i = 0; i < done.size(); ++i) {
+            const Timer& t = timers_.Get(static_cast<TimerId>(i));
+            if (done[i] || ticking_[i] || !t.enabled || t.due > now) continue;
+            if (next == TimerId::Count || t.due < timers_.Get(next).due) next = static_cast<TimerId>(i);
+        }
+        if (next == TimerId::Count || closing_ || unloaded_) return;
+        size_t slot = static_cast<size_t>(next);
+        done[slot] = true;
+        timers_.Ticked(next, now);
+        ticking_[slot] = true;
+        RunHandler([this, next] { handlers_->OnTimer(next); });
+        ticking_[slot] = false;
+    }
+}
+
+void EventLoop::PresentIfChanged() {
+    if (unloaded_) return;
+    if (!dirty_ && presented_surface_version_ == surface_.Version()) return;
+    uint64_t now = platform_.NowMs();
+    if (now - last_present_ < kFrameMs && last_present_ != 0) return;
+    dirty_ = false;
+    presented_surface_version_ = surface_.Version();
+    last_present_ = now;
+    platform_.Present();
+}
+
+void EventLoop::WaitAndPump(uint64_t max_ms) {
+    if (unloaded_ || closing_) return;
+    uint64_t now = platform_.NowMs();
+    uint64_t deadline = std::min(now + max_ms, timers_.EarliestDue());
+    if (deadline > now) platform_.WaitForInput(deadline);
+    Pump();
+}
+
+void EventLoop::RunUntilClosed() {
+    while (!unloaded_) {
+        Pump();
+        if (unloaded_) break;
+        uint64_t now = platform_.NowMs();
+        uint64_t deadline = timers_.EarliestDue();
+        bool pending_frame = dirty_ || presented_surface_version_ != surface_.Version();
+        if (pending_frame) deadline = std::min(deadline, last_present_ + kFrameMs);
+        // With nothing to do the front end blocks in its event wait for up to a second.
+        deadline = std::min(deadline, now + 1000);
+        if (deadline > now) platform_.WaitForInput(deadline);
+    }
+}
+
+void EventLoop::RequestClose() {
+    if (unloaded_) return;
+    closing_ = true;
+    if (handler_depth_ == 0) FinishClose();
+}
+
+void EventLoop::FinishClose() {
+    if (unloaded_) return;
+    // Form_Unload runs as the last handler; nothing is delivered after it.
+    ++handler_depth_;
+    if (handlers_) handlers_->OnUnload();
+    --handler_depth_;
+    unloaded_ = true;
+    platform_.Unload();
+}
+
+}  // namespace quorrel

@@ -1,0 +1,111 @@
+#include "window/headless/headless_platform.h"
+
+#include <cmath>
+
+#include "state/text_escape.h"
+
+namespace quorrel {
+
+HeadlessPlatform::HeadlessPlatform(HeadlessOptions options) : options_(std::move(options)) {
+    // The stored window: 678 x 578 pixels inside, at 1455, 1485 twips.
+    double t = options_.twips_per_pixel;
+    normal_ = {1455, 1485, (678 + kFrameWidth) * t, (578 + kFrameHeight) * t};
+}
+
+std::vector<std::string> HeadlessPlatform::TakeEvents() {
+    std::vector<std::string> taken;
+    taken.swap(events_);
+    return taken;
+}
+
+float HeadlessPlatform::SecondsSinceMidnight() {
+    double seconds = std::fmod(options_.clock_start + now_ms_ / 1000.0, 86400.0);
+    return static_cast<float>(seconds);
+}
+
+void HeadlessPlatform::Sleep(int ms) {
+    if (ms > 0) now_ms_ += static_cast<uint64_t>(ms);
+}
+
+bool HeadlessPlatform::PollInput(InputEvent& event) {
+    if (input_.empty() || unloaded_) return false;
+    event = input_.front();
+    input_.pop_front();
+    return true;
+}
+
+void HeadlessPlatform::WaitForInput(uint64_t deadline_ms) {
+    // Queued input ends a wait at once; otherwise the virtual clock jumps to the deadline.
+    if (input_.empty() && deadline_ms > now_ms_) now_ms_ = deadline_ms;
+}
+
+void HeadlessPlatform::PlayWave(const std::string& sound_name, const std::string& path) {
+    events_.push_back("sound " + sound_name);
+    auto cached = wave_lengths_.find(path);
+    if (cached == wave_lengths_.end()) cached = wave_lengths_.emplace(path, path.empty() ? 0 : WaveLengthMs(path)).first;
+    now_ms_ += static_cast<uint64_t>(cached->second);
+}
+
+void HeadlessPlatform::OpenHelp(const std::string&, int context) {
+    events_.push_back("help " + std::to_string(context));
+}
+
+void HeadlessPlatform::SetTitle(const std::string& title) {
+    title_ = title;
+    events_.push_back("title " + QuoteText(title));
+}
+
+Placement HeadlessPlatform::GetPlacement() {
+    double t = options_.twips_per_pixel;
+    switch (state_) {
+        case WindowState::Maximized:
+            return {0, 0, options_.screen_width * t, options_.screen_height * t};
+        case WindowState::Minimized:
+            // A minimised window reports the small caption bar it has become.
+            return {normal_.left, normal_.top, 160 * t, kFrameHeight * t};
+        case WindowState::Normal:
+            break;
+    }
+    return normal_;
+}
+
+void HeadlessPlatform::Move(const Placement& placement) { normal_ = placement; }
+
+void HeadlessPlatform::ResizeOuter(int width_px, int height_px) {
+    state_ = WindowState::Normal;
+    normal_.width = width_px * options_.twips_per_pixel;
+    normal_.height = height_px * options_.twips_per_pixel;
+}
+
+int HeadlessPlatform::InnerWidth() {
+    if (state_ == WindowState::Minimized) return 0;
+    int outer = static_cast<int>(std::lround(GetPlacement().width / options_.twips_per_pixel));
+    return std::max(outer - kFrameWidth, 0);
+}
+
+int HeadlessPlatform::InnerHeight() {
+    if (state_ == WindowState::Minimized) return 0;
+    int outer = static_cast<int>(std::lround(GetPlacement().height / options_.twips_per_pixel));
+    return std::max(outer - kFrameHeight, 0);
+}
+
+void HeadlessPlatform::Unload() {
+    unloaded_ = true;
+    input_.clear();
+    events_.push_back("unload");
+}
+
+const Image* HeadlessPlatform::GetPicture(Picture picture) {
+    size_t i = static_cast<size_t>(picture);
+    if (i == 0 || i >= pictures_.size()) return nullptr;
+    if (!pictures_tried_[i]) {
+        pictures_tried_[i] = true;
+        if (options_.load_picture) {
+            std::string path = FindFileIgnoringCase(options_.program_folder, PictureFile(picture));
+            if (!path.empty()) pictures_[i] = options_.load_picture(path);
+        }
+    }
+    return pictures_[i] ? &*pictures_[i] : nullptr;
+}
+
+}  // namespace quorrel

@@ -1,0 +1,88 @@
+// A platform without a screen or a sound device: a virtual clock that moves only when the game
+// sleeps, plays a sound or is told to wait, an input queue fed by the caller, and a record of
+// every side effect (sounds, beeps, help pages, titles, the unload).
+#pragma once
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "window/platform.h"
+
+namespace quorrel {
+
+struct HeadlessOptions {
+    std::string program_folder;
+    std::string data_folder;  // stands for the per-user local application-data folder
+    int screen_width = 1024, screen_height = 768;  // pixels
+    double twips_per_pixel = 15;
+    double clock_start = 12 * 3600;  // seconds since midnight
+    // Loads a picture file; without one, pictures are absent.
+    std::function<std::optional<Image>(const std::string& path)> load_picture;
+};
+
+class HeadlessPlatform : public Platform {
+public:
+    // The window frame: the outer size is the inner size plus these.
+    static constexpr int kFrameWidth = 8, kFrameHeight = 31;
+
+    explicit HeadlessPlatform(HeadlessOptions options);
+
+    // The caller's side: queue input, move the clock, read the record.
+    void Queue(const InputEvent& event) { input_.push_back(event); }
+    bool HasInput() const { return !input_.empty(); }
+    void Advance(uint64_t ms) { now_ms_ += ms; }
+    std::vector<std::string> TakeEvents();
+    void ResizeOuter(int width_px, int height_px);
+    bool unloaded() const { return unloaded_; }
+    int presents() const { return presents_; }
+
+    uint64_t NowMs() override { return now_ms_; }
+    float SecondsSinceMidnight() override;
+    void Sleep(int ms) override;
+    bool PollInput(InputEvent& event) override;
+    void WaitForInput(uint64_t deadline_ms) override;
+    void PlayWave(const std::string& sound_name, const std::string& path) override;
+    void Beep() override { events_.push_back("beep"); }
+    void OpenHelp(const std::string& help_folder, int context) override;
+    void SetTitle(const std::string& title) override;
+    std::string Title() override { return title_; }
+    WindowState State() override { return state_; }
+    void SetState(WindowState state) override { state_ = state; }
+    Placement GetPlacement() override;
+    Placement NormalPlacement() override { return normal_; }
+    void Move(const Placement& placement) override;
+    int InnerWidth() override;
+    int InnerHeight() override;
+    double ScreenWidthTwips() override { return options_.screen_width * options_.twips_per_pixel; }
+    double ScreenHeightTwips() override { return options_.screen_height * options_.twips_per_pixel; }
+    double TwipsPerPixelX() override { return options_.twips_per_pixel; }
+    double TwipsPerPixelY() override { return options_.twips_per_pixel; }
+    void Show() override { shown_ = true; }
+    void Present() override { ++presents_; }
+    void Unload() override;
+    std::string DataFolderBase() override { return options_.data_folder; }
+    std::string ProgramFolder() override { return options_.program_folder; }
+    const Image* GetPicture(Picture picture) override;
+
+private:
+    HeadlessOptions options_;
+    uint64_t now_ms_ = 0;
+    std::deque<InputEvent> input_;
+    std::vector<std::string> events_;
+    std::string title_;
+    WindowState state_ = WindowState::Normal;
+    Placement normal_;
+    bool shown_ = false;
+    bool unloaded_ = false;
+    int presents_ = 0;
+    std::map<std::string, int> wave_lengths_;
+    std::array<std::optional<Image>, static_cast<size_t>(Picture::Count)> pictures_;
+    std::array<bool, static_cast<size_t>(Picture::Count)> pictures_tried_{};
+};
+
+}  // namespace quorrel

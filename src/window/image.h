@@ -1,0 +1,41 @@
+// A 32-bit pixel image (0xAARRGGBB) and the few drawing operations the window needs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace quorrel {
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+
+    Image() = default;
+    Image(int w, int h, uint32_t argb = 0xFF000000);
+    bool Empty() const { return width <= 0 || height <= 0; }
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// &H00BBGGRR as the game stores colours, to an opaque 0xAARRGGBB pixel.
+constexpr uint32_t PixelFromBgr(uint32_t bgr) {
+    return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
+
+void FillRect(Image& image, int x, int y, int w, int h, uint32_t argb);
+// A line of a pen width with round ends, aliased like a window-system pen.
+void DrawLine(Image& image, double x1, double y1, double x2, double y2, int width, uint32_t argb);
+// Straight copy of a block; parts outside either image are skipped.
+void CopyBlock(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h);
+// The block (sx, sy, sw, sh) of src stretched over (dx, dy, dw, dh) of dst, nearest pixel;
+// source pixels with alpha below half are left out (icons). The clip rectangle limits drawing.
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip);
+// Alpha-blends src onto dst at (dx, dy) inside clip (text).
+void BlendImage(Image& dst, int dx, int dy, const Image& src, Rect clip);
+
+}  // namespace quorrel

@@ -1,0 +1,93 @@
+// What the game needs from the machine it runs on, and nothing more. Implemented by the SDL
+// front end and by the headless platform of the tests and the driver.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "window/element.h"
+#include "window/image.h"
+
+namespace quorrel {
+
+enum class WindowState : int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// The window's outer placement, in twips.
+struct Placement {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+// InputEvent::element for a click on the bare window background.
+constexpr int kWindowBackground = -2;
+
+struct InputEvent {
+    enum class Type : uint8_t { Click, DblClick, Resize, Close };
+    Type type = Type::Click;
+    // A click aimed at a window pixel (hit-tested when it is handled), or, when element >= 0,
+    // at that element directly (the driver's `click NAME`), or at kWindowBackground.
+    int x = 0, y = 0;
+    int element = -1;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Time: a monotonic millisecond count for timers, the clock for the game.
+    virtual uint64_t NowMs() = 0;
+    virtual float SecondsSinceMidnight() = 0;
+    virtual void Sleep(int ms) = 0;
+
+    // Input: take one pending event; wait, sleeping, until input arrives or the deadline passes.
+    virtual bool PollInput(InputEvent& event) = 0;
+    virtual void WaitForInput(uint64_t deadline_ms) = 0;
+
+    // Sound: play one wave file to its end before returning (nothing when it cannot be played).
+    virtual void PlayWave(const std::string& sound_name, const std::string& path) = 0;
+    virtual void Beep() = 0;
+    // Help: open a page by its context number, without waiting.
+    virtual void OpenHelp(const std::string& help_folder, int context) = 0;
+
+    // The window.
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual std::string Title() = 0;
+    virtual WindowState State() = 0;
+    virtual void SetState(WindowState state) = 0;
+    virtual Placement GetPlacement() = 0;
+    // Where the window stands when it is in its normal state (the last one while it is
+    // minimised or maximised).
+    virtual Placement NormalPlacement() = 0;
+    virtual void Move(const Placement& placement) = 0;
+    virtual int InnerWidth() = 0;  // pixels
+    virtual int InnerHeight() = 0;
+    virtual double ScreenWidthTwips() = 0;
+    virtual double ScreenHeightTwips() = 0;
+    virtual double TwipsPerPixelX() = 0;
+    virtual double TwipsPerPixelY() = 0;
+    virtual void Show() = 0;  // shows the window, or brings it to the front
+    // Puts the current picture of the window on the screen (called when it changed).
+    virtual void Present() = 0;
+    // The window is gone; nothing is shown or delivered after this.
+    virtual void Unload() = 0;
+
+    // Files: the per-user local application-data folder ("" when there is none) and the
+    // program's own folder, both without a trailing '/'.
+    virtual std::string DataFolderBase() = 0;
+    virtual std::string ProgramFolder() = 0;
+    // A stored picture, or nullptr when it could not be loaded.
+    virtual const Image* GetPicture(Picture picture) = 0;
+};
+
+// The file of a stored picture, relative to the program folder.
+std::string PictureFile(Picture picture);
+
+// Reads the play length of a PCM wave file in milliseconds; 0 when it is missing or malformed.
+int WaveLengthMs(const std::string& path);
+
+// Finds a file as written, else by a case-insensitive match of each path component below
+// base; returns "" when nothing matches. relative uses '/' between components.
+std::string FindFileIgnoringCase(const std::string& base, const std::string& relative);
+
+
+
+}  // namespace quorrel

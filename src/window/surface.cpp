@@ -1,0 +1,41 @@
+#include "window/surface.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace quorrel {
+
+void WindowSurface::Resize(int width, int height, uint32_t back_bgr) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == image_.width && height == image_.height) return;
+    Image resized(width, height, PixelFromBgr(back_bgr));
+    CopyBlock(resized, 0, 0, image_, 0, 0, image_.width, image_.height);
+    image_ = std::move(resized);
+    ++version_;
+}
+
+void WindowSurface::Clear(uint32_t back_bgr) {
+    std::fill(image_.pixels.begin(), image_.pixels.end(), PixelFromBgr(back_bgr));
+    ++version_;
+    if (log_) log_->push_back("clear");
+}
+
+void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, uint32_t bgr) {
+    DrawLine(image_, x1, y1, x2, y2, width, PixelFromBgr(bgr));
+    ++version_;
+    if (log_) {
+        char buffer[160];
+        std::snprintf(buffer, sizeof buffer, "line %.1f %.1f %.1f %.1f %d &H%X", x1, y1, x2, y2, width, bgr);
+        log_->push_back(buffer);
+    }
+}
+
+void WindowSurface::Tile(const Image& tile, int w, int h, int columns, int rows) {
+    for (int i = 0; i < columns; ++i)
+        for (int j = 0; j < rows; ++j) CopyBlock(image_, i * w, j * h, tile, 0, 0, w, h);
+    ++version_;
+    if (log_) log_->push_back("tile " + std::to_string(std::max(columns, 0) * std::max(rows, 0)));
+}
+
+}  // namespace quorrel

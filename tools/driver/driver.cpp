@@ -1,0 +1,315 @@
+#include "driver.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include "state/text_escape.h"
+#include "window/sdl/media/renderer.h"
+
+namespace quorrel {
+namespace {
+
+std::string Hex(uint32_t bgr) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "&H%X", bgr);
+    return buffer;
+}
+
+std::string Number(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.10g", value);
+    return buffer;
+}
+
+const char* KindText(Kind kind) {
+    switch (kind) {
+        case Kind::Label: return "Label";
+        case Kind::PictureBox: return "PictureBox";
+        case Kind::CommandButton: return "CommandButton";
+        case Kind::Line: return "Line";
+        case Kind::MediaPlayer: return "MediaPlayer";
+    }
+    return "?";
+}
+
+std::vector<std::string> Split(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+bool ParseInt(const std::string& text, long long& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    value = std::strtoll(text.c_str(), &end, 10);
+    return end && *end == '\0';
+}
+
+std::string DefaultAppFolder() {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
+}  // namespace
+
+bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) {
+                error = "missing value for " + arg;
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--app-folder") {
+            if (!value(options.app_folder)) return false;
+        } else if (arg == "--data-folder") {
+            if (!value(options.data_folder)) return false;
+        } else if (arg == "--seed") {
+            long long seed;
+            if (!value(text) || !ParseInt(text, seed)) return error = "bad --seed", false;
+            options.seed = static_cast<uint64_t>(seed);
+        } else if (arg == "--screen") {
+            int w = 0, h = 0;
+            if (!value(text) || std::sscanf(text.c_str(), "%dx%d", &w, &h) != 2 || w <= 0 || h <= 0)
+                return error = "bad --screen, expected WxH", false;
+            options.screen_width = w;
+            options.screen_height = h;
+        } else if (arg == "--clock") {
+            int hh = 0, mm = 0, ss = 0;
+            if (!value(text) || std::sscanf(text.c_str(), "%d:%d:%d", &hh, &mm, &ss) != 3 || hh < 0 ||
+                hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 59)
+                return error = "bad --clock, expected HH:MM:SS", false;
+            options.clock_start = hh * 3600.0 + mm * 60.0 + ss;
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    return true;
+}
+
+Driver::Driver(DriverOptions options) : options_(std::move(options)) {
+    if (options_.app_folder.empty()) options_.app_folder = DefaultAppFolder();
+    if (options_.data_folder.empty()) {
+        char pattern[] = "/tmp/quorrel-driver-XXXXXX";
+        if (mkdtemp(pattern)) {
+            options_.data_folder = pattern;
+            own_data_folder_ = true;
+        }
+    }
+    HeadlessOptions headless;
+    headless.program_folder = options_.app_folder;
+    headless.data_folder = options_.data_folder;
+    headless.screen_width = options_.screen_width;
+    headless.screen_height = options_.screen_height;
+    headless.clock_start = options_.clock_start;
+    headless.load_picture = LoadPicture;
+    platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
+}
+
+Driver::~Driver() {
+    calc_.reset();
+    if (own_data_folder_) {
+        std::error_code ec;
+        std::filesystem::remove_all(options_.data_folder, ec);
+    }
+}
+
+void Driver::Run(std::istream& in, std::ostream& out) {
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::vector<std::string> output;
+        std::string error = Execute(line, output);
+        for (const std::string& text : output) out << text << '\n';
+        out << (error.empty() ? "ok" : "error: " + error) << '\n';
+        out.flush();
+    }
+}
+
+std::string Driver::Execute(const std::string& line, std::vector<std::string>& output) {
+    std::vector<std::string> args = Split(line);
+    if (args.empty()) return "empty command";
+    const std::string& command = args[0];
+
+    if (command == "start") {
+        if (calc_) return "already started";
+        calc_ = std::make_unique<Calc>(*platform_, options_.seed);
+        calc_->surface.SetLog(&lines_);
+        calc_->Start();
+        return "";
+    }
+    if (command == "clock") {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.3f", static_cast<double>(platform_->SecondsSinceMidnight()));
+        output.push_back(buffer);
+        return "";
+    }
+    if (command == "events") {
+        for (std::string& e : platform_->TakeEvents()) output.push_back(std::move(e));
+        return "";
+    }
+    if (command == "lines") {
+        for (std::string& l : lines_) output.push_back(std::move(l));
+        lines_.clear();
+        return "";
+    }
+    static const char* const known[] = {"click", "dblclick", "clickat", "queue", "wait", "resize",
+                                        "maximize", "minimize", "restore", "close", "get", "state", "shot"};
+    bool is_known = false;
+    for (const char* k : known) is_known = is_known || command == k;
+    if (!is_known) return "unknown command";
+    if (!calc_) return "not started";
+
+    if (command == "get") {
+        if (args.size() != 2) return "usage: get NAME";
+        return Get(args[1], output);
+    }
+    if (command == "state") {
+        if (args.size() != 2) return "usage: state FIELD";
+        std::string value;
+        if (!DescribeField(calc_->gs, args[1], value)) return "unknown field";
+        output.push_back(args[1] + " " + value);
+        return "";
+    }
+    if (command == "shot") {
+        if (args.size() != 2) return "usage: shot FILE";
+        Renderer renderer;
+        Image frame;
+        renderer.Render(calc_->el, calc_->surface, *platform_, frame);
+        return SavePng(frame, args[1]) ? "" : "cannot write " + args[1];
+    }
+    if (calc_->loop.Unloaded()) {
+        if (command == "close") {
+            output.push_back("closed");
+            return "";
+        }
+        return "closed";
+    }
+    if (command == "click" || command == "dblclick" || command == "clickat")
+        return Click(args, false, command == "dblclick");
+    if (command == "queue") {
+        if (args.size() < 2) return "usage: queue click|dblclick|clickat ...";
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (rest[0] != "click" && rest[0] != "dblclick" && rest[0] != "clickat") return "unknown command";
+        return Click(rest, true, rest[0] == "dblclick");
+    }
+    if (command == "wait") {
+        long long ms;
+        if (args.size() != 2 || !ParseInt(args[1], ms) || ms < 0) return "usage: wait MS";
+        Wait(static_cast<uint64_t>(ms));
+        return "";
+    }
+    if (command == "resize") {
+        long long w, h;
+        if (args.size() != 3 || !ParseInt(args[1], w) || !ParseInt(args[2], h) || w <= 0 || h <= 0 ||
+            w > 20000 || h > 20000)
+            return "usage: resize W H";
+        platform_->ResizeOuter(static_cast<int>(w), static_cast<int>(h));
+    } else if (command == "maximize") {
+        platform_->SetState(WindowState::Maximized);
+    } else if (command == "minimize") {
+        platform_->SetState(WindowState::Minimized);
+    } else if (command == "restore") {
+        platform_->SetState(WindowState::Normal);
+    } else if (command == "close") {
+        calc_->loop.Deliver({InputEvent::Type::Close});
+        Settle();
+        if (calc_->loop.Unloaded()) output.push_back("closed");
+        return "";
+    }
+    // A change of the window: the resize event comes through the queue.
+    platform_->Queue({InputEvent::Type::Resize});
+    Settle();
+    return "";
+}
+
+std::string Driver::Click(const std::vector<std::string>& args, bool queue, bool dbl) {
+    InputEvent event;
+    event.type = InputEvent::Type::Click;
+    if (args[0] == "clickat") {
+        long long x, y;
+        if (args.size() != 3 || !ParseInt(args[1], x) || !ParseInt(args[2], y)) return "usage: clickat X Y";
+        event.x = static_cast<int>(x);
+        event.y = static_cast<int>(y);
+    } else {
+        if (args.size() != 2) return "usage: click NAME";
+        if (args[1] == "Form") {
+            event.element = kWindowBackground;
+        } else {
+            Element* element = calc_->el.FindByText(args[1]);
+            if (!element) return "unknown element";
+            if (!calc_->el.Shown(*element)) return "not shown";
+            event.element = calc_->el.Id(*element);
+        }
+    }
+    platform_->Queue(event);
+    if (dbl) {
+        event.type = InputEvent::Type::DblClick;
+        platform_->Queue(event);
+    }
+    if (!queue) Settle();
+    return "";
+}
+
+void Driver::Settle() {
+    // Runs what is queued now, as the window's own loop would before it waits again.
+    do {
+        calc_->loop.Pump();
+    } while (platform_->HasInput() && !calc_->loop.Unloaded());
+}
+
+void Driver::Wait(uint64_t ms) {
+    uint64_t target = platform_->NowMs() + ms;
+    for (;;) {
+        calc_->loop.Pump();
+        if (calc_->loop.Unloaded()) return;
+        if (platform_->HasInput()) continue;
+        uint64_t now = platform_->NowMs();
+        if (now >= target) return;
+        uint64_t next = std::min(calc_->timers.EarliestDue(), target);
+        platform_->Advance(next > now ? next - now : 1);
+    }
+}
+
+std::string Driver::Get(const std::string& name, std::vector<std::string>& output) {
+    if (name == "Calc") {
+        Placement p = platform_->GetPlacement();
+        output.push_back("Calc caption=" + QuoteText(platform_->Title()) +
+                         " state=" + std::to_string(static_cast<int>(platform_->State())) +
+                         " left=" + Number(p.left) + " top=" + Number(p.top) + " width=" + Number(p.width) +
+                         " height=" + Number(p.height) + " back=" + Hex(calc_->el.windowBack));
+        return "";
+    }
+    for (int t = 0; t < static_cast<int>(TimerId::Count); ++t) {
+        TimerId id = static_cast<TimerId>(t);
+        if (name != TimerName(id)) continue;
+        const Timer& timer = calc_->timers.Get(id);
+        output.push_back(name + " kind=Timer enabled=" + (timer.enabled ? "true" : "false") +
+                         " interval=" + std::to_string(timer.interval));
+        return "";
+    }
+    Element* element = calc_->el.FindByText(name);
+    if (!element) return "unknown element";
+    const Element& e = *element;
+    output.push_back(FullName(e) + " kind=" + KindText(e.kind) + " visible=" + (e.visible ? "true" : "false") +
+                     " shown=" + (calc_->el.Shown(e) ? "true" : "false") + " caption=" + QuoteText(e.caption) +
+                     " fore=" + Hex(e.fore) + " back=" + Hex(e.back) +
+                     " style=" + (e.opaque ? "opaque" : "transparent") + " left=" + std::to_string(e.left) +
+                     " top=" + std::to_string(e.top) + " width=" + std::to_string(e.width) +
+                     " height=" + std::to_string(e.height));
+    return "";
+}
+
+}  // namespace quorrel

@@ -1,0 +1,17 @@
+#include <iostream>
+
+#include "driver.h"
+
+int main(int argc, char** argv) {
+    quorrel::DriverOptions options;
+    std::string error;
+    if (!quorrel::ParseDriverOptions(argc, argv, options, error)) {
+        std::cerr << "quorrel-driver: " << error << "\n"
+                  << "usage: quorrel-driver [--app-folder DIR] [--data-folder DIR] [--seed N] "
+                     "[--screen WxH] [--clock HH:MM:SS]\n";
+        return 2;
+    }
+    quorrel::Driver driver(options);
+    driver.Run(std::cin, std::cout);
+    return 0;
+}

@@ -1,9 +1,44 @@
+// The opening step (title panel gives way to the board) and the closing step.
 #include "shell/calc.h"
 
 namespace quorrel {
 
-void Calc::FirstUp_Timer() {}
+namespace {
+const char* const kInstructions[] = {
+    "You must combine the numbers in the yellow boxes using the operators in the green circles "
+    "to give the result at the center of the puzzle.",
+    " Click a number, an operater and another number. Repeat these steps until you have solved "
+    "the puzzle.",
+    "\r\rClick Hint if you need a hint,",
+    "\r      Menu for options or",
+    "\rHelp for more detailed instructions.",
+};
+}  // namespace
 
-void Calc::LastUp_Timer() { loop.RequestClose(); }
+void Calc::FirstUp_Timer() {
+    gs.SayName = "Click1";
+    Say(0);
+    gs.SayName = "Click2";
+    Say(0);
+    Element& board = el(Name::Floater);
+    board.visible = true;
+    Element& strip = el(Name::Hellf);
+    Element& text = el(Name::Hell);
+    text.caption = kInstructions[0];
+    for (int part = 1; part < 5; ++part) text.caption = text.caption + kInstructions[part];
+    strip.top = board.top + board.height + 10;
+    strip.left = board.left - (strip.width - board.width) / 2;
+    // The strip stays up so a new player reads how to play, until the Menu word or a solved
+    // puzzle takes it away.
+    strip.visible = true;
+    DisableTimer(TimerId::FirstUp);
+    DoEvents();
+    el(Name::First).visible = false;
+}
+
+void Calc::LastUp_Timer() {
+    DisableTimer(TimerId::LastUp);
+    loop.RequestClose();
+}
 
 }  // namespace quorrel

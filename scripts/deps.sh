@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quorrel needs that are missing; does nothing when all are there.
+# Usage: scripts/deps.sh build|test
+set -euo pipefail
+
+build_packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
+                libfontconfig-dev fonts-liberation2 fonts-dejavu-core)
+test_packages=(libgtest-dev xvfb xdotool imagemagick pocketsphinx pocketsphinx-en-us)
+
+wanted=("${build_packages[@]}")
+if [ "${1:-build}" = test ]; then wanted+=("${test_packages[@]}"); fi
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "deps: all ${#wanted[@]} packages are installed"
+    exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds and runs every test: first a normal build, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Installs missing Debian packages first.
+#   scripts/test.sh           both passes
+#   scripts/test.sh --quick   the normal pass only
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+jobs="$(nproc)"
+
+run_pass() {
+    local dir=$1; shift
+    echo "test: configuring and building in $dir/ $*"
+    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+    echo "test: running the tests in $dir/"
+    (cd "$dir" && ctest --output-on-failure -j "$jobs")
+}
+
+run_pass build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ "${1:-}" != "--quick" ]; then
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    run_pass build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORREL_SANITIZE=ON
+fi
+echo "test: all passes green"

@@ -1,0 +1,118 @@
+// Replays the driver scripts in tests/scenarios/<subsystem>/*.scn: whole games played through
+// the headless driver, each stating a rule a player would notice.
+//
+// Script format: "# ..." comments; "option --seed 7" lines before the first command; "> CMD" a
+// driver command; the lines after it are its expected output (including the final "ok" or
+// "error: ..."). An expected line "~ TEXT" matches any output line containing TEXT, and "..."
+// skips output lines up to the next match. A command with no expected lines must print "ok".
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "driver.h"
+
+namespace quorrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Step {
+    int line = 0;
+    std::string command;
+    std::vector<std::string> expected;
+};
+
+struct Script {
+    std::vector<std::string> options;
+    std::vector<Step> steps;
+};
+
+Script Parse(const fs::path& file) {
+    Script script;
+    std::ifstream in(file);
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (line.empty() || line[0] == '#') continue;
+        if (line.rfind("option ", 0) == 0 && script.steps.empty()) {
+            std::istringstream words(line.substr(7));
+            for (std::string w; words >> w;) script.options.push_back(w);
+        } else if (line.rfind("> ", 0) == 0) {
+            script.steps.push_back({number, line.substr(2), {}});
+        } else if (!script.steps.empty()) {
+            script.steps.back().expected.push_back(line);
+        }
+    }
+    return script;
+}
+
+bool Matches(const std::string& expected, const std::string& actual) {
+    if (expected.rfind("~ ", 0) == 0) return actual.find(expected.substr(2)) != std::string::npos;
+    return expected == actual;
+}
+
+// Returns "" when the output fits the expectation, else a description of the first mismatch.
+std::string Compare(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
+    size_t a = 0;
+    for (size_t e = 0; e < expected.size(); ++e) {
+        if (expected[e] == "...") {
+            if (e + 1 == expected.size()) return "";
+            while (a < actual.size() && !Matches(expected[e + 1], actual[a])) ++a;
+            continue;
+        }
+        if (a >= actual.size()) return "missing output line: " + expected[e];
+        if (!Matches(expected[e], actual[a])) return "expected: " + expected[e] + "\n  actual: " + actual[a];
+        ++a;
+    }
+    if (a != actual.size()) return "unexpected output line: " + actual[a];
+    return "";
+}
+
+std::vector<std::string> ScenarioFiles() {
+    std::vector<std::string> files;
+    fs::path root = fs::path(QUORREL_SOURCE_DIR) / "tests" / "scenarios";
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.path().extension() == ".scn") files.push_back(fs::relative(entry.path(), root).string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Scenario : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Scenario, PlaysAsWritten) {
+    fs::path file = fs::path(QUORREL_SOURCE_DIR) / "tests" / "scenarios" / GetParam();
+    Script script = Parse(file);
+    ASSERT_FALSE(script.steps.empty()) << file;
+
+    std::vector<char*> argv{const_cast<char*>("quorrel-driver")};
+    for (std::string& o : script.options) argv.push_back(o.data());
+    DriverOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseDriverOptions(static_cast<int>(argv.size()), argv.data(), options, error)) << error;
+    if (options.app_folder.empty()) options.app_folder = QUORREL_SOURCE_DIR;
+    if (options.seed == 0) options.seed = 1;
+    Driver driver(options);
+
+    for (const Step& step : script.steps) {
+        std::vector<std::string> output;
+        std::string result = driver.Execute(step.command, output);
+        output.push_back(result.empty() ? "ok" : "error: " + result);
+        std::vector<std::string> expected = step.expected.empty() ? std::vector<std::string>{"ok"} : step.expected;
+        if (step.expected.empty()) output = {output.back()};
+        std::string mismatch = Compare(expected, output);
+        ASSERT_EQ(mismatch, "") << GetParam() << ":" << step.line << ": > " << step.command;
+    }
+}
+
+std::string TestName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name;
+    for (char c : info.param) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Driver, Scenario, ::testing::ValuesIn(ScenarioFiles()), TestName);
+
+}  // namespace
+}  // namespace quorrel

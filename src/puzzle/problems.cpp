@@ -1,9 +1,87 @@
+// Loading the problems of the chosen target and groups, and dealing one onto the board.
+#include <fstream>
+#include <limits>
+
+#include "puzzle/problem_file.h"
 #include "shell/calc.h"
+#include "state/convert.h"
 
 namespace quorrel {
+namespace {
 
-void Calc::LoadProblems() {}
+// ProblemCount is 16-bit; the list grows up to what it can count (the shipped files hold at
+// most kProblemCapacity).
+constexpr size_t kListLimit = std::numeric_limits<int16_t>::max();
 
-void Calc::SetUpPuzzle(int16_t) {}
+}  // namespace
+
+void Calc::LoadProblems() {
+    el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
+
+    std::string folder = glob.AppFolder.empty() ? platform.ProgramFolder() : glob.AppFolder;
+    if (!folder.empty() && folder.back() == '/') folder.pop_back();
+    std::string path = FindFileIgnoringCase(folder, "Media/" + ProblemFileName(gs.TargetValue));
+
+    std::vector<std::string> texts;
+    if (!path.empty()) {
+        std::ifstream in(path, std::ios::binary);  // read-only: a missing file is never made
+        if (in) texts = ReadProblemTexts(in, gs.OperatorSetOn, kListLimit);
+    }
+    gs.ProblemList.assign(1, std::string());  // entry 0 is not used
+    gs.ProblemList.insert(gs.ProblemList.end(), texts.begin(), texts.end());
+    gs.ProblemCount = static_cast<int16_t>(texts.size());
+
+    gs.Stats.fill(0);
+    el(Name::Probs).caption = NumberText(gs.ProblemCount) + " Problems";
+    SetUpPuzzle(kTrue);
+}
+
+void Calc::SetUpPuzzle(int16_t NewPuzzle) {
+    Element& hint = el(Name::HintL);
+    if (hint.fore != colour::kBlack) hint.visible = false;
+
+    if (NewPuzzle) {
+        gs.HintsUsed = 0;
+        gs.ProblemText.clear();
+        if (gs.ProblemCount > 0 && static_cast<size_t>(gs.ProblemCount) < gs.ProblemList.size()) {
+            gs.ProblemText = gs.ProblemList[static_cast<size_t>(rng.Below(gs.ProblemCount)) + 1];
+        }
+        for (char& c : gs.ProblemText)
+            if (c == '/') c = kDivisionSign;
+        if (gs.ProblemText.empty()) {
+            gs.Numbers.fill(kEmptied);
+            gs.DealtNumbers.fill(kEmptied);
+        } else {
+            for (int i = 0; i < 4; ++i) gs.Numbers[i] = ProblemDigit(gs.ProblemText, i);
+            for (int i = 0; i < 4; ++i) {
+                int j;
+                do {
+                    j = rng.Below(4);
+                } while (gs.Numbers[j] == kEmptied);
+                gs.DealtNumbers[i] = gs.Numbers[j];
+                gs.Numbers[j] = kEmptied;
+            }
+        }
+    }
+    gs.Numbers = gs.DealtNumbers;
+
+    // Without a dealt puzzle (no problems for this choice) the board shows no numbers, so no
+    // move, reset or hint can act on one.
+    bool dealt = !gs.ProblemText.empty();
+    for (int i = 0; i < 4; ++i) {
+        gs.Picked[i] = kFalse;
+        Element& digit = el(Name::Digit, i);
+        digit.caption = dealt ? PlainNumberText(gs.Numbers[i]) : std::string();
+        digit.fore = colour::kBlack;
+        el(Name::Dig, i).visible = dealt;
+        el(Name::Op, i).visible = true;
+        el(Name::Op, i + 4).visible = false;
+    }
+    gs.MoveState = 0;
+    gs.NumbersLeft = dealt ? 4 : 0;
+    el(Name::But, 3).caption = "Hint";
+    el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
+    DoEvents();
+}
 
 }  // namespace quorrel

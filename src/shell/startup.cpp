@@ -1,12 +1,116 @@
+// Start-up and shut-down: the settings file is read at load, applied through the option
+// handlers, and written back at unload.
+#include <bit>
+
+#include "shell/app_folders.h"
 #include "shell/calc.h"
+#include "shell/settings.h"
+#include "state/convert.h"
 
 namespace quorrel {
+namespace {
 
-void Calc::Form_Load() {
-    gs.TitleText = "Quorrel";
-    SetTitle(gs.TitleText);
+ScreenTwips ScreenOf(Platform& platform) {
+    return {platform.ScreenWidthTwips(), platform.ScreenHeightTwips(), platform.TwipsPerPixelX()};
 }
 
-void Calc::Form_Unload() {}
+}  // namespace
+
+void Calc::Form_Load() {
+    // A fixed seed (tests) stays; otherwise the clock seeds the random numbers.
+    if (seed_ == 0) rng.Seed(std::bit_cast<uint32_t>(Clock()));
+    gs.SpiroPenColor = colour::kWhite;
+    gs.ProblemList.assign(1, std::string());
+    gs.ProblemCount = 0;
+    gs.PiValue = 3.141592653;
+
+    // The data folder and the settings file. Without a usable folder the game runs on its
+    // defaults and SettingsPath stays empty, so nothing is written at close.
+    gs.SettingsPath.clear();
+    std::string folder = MakeDataFolder(platform.DataFolderBase());
+    if (!folder.empty()) gs.SettingsPath = folder + "/" + kSettingsFileName;
+    ScreenTwips screen = ScreenOf(platform);
+    std::string text;
+    SavedSettings saved = !gs.SettingsPath.empty() && ReadSmallTextFile(gs.SettingsPath, text)
+                              ? ParseSettings(text, screen)
+                              : DefaultSettings(screen);
+    gs.SavedReward = saved.reward;
+    gs.SavedTarget = saved.target;
+    gs.SavedSound = saved.sound;
+    gs.OperatorSetOn = saved.groups;
+    glob.SavedWindowState = saved.window_state;
+    glob.SavedLeft = saved.left;
+    glob.SavedTop = saved.top;
+    glob.SavedWidth = saved.width;
+    glob.SavedHeight = saved.height;
+
+    // The window's state and place, and the board, title and maker panels stacked in its middle.
+    if (glob.SavedWindowState == 1) glob.SavedWindowState = 0;  // never start minimised
+    gs.StartWindowState = glob.SavedWindowState;
+    platform.SetState(static_cast<WindowState>(gs.StartWindowState));
+    Element& board = el(Name::Floater);
+    double tpp_x = platform.TwipsPerPixelX(), tpp_y = platform.TwipsPerPixelY();
+    int16_t x;
+    if (gs.StartWindowState == 0) {
+        platform.Move(
+            Placement{static_cast<double>(glob.SavedLeft), static_cast<double>(glob.SavedTop),
+                      static_cast<double>(glob.SavedWidth), static_cast<double>(glob.SavedHeight)});
+        x = RoundToInt16((platform.GetPlacement().width / tpp_x - board.width) / 2);
+    } else {
+        x = RoundToInt16((platform.ScreenWidthTwips() / tpp_x - board.width) / 2);
+    }
+    // 60 pixels stand for the title bar and the frame.
+    int16_t y = RoundToInt16((platform.GetPlacement().height / tpp_y - 60 - board.height) / 2);
+    for (Name panel : {Name::Floater, Name::First, Name::Spirom}) {
+        el(panel).left = x;
+        el(panel).top = y;
+    }
+    SyncSurfaceSize();
+
+    el(Name::Diff, 2).caption = std::string("+ - x ") + kDivisionSign;
+    gs.TitleText = "Quorrel";
+    for (Name panel :
+         {Name::Floater, Name::First, Name::Hist, Name::SelFloat, Name::Helper, Name::Spirom})
+        StretchPicture(el(panel), 217, 217);
+    for (int i = 0; i < 8; ++i) StretchPicture(el(Name::Op, i), 57, 57);
+    gs.TileDC = -1;  // the tile is the Paper picture, fetched when tiling
+    glob.AppFolder = platform.ProgramFolder() + "/";
+    gs.HelpFile = glob.AppFolder + "help/";
+    el(Name::Regest).caption = "Version 4.0";
+    Element& hint = el(Name::HintL);
+    hint.caption.clear();
+    hint.fore = colour::kBlack;
+    for (int i = 0; i < 15; ++i) el(Name::CalBut, i).visible = false;
+
+    // The saved options through their own handlers. Target_Click loads and deals while
+    // SoundLevel is still 0; the group toggles only repaint their boxes.
+    gs.SavedReward = gs.SavedReward == 0 ? 1 : 0;
+    Rew_Click(gs.SavedReward);
+    Target_Click(gs.SavedTarget);
+    gs.SoundLevel = 1;
+    Snd_Click(gs.SavedSound);
+    gs.ReplayingOptions = kTrue;
+    for (int16_t i = 0; i < 3; ++i) {
+        gs.OperatorSetOn[i] = static_cast<int16_t>(~gs.OperatorSetOn[i]);
+        Diff_Click(i);
+    }
+    gs.ReplayingOptions = kFalse;
+
+    gs.SayName = "Click1";
+    Say(0);
+    gs.SayName = "Click2";
+    Say(0);
+}
+
+void Calc::Form_Unload() {
+    if (gs.SettingsPath.empty()) return;
+    WindowState state = platform.State();
+    // A minimised window would store its caption bar; its normal place is what comes back.
+    Placement placement =
+        state == WindowState::Minimized ? platform.NormalPlacement() : platform.GetPlacement();
+    std::string text = FormatSettings(gs.GiveReward, gs.TargetIndex, gs.SoundLevel,
+                                      gs.OperatorSetOn, static_cast<int16_t>(state), placement);
+    WriteFileAtomically(gs.SettingsPath, text);  // a failed write keeps the old file
+}
 
 }  // namespace quorrel

@@ -17,9 +17,14 @@ std::string ShortNumberText(float value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
     std::string text = buffer;
+    // The C library writes the locale's decimal mark; the game always writes a point.
+    for (char& c : text)
+        if (c == ',') c = '.';
     if (text.find('e') != std::string::npos) {
         std::snprintf(buffer, sizeof buffer, "%.7f", static_cast<double>(value));
         text = buffer;
+        for (char& c : text)
+            if (c == ',') c = '.';
         while (!text.empty() && text.back() == '0') text.pop_back();
         if (!text.empty() && text.back() == '.') text.pop_back();
     }

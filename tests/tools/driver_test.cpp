@@ -23,11 +23,11 @@ DriverOptions Options(const std::string& data) {
 TEST(DriverProtocol, EveryCommandEndsWithOneStatusLine) {
     TempFolder data;
     Driver driver(Options(data.path()));
-    std::istringstream in("start\r\nclock\nbogus\nget Calc\n\nclose\n");
+    std::istringstream in("clock\r\nstart\nbogus\nget Calc\n\nclose\n");
     std::ostringstream out;
     driver.Run(in, out);
     std::string text = out.str();
-    EXPECT_EQ(text.rfind("ok\n43200.000\nok\nerror: unknown command\nCalc caption=", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("43200.000\nok\nok\nerror: unknown command\nCalc caption=", 0), 0u) << text;
     EXPECT_NE(text.find("\nerror: empty command\nclosed\nok\n"), std::string::npos) << text;
 }
 

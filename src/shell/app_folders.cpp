@@ -1,0 +1,124 @@
+#include "shell/app_folders.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "shell/settings.h"
+
+namespace quorrel {
+namespace {
+
+constexpr std::streamsize kMaxSettingsBytes = 64 * 1024;
+
+bool IsDirectory(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// mkdir for one folder, accepting one that another process made at the same moment.
+bool MakeOneFolder(const std::string& path) {
+    if (IsDirectory(path)) return true;
+    if (mkdir(path.c_str(), 0700) == 0) return true;
+    return errno == EEXIST && IsDirectory(path);
+}
+
+// Makes every missing folder along an absolute path, parents first.
+bool MakeFolders(const std::string& path) {
+    if (IsDirectory(path)) return true;
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        if (!MakeOneFolder(path.substr(0, slash))) return false;
+    }
+    return MakeOneFolder(path);
+}
+
+std::string PasswordHome() {
+    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
+    passwd entry;
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir)
+        return "";
+    return found->pw_dir;
+}
+
+}  // namespace
+
+std::string LocalDataFolderBase() {
+    // The password database is asked only when the environment does not answer.
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    std::string chosen = ChooseDataFolderBase(xdg, home, nullptr);
+    if (!chosen.empty()) return chosen;
+    std::string passwd_home = PasswordHome();
+    return ChooseDataFolderBase(nullptr, nullptr, passwd_home.c_str());
+}
+
+std::string MakeDataFolder(const std::string& base) {
+    std::string trimmed = base;
+    while (!trimmed.empty() && trimmed.back() == '/') trimmed.pop_back();
+    // "" and "/" would put the folder at the file-system root; a relative base would follow
+    // the working directory.
+    if (trimmed.empty() || base[0] != '/') return "";
+    if (!MakeFolders(trimmed)) return "";
+    std::string folder = trimmed + "/" + kMakerFolderName;
+    return MakeOneFolder(folder) ? folder : "";
+}
+
+bool ReadSmallTextFile(const std::string& path, std::string& text) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxSettingsBytes)
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::vector<char> bytes(kMaxSettingsBytes + 1);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::streamsize got = in.gcount();
+    if (in.bad() || got > kMaxSettingsBytes) return false;
+    text.assign(bytes.data(), static_cast<size_t>(got));
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+    std::string temp = path + ".XXXXXX";
+    int fd = mkstemp(temp.data());
+    if (fd < 0) return false;
+    FILE* file = fdopen(fd, "wb");
+    if (!file) {
+        close(fd);
+        unlink(temp.c_str());
+        return false;
+    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = ok && fsync(fileno(file)) == 0;
+    ok = std::fclose(file) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        unlink(temp.c_str());
+        return false;
+    }
+    // The rename itself is durable once the folder is synced; failing that is not a failure
+    // of the write.
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "."
+                         : slash == 0               ? "/"
+                                                    : path.substr(0, slash);
+    int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+}  // namespace quorrel

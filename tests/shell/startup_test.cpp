@@ -1,0 +1,545 @@
+// Start-up and shut-down on the headless platform: the settings file read, applied through the
+// option handlers and written back; the data folder in every state; the driver's round trip.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+
+#include "driver.h"
+#include "puzzle/problem_file.h"
+#include "shell/calc.h"
+#include "support/temp_folder.h"
+#include "window/headless/headless_platform.h"
+
+namespace quorrel {
+namespace {
+
+using testing_support::TempFolder;
+
+const std::string kFirstRunFile = "-1  5  1 -1 -1 -1 \r\n 0  1680  1260  12000  9000 \r\n";
+
+struct Game {
+    explicit Game(const std::string& data_folder, uint64_t seed = 7) {
+        HeadlessOptions options;
+        options.program_folder = QUORREL_SOURCE_DIR;
+        options.data_folder = data_folder;
+        platform = std::make_unique<HeadlessPlatform>(options);
+        calc = std::make_unique<Calc>(*platform, seed);
+        calc->Start();
+    }
+    void Close() { calc->loop.RequestClose(); }
+    GameState& gs() { return calc->gs; }
+    Element& el(Name name, int index = -1) { return calc->el(name, index); }
+
+    std::unique_ptr<HeadlessPlatform> platform;
+    std::unique_ptr<Calc> calc;
+};
+
+std::string SettingsFolder(const std::string& data) { return data + "/Brindlecove Software"; }
+std::string SettingsFile(const std::string& data) { return SettingsFolder(data) + "/Quorrel.dat"; }
+
+void WriteSettings(const std::string& data, const std::string& text) {
+    std::filesystem::create_directories(SettingsFolder(data));
+    std::ofstream(SettingsFile(data), std::ios::binary) << text;
+}
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Problems(const char* file, std::array<int16_t, 3> groups) {
+    std::ifstream in(std::string(QUORREL_SOURCE_DIR) + "/Media/" + file, std::ios::binary);
+    return ReadProblemTexts(in, groups, 100000);
+}
+
+// The boxes of a row that show as chosen (black text); all others must be silver.
+std::vector<int> Chosen(Game& game, Name row, int count) {
+    std::vector<int> chosen;
+    for (int i = 0; i < count; ++i) {
+        uint32_t fore = game.el(row, i).fore;
+        if (fore == colour::kBlack)
+            chosen.push_back(i);
+        else
+            EXPECT_EQ(fore, colour::kSilver) << NameText(row) << "(" << i << ")";
+    }
+    return chosen;
+}
+
+void ExpectPlacement(const Placement& got, const Placement& want, const std::string& label) {
+    EXPECT_EQ(got.left, want.left) << label;
+    EXPECT_EQ(got.top, want.top) << label;
+    EXPECT_EQ(got.width, want.width) << label;
+    EXPECT_EQ(got.height, want.height) << label;
+}
+
+void ExpectPanelsAt(Game& game, int x, int y) {
+    for (Name panel : {Name::Floater, Name::First, Name::Spirom}) {
+        EXPECT_EQ(game.el(panel).left, x) << NameText(panel);
+        EXPECT_EQ(game.el(panel).top, y) << NameText(panel);
+    }
+}
+
+TEST(StartUp, FirstRunMakesTheFolderAndOpensOnTheDefaults) {
+    TempFolder data;
+    Game game(data.path());
+    GameState& gs = game.gs();
+    struct stat st;
+    ASSERT_EQ(stat(SettingsFolder(data.path()).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile(data.path()))) << "written only at close";
+    EXPECT_EQ(gs.SettingsPath, SettingsFile(data.path()));
+
+    EXPECT_EQ(gs.GiveReward, -1);
+    EXPECT_EQ(gs.TargetIndex, 5);
+    EXPECT_EQ(gs.TargetValue, 24);
+    EXPECT_EQ(gs.SoundLevel, 1);
+    EXPECT_EQ(gs.OperatorSetOn, (std::array<int16_t, 3>{-1, -1, -1}));
+    EXPECT_EQ(Chosen(game, Name::Rew, 2), std::vector<int>{0});
+    EXPECT_EQ(Chosen(game, Name::Target, 10), std::vector<int>{5});
+    EXPECT_EQ(Chosen(game, Name::Snd, 3), std::vector<int>{1});
+    EXPECT_EQ(Chosen(game, Name::Diff, 3), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(gs.ReplayingOptions, 0);
+
+    // 800 x 600 pixels centred on 1024 x 768; the panels in the middle of 800 x 600.
+    EXPECT_EQ(game.platform->State(), WindowState::Normal);
+    ExpectPlacement(game.platform->GetPlacement(), {1680, 1260, 12000, 9000}, "window");
+    ExpectPanelsAt(game, 292, 162);  // (800 - 217) / 2 and (600 - 60 - 217) / 2, halves to even
+
+    EXPECT_EQ(gs.SpiroPenColor, colour::kWhite);
+    EXPECT_EQ(gs.PiValue, 3.141592653);
+    EXPECT_EQ(gs.TileDC, -1);
+    EXPECT_EQ(gs.TitleText, "Quorrel");
+    EXPECT_EQ(game.platform->Title(), "Quorrel");
+    EXPECT_EQ(game.calc->glob.AppFolder, std::string(QUORREL_SOURCE_DIR) + "/");
+    EXPECT_EQ(gs.HelpFile, std::string(QUORREL_SOURCE_DIR) + "/help/");
+    EXPECT_EQ(game.el(Name::Diff, 2).caption, "+ - x \xF7");
+    EXPECT_EQ(game.el(Name::Regest).caption, "Version 4.0");
+    EXPECT_EQ(game.el(Name::HintL).caption, "");
+    EXPECT_EQ(game.el(Name::HintL).fore, colour::kBlack);
+    for (int i = 0; i < 15; ++i) EXPECT_FALSE(game.el(Name::CalBut, i).visible) << i;
+    for (Name panel :
+         {Name::Floater, Name::First, Name::Hist, Name::SelFloat, Name::Helper, Name::Spirom})
+        EXPECT_EQ(game.el(panel).pictureSrcWidth, 217) << NameText(panel);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(game.el(Name::Op, i).pictureSrcHeight, 57) << i;
+
+    const size_t count = Problems("BIN24.DAT", {-1, -1, -1}).size();
+    EXPECT_EQ(gs.ProblemCount, static_cast<int16_t>(count));
+    EXPECT_EQ(game.el(Name::Probs).caption, " " + std::to_string(count) + " Problems");
+    EXPECT_EQ(game.el(Name::Cent).caption, "24");
+
+    game.Close();
+    EXPECT_TRUE(game.platform->unloaded());
+    EXPECT_EQ(Slurp(SettingsFile(data.path())), kFirstRunFile);
+}
+
+TEST(StartUp, EverySavedFileStartsWithUsableValues) {
+    struct Case {
+        const char* label;
+        const char* text;
+        int16_t reward, target, sound;
+        std::array<int16_t, 3> groups;
+        WindowState state;
+        Placement placement;  // where the window stands in its normal state
+    };
+    const Placement centred{1680, 1260, 12000, 9000};
+    const Placement stored{3000, 2000, 9000, 7500};
+    const Placement untouched{1455, 1485, 686 * 15,
+                              609 * 15};  // the headless window before any move
+    const Case cases[] = {
+        {"a good file",
+         " 0  2  2  0 -1  0 \r\n 0  3000  2000  9000  7500 \r\n",
+         0,
+         2,
+         2,
+         {0, -1, 0},
+         WindowState::Normal,
+         stored},
+        {"empty", "", -1, 5, 1, {-1, -1, -1}, WindowState::Normal, centred},
+        {"abc", "abc", -1, 5, 1, {-1, -1, -1}, WindowState::Normal, centred},
+        {"five numbers",
+         " 0  2  2  0 -1 \r\n",
+         -1,
+         5,
+         1,
+         {-1, -1, -1},
+         WindowState::Normal,
+         centred},
+        {"target 12",
+         " 0  12  2  0 -1  0 \r\n 0  3000  2000  9000  7500 \r\n",
+         0,
+         5,
+         2,
+         {0, -1, 0},
+         WindowState::Normal,
+         stored},
+        {"sound 7",
+         " 0  2  7  0 -1  0 \r\n 0  3000  2000  9000  7500 \r\n",
+         0,
+         2,
+         1,
+         {0, -1, 0},
+         WindowState::Normal,
+         stored},
+        {"flags 1 1 0",
+         " 0  2  2  1  1  0 \r\n 0  3000  2000  9000  7500 \r\n",
+         0,
+         2,
+         2,
+         {-1, -1, 0},
+         WindowState::Normal,
+         stored},
+        {"reward 5",
+         " 5  2  2  0 -1  0 \r\n 0  3000  2000  9000  7500 \r\n",
+         -1,
+         2,
+         2,
+         {0, -1, 0},
+         WindowState::Normal,
+         stored},
+        {"width 40000",
+         " 0  2  2  0 -1  0 \r\n 0  3000  2000  40000  7500 \r\n",
+         0,
+         2,
+         2,
+         {0, -1, 0},
+         WindowState::Normal,
+         centred},
+        {"width 0",
+         " 0  2  2  0 -1  0 \r\n 0  3000  2000  0  7500 \r\n",
+         0,
+         2,
+         2,
+         {0, -1, 0},
+         WindowState::Normal,
+         centred},
+        {"off-screen",
+         " 0  2  2  0 -1  0 \r\n 0  20000  2000  9000  7500 \r\n",
+         0,
+         2,
+         2,
+         {0, -1, 0},
+         WindowState::Normal,
+         centred},
+        {"closed minimised",
+         " 0  2  2  0 -1  0 \r\n 1  3000  2000  9000  7500 \r\n",
+         0,
+         2,
+         2,
+         {0, -1, 0},
+         WindowState::Normal,
+         stored},
+        {"closed maximised",
+         " 0  2  2  0 -1  0 \r\n 2  0  0  15360  11520 \r\n",
+         0,
+         2,
+         2,
+         {0, -1, 0},
+         WindowState::Maximized,
+         untouched},
+    };
+    const char* values[10] = {"0", "6", "12", "15", "18", "24", "30", "36", "42", "48"};
+    for (const Case& c : cases) {
+        TempFolder data;
+        WriteSettings(data.path(), c.text);
+        Game game(data.path());
+        GameState& gs = game.gs();
+        EXPECT_EQ(gs.GiveReward, c.reward) << c.label;
+        EXPECT_EQ(gs.TargetIndex, c.target) << c.label;
+        EXPECT_EQ(game.el(Name::Cent).caption, values[c.target]) << c.label;
+        EXPECT_EQ(gs.SoundLevel, c.sound) << c.label;
+        EXPECT_EQ(gs.OperatorSetOn, c.groups) << c.label;
+        EXPECT_EQ(Chosen(game, Name::Rew, 2), std::vector<int>{c.reward ? 0 : 1}) << c.label;
+        EXPECT_EQ(Chosen(game, Name::Target, 10), std::vector<int>{c.target}) << c.label;
+        EXPECT_EQ(Chosen(game, Name::Snd, 3), std::vector<int>{c.sound}) << c.label;
+        std::vector<int> groups_on;
+        for (int g = 0; g < 3; ++g)
+            if (c.groups[g]) groups_on.push_back(g);
+        EXPECT_EQ(Chosen(game, Name::Diff, 3), groups_on) << c.label;
+        EXPECT_EQ(game.platform->State(), c.state) << c.label;
+        EXPECT_EQ(gs.StartWindowState, static_cast<int16_t>(c.state)) << c.label;
+        ExpectPlacement(game.platform->NormalPlacement(), c.placement, c.label);
+    }
+}
+
+TEST(StartUp, PanelsAreCentredInTheRestoredWindow) {
+    struct Case {
+        const char* text;
+        int x, y;
+    };
+    const Case cases[] = {
+        // 600 x 500 pixels: (600 - 217) / 2 = 191.5 and (500 - 60 - 217) / 2 = 111.5.
+        {"-1 5 1 -1 -1 -1 0 3000 2000 9000 7500", 192, 112},
+        // Maximised on 1024 x 768: (1024 - 217) / 2 = 403.5 and (768 - 60 - 217) / 2 = 245.5.
+        {"-1 5 1 -1 -1 -1 2 3000 2000 9000 7500", 404, 246},
+    };
+    for (const Case& c : cases) {
+        TempFolder data;
+        WriteSettings(data.path(), c.text);
+        Game game(data.path());
+        SCOPED_TRACE(c.text);
+        ExpectPanelsAt(game, c.x, c.y);
+    }
+}
+
+// The saved groups come back through Diff_Click without a deal of their own: the one deal is
+// Target_Click's, made from the saved groups, and it uses exactly one deal's random numbers.
+TEST(StartUp, ReplayedGroupsDealExactlyOnce) {
+    TempFolder data;
+    WriteSettings(data.path(), "-1  5  1 -1  0 -1 \r\n 0  1680  1260  12000  9000 \r\n");
+    const uint64_t seed = 12345;
+    Game game(data.path(), seed);
+    GameState& gs = game.gs();
+    EXPECT_EQ(Chosen(game, Name::Diff, 3), (std::vector<int>{0, 2}));
+    EXPECT_EQ(gs.OperatorSetOn, (std::array<int16_t, 3>{-1, 0, -1}));
+
+    std::vector<std::string> list = Problems("BIN24.DAT", {-1, 0, -1});
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(gs.ProblemCount, static_cast<int16_t>(list.size()));
+    Random expected(seed);
+    std::string text = list[static_cast<size_t>(expected.Below(static_cast<int32_t>(list.size())))];
+    std::replace(text.begin(), text.end(), '/', '\xF7');
+    EXPECT_EQ(gs.ProblemText, text);
+    std::array<int16_t, 4> numbers;
+    for (int i = 0; i < 4; ++i) numbers[i] = ProblemDigit(text, i);
+    std::array<int16_t, 4> dealt;
+    for (int i = 0; i < 4; ++i) {
+        int j;
+        do {
+            j = expected.Below(4);
+        } while (numbers[j] == kEmptied);
+        dealt[i] = numbers[j];
+        numbers[j] = kEmptied;
+    }
+    EXPECT_EQ(gs.DealtNumbers, dealt);
+    EXPECT_EQ(game.calc->rng.Next(), expected.Next())
+        << "random numbers of a second deal were drawn";
+}
+
+TEST(StartUp, ClosingSavesTheOptionsInForce) {
+    TempFolder data;
+    {
+        Game game(data.path());
+        game.calc->Rew_Click(1);
+        game.calc->Target_Click(8);
+        game.calc->Snd_Click(2);
+        game.calc->Diff_Click(0);
+        game.platform->Move({3000, 2000, 9000, 7500});
+        game.Close();
+    }
+    EXPECT_EQ(Slurp(SettingsFile(data.path())),
+              " 0  8  2  0 -1 -1 \r\n 0  3000  2000  9000  7500 \r\n");
+    Game again(data.path());
+    GameState& gs = again.gs();
+    EXPECT_EQ(gs.GiveReward, 0);
+    EXPECT_EQ(gs.TargetValue, 42);
+    EXPECT_EQ(gs.SoundLevel, 2);
+    EXPECT_EQ(gs.OperatorSetOn, (std::array<int16_t, 3>{0, -1, -1}));
+    EXPECT_EQ(gs.ProblemCount, static_cast<int16_t>(Problems("BIN42.DAT", {0, -1, -1}).size()));
+    ExpectPlacement(again.platform->GetPlacement(), {3000, 2000, 9000, 7500}, "restored");
+}
+
+TEST(ShutDown, WritesTheWindowAsItStands) {
+    struct Case {
+        const char* label;
+        WindowState state;
+        Placement move;  // applied before the state
+        const char* line2;
+        WindowState next_state;
+        Placement next_placement;
+    };
+    const Placement centred{1680, 1260, 12000, 9000};
+    const Case cases[] = {
+        {"normal",
+         WindowState::Normal,
+         {600, 450, 9000, 7500},
+         " 0  600  450  9000  7500 \r\n",
+         WindowState::Normal,
+         {600, 450, 9000, 7500}},
+        {"minimised writes its normal place", WindowState::Minimized, centred,
+         " 1  1680  1260  12000  9000 \r\n", WindowState::Normal, centred},
+        {"maximised",
+         WindowState::Maximized,
+         centred,
+         " 2  0  0  15360  11520 \r\n",
+         WindowState::Maximized,
+         {1455, 1485, 686 * 15, 609 * 15}},
+        {"wider than 16 bits",
+         WindowState::Normal,
+         {0, 0, 40000, 9000},
+         " 0  0  0  32767  9000 \r\n",
+         WindowState::Normal,
+         {0, 0, 32767, 9000}},
+    };
+    for (const Case& c : cases) {
+        TempFolder data;
+        {
+            Game game(data.path());
+            game.platform->Move(c.move);
+            game.platform->SetState(c.state);
+            game.Close();
+        }
+        EXPECT_EQ(Slurp(SettingsFile(data.path())), "-1  5  1 -1 -1 -1 \r\n" + std::string(c.line2))
+            << c.label;
+        Game again(data.path());
+        EXPECT_EQ(again.platform->State(), c.next_state) << c.label;
+        ExpectPlacement(again.platform->NormalPlacement(), c.next_placement, c.label);
+    }
+}
+
+// Without a usable data folder the game runs on its defaults and writes nothing anywhere.
+TEST(StartUp, WithoutADataFolderRunsOnDefaultsAndSavesNothing) {
+    TempFolder temp;
+    std::ofstream(temp.path() + "/plain") << "a file, not a folder";
+    std::filesystem::create_directory(temp.path() + "/blocked");
+    std::ofstream(temp.path() + "/blocked/Brindlecove Software") << "a file, not a folder";
+    for (const std::string& base :
+         {std::string(), std::string("/"), temp.path() + "/plain", temp.path() + "/blocked"}) {
+        SCOPED_TRACE("base '" + base + "'");
+        Game game(base);
+        EXPECT_EQ(game.gs().SettingsPath, "");
+        EXPECT_EQ(game.gs().TargetValue, 24);
+        EXPECT_EQ(game.gs().OperatorSetOn, (std::array<int16_t, 3>{-1, -1, -1}));
+        game.Close();
+        EXPECT_TRUE(game.platform->unloaded());
+    }
+    EXPECT_FALSE(std::filesystem::exists("/Brindlecove Software"));
+    EXPECT_FALSE(std::filesystem::exists("Brindlecove Software"));
+    EXPECT_EQ(Slurp(temp.path() + "/plain"), "a file, not a folder");
+}
+
+TEST(StartUp, ReadOnlyFolderStartsAndClosesCleanly) {
+    TempFolder data;
+    const std::string saved = " 0  2  0 -1  0  0 \r\n 0  3000  2000  9000  7500 \r\n";
+    WriteSettings(data.path(), saved);
+    chmod(SettingsFolder(data.path()).c_str(), 0500);
+    {
+        Game game(data.path());
+        EXPECT_EQ(game.gs().GiveReward, 0);
+        EXPECT_EQ(game.gs().TargetValue, 12);
+        game.calc->Target_Click(9);
+        game.Close();
+        EXPECT_TRUE(game.platform->unloaded());
+    }
+    chmod(SettingsFolder(data.path()).c_str(), 0700);
+    // Permissions do not stop the superuser; for everyone else the file must be untouched.
+    if (geteuid() != 0) {
+        EXPECT_EQ(Slurp(SettingsFile(data.path())), saved);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(SettingsFolder(data.path())),
+                                std::filesystem::directory_iterator()),
+                  1);
+    }
+}
+
+TEST(ShutDown, AFailedWriteKeepsTheOldFileByteForByte) {
+    TempFolder data;
+    const std::string saved = " 0  2  0 -1  0  0 \r\n 0  3000  2000  9000  7500 \r\n";
+    WriteSettings(data.path(), saved);
+    Game game(data.path());
+    game.calc->Target_Click(9);
+    game.calc->Rew_Click(0);
+
+    // A disk that is full by the time the game closes: the write fails for any user.
+    rlimit saved_limit;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved_limit), 0);
+    auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved_limit;
+    small.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    game.Close();
+    setrlimit(RLIMIT_FSIZE, &saved_limit);
+    std::signal(SIGXFSZ, saved_handler);
+
+    EXPECT_TRUE(game.platform->unloaded());
+    EXPECT_EQ(Slurp(SettingsFile(data.path())), saved);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(SettingsFolder(data.path())),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file is left behind";
+}
+
+// The two clicks end the load, after the title; at sound level "No" they are silent.
+TEST(StartUp, ClickSoundsEndTheLoad) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> sounds;
+    };
+    const Case cases[] = {
+        {"-1 5 1 -1 -1 -1 0 1680 1260 12000 9000",
+         {"title \"Quorrel\"", "sound Click1", "sound Click2"}},
+        {"-1 5 0 -1 -1 -1 0 1680 1260 12000 9000", {"title \"Quorrel\""}},
+    };
+    for (const Case& c : cases) {
+        TempFolder data;
+        WriteSettings(data.path(), c.text);
+        Game game(data.path());
+        std::vector<std::string> events;
+        for (const std::string& e : game.platform->TakeEvents())
+            if (e.rfind("sound ", 0) == 0 || e.rfind("title ", 0) == 0) events.push_back(e);
+        EXPECT_EQ(events, c.sounds) << c.text;
+    }
+}
+
+std::string CaptionOf(const std::string& line) {
+    size_t start = line.find("caption=\"");
+    if (start == std::string::npos) return "?";
+    start += 9;
+    return line.substr(start, line.find('"', start) - start);
+}
+
+TEST(Driver, StartShowsAPuzzleOfTheSavedTargetAndCloseSaves) {
+    TempFolder data;
+    DriverOptions options;
+    options.app_folder = QUORREL_SOURCE_DIR;
+    options.data_folder = data.path();
+    options.seed = 2024;
+    Driver driver(options);
+    std::vector<std::string> out;
+    ASSERT_EQ(driver.Execute("start", out), "");
+
+    out.clear();
+    ASSERT_EQ(driver.Execute("get Cent", out), "");
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(CaptionOf(out[0]), "24");
+
+    std::vector<std::string> problems = Problems("BIN24.DAT", {-1, -1, -1});
+    out.clear();
+    ASSERT_EQ(driver.Execute("get Probs", out), "");
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(CaptionOf(out[0]), " " + std::to_string(problems.size()) + " Problems");
+
+    std::string digits;
+    for (int i = 0; i < 4; ++i) {
+        out.clear();
+        ASSERT_EQ(driver.Execute("get Digit(" + std::to_string(i) + ")", out), "");
+        ASSERT_EQ(out.size(), 1u);
+        digits += CaptionOf(out[0]);
+    }
+    std::sort(digits.begin(), digits.end());
+    std::set<std::string> puzzles;
+    for (const std::string& p : problems) {
+        std::string d = p.substr(1, 4);
+        std::replace(d.begin(), d.end(), ' ', '0');
+        std::sort(d.begin(), d.end());
+        puzzles.insert(d);
+    }
+    EXPECT_TRUE(puzzles.count(digits)) << digits << " is not a puzzle of BIN24.DAT";
+
+    out.clear();
+    ASSERT_EQ(driver.Execute("close", out), "");
+    EXPECT_EQ(out, std::vector<std::string>{"closed"});
+    EXPECT_EQ(Slurp(SettingsFile(data.path())), kFirstRunFile);
+}
+
+}  // namespace
+}  // namespace quorrel

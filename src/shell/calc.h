@@ -101,6 +101,8 @@ private:
     // Counts drawing requests so that a newer one replaces a drawing in progress.
     uint64_t spiro_generation_ = 0;
     bool spiro_running_ = false;
+    // The newest request; a drawing in progress restarts with it when the generation moves.
+    int16_t spiro_order_ = 0, spiro_angle_ = 0, spiro_left_turns_ = 0;
 };
 
 }  // namespace quorrel

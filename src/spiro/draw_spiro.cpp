@@ -1,7 +1,67 @@
+// The window's side of the spirolateral drawing. A drawing lets the window's events run after
+// every segment, and one of them may ask for another drawing (a resize, the maker's draw word
+// or its OK button): the nested call only leaves its request behind, and the drawing in
+// progress starts over with it, so the call stack never grows and no drawing goes on with
+// working fields that another one has rewritten.
 #include "shell/calc.h"
+#include "spiro/spiro_engine.h"
 
 namespace quorrel {
+namespace {
 
-void Calc::DrawSpiro(int16_t, int16_t, int16_t) {}
+class CalcCanvas : public SpiroCanvas {
+public:
+    CalcCanvas(Calc& calc, const uint64_t& generation)
+        : calc_(calc), generation_(generation), started_(generation) {}
+
+    int InnerWidth() override { return calc_.platform.InnerWidth(); }
+    int InnerHeight() override { return calc_.platform.InnerHeight(); }
+    bool NormalState() override { return calc_.platform.State() == WindowState::Normal; }
+    void ClearBackground() override {
+        calc_.surface.Clear(calc_.el.windowBack);
+        calc_.TileBackground();
+    }
+    void Line(double x1, double y1, double x2, double y2, int width) override {
+        calc_.surface.Line(x1, y1, x2, y2, width, calc_.gs.SpiroPenColor);
+    }
+    void Pump() override { calc_.DoEvents(); }
+    Interruption Interrupted() override {
+        // A panel shown over the figure ends it for good, even when a newer request came in
+        // the same pump: that one would stop at once too.
+        if (calc_.loop.Closing() || calc_.loop.Unloaded()) return Interruption::Stop;
+        if (calc_.el(Name::Spirom).visible || calc_.el(Name::Floater).visible)
+            return Interruption::Stop;
+        if (generation_ != started_) return Interruption::Replaced;
+        return Interruption::None;
+    }
+    uint64_t NowMs() override { return calc_.platform.NowMs(); }
+    void Sleep(int ms) override { calc_.platform.Sleep(ms); }
+
+private:
+    Calc& calc_;
+    const uint64_t& generation_;
+    uint64_t started_;
+};
+
+}  // namespace
+
+void Calc::DrawSpiro(int16_t Order, int16_t Angle, int16_t LeftTurns) {
+    // An order below 1 has no segments to walk; such a request changes nothing, not even a
+    // drawing in progress.
+    if (Order < 1 || loop.Closing() || loop.Unloaded()) return;
+    spiro_order_ = Order;
+    spiro_angle_ = Angle;
+    spiro_left_turns_ = LeftTurns;
+    ++spiro_generation_;
+    if (spiro_running_) return;  // the drawing in progress takes the request over
+
+    spiro_running_ = true;
+    SpiroOutcome outcome;
+    do {
+        CalcCanvas canvas(*this, spiro_generation_);
+        outcome = RunSpiro(gs, canvas, {spiro_order_, spiro_angle_, spiro_left_turns_});
+    } while (outcome == SpiroOutcome::Replaced);
+    spiro_running_ = false;
+}
 
 }  // namespace quorrel

@@ -1,0 +1,39 @@
+// The spirolateral drawing: measure the walk, fit it into the window, then draw it segment by
+// segment in one to three passes, letting the window's events run after every segment.
+#pragma once
+
+#include <cstdint>
+
+#include "spiro/spiro_walk.h"
+#include "state/game_state.h"
+
+namespace quorrel {
+
+// What the drawing needs from the window.
+class SpiroCanvas {
+public:
+    enum class Interruption { None, Stop, Replaced };
+
+    virtual ~SpiroCanvas() = default;
+    virtual int InnerWidth() = 0;
+    virtual int InnerHeight() = 0;
+    virtual bool NormalState() = 0;
+    // Clears the drawing surface and repaints the background, once per figure.
+    virtual void ClearBackground() = 0;
+    virtual void Line(double x1, double y1, double x2, double y2, int width) = 0;
+    // Lets the window run its pending events once.
+    virtual void Pump() = 0;
+    // Asked after every pump: Stop when a panel was shown over the figure or the window is
+    // closing; Replaced when a newer drawing was requested meanwhile.
+    virtual Interruption Interrupted() = 0;
+    virtual uint64_t NowMs() = 0;
+    virtual void Sleep(int ms) = 0;
+};
+
+enum class SpiroOutcome { Finished, Stopped, Replaced };
+
+// Draws one figure. The working fields in gs are rewritten; nothing of them is read before
+// this call sets it, so a drawing that was replaced leaves nothing behind that matters.
+SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& request);
+
+}  // namespace quorrel

@@ -1,0 +1,130 @@
+#include "spiro/spiro_walk.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "state/convert.h"
+
+namespace quorrel {
+namespace {
+
+// A walk that has neither closed nor drifted by then never will: the heading is a whole number
+// of degrees, so a turning figure is back at its start after at most 360 cycles. Only rounding
+// in single precision keeps a few (1/540/1, 51/178/2, ...) from noticing.
+constexpr int64_t kMaxCycles = 360;
+
+}  // namespace
+
+SpiroWalker::SpiroWalker(GameState& gs, const SpiroRequest& request)
+    : gs_(gs),
+      pi_(gs.PiValue != 0 ? gs.PiValue : kSpiroPi),
+      order_(request.order),
+      // Without a turn the walk would never come back, so a straight angle is bent a little.
+      angle_(request.angle == 180 ? int16_t{175} : request.angle),
+      left_turns_(request.left_turns) {}
+
+void SpiroWalker::StartFigure() {
+    gs_.SpiroPass = 0;
+    gs_.SpiroMinX = gs_.SpiroMaxX = gs_.SpiroMinY = gs_.SpiroMaxY = 0;
+    gs_.SpiroTurn = static_cast<float>(180 - int32_t{angle_});
+}
+
+void SpiroWalker::StartPass() {
+    gs_.SpiroFirstStep = kTrue;
+    gs_.SpiroX = gs_.SpiroY = 0;
+    gs_.SpiroCycles = 0;
+    gs_.SpiroHeading = 0;
+    gs_.SpiroStartStep = 1;
+    gs_.SpiroStep = 1;
+    segments_ = 0;
+}
+
+void SpiroWalker::NextPoint() {
+    double radians = static_cast<double>(gs_.SpiroHeading) * pi_ / 180;
+    gs_.SpiroNextX = static_cast<float>(gs_.SpiroStep * std::sin(radians) + gs_.SpiroX);
+    gs_.SpiroNextY = static_cast<float>(gs_.SpiroStep * std::cos(radians) + gs_.SpiroY);
+}
+
+void SpiroWalker::Widen() {
+    if (gs_.SpiroNextX < gs_.SpiroMinX) gs_.SpiroMinX = gs_.SpiroNextX;
+    if (gs_.SpiroNextX > gs_.SpiroMaxX) gs_.SpiroMaxX = gs_.SpiroNextX;
+    if (gs_.SpiroNextY < gs_.SpiroMinY) gs_.SpiroMinY = gs_.SpiroNextY;
+    if (gs_.SpiroNextY > gs_.SpiroMaxY) gs_.SpiroMaxY = gs_.SpiroNextY;
+}
+
+SegmentEnd SpiroWalker::FinishSegment() {
+    ++segments_;
+    if (gs_.SpiroFirstStep) {
+        gs_.SpiroFirstStep = kFalse;
+    } else if (std::fabs(double{gs_.SpiroX}) < 0.05 && std::fabs(double{gs_.SpiroY}) < 0.05 &&
+               gs_.SpiroHeading == 0 && gs_.SpiroStep == gs_.SpiroStartStep) {
+        // This segment started where the figure started, in the same direction: it retraced
+        // the first one, and the figure is closed.
+        return SegmentEnd::PassEnd;
+    }
+    if (segments_ >= kMaxCycles * order_ + 1) return SegmentEnd::PassEnd;
+
+    // Turn: a left turn after every segment whose number is a multiple of left_turns.
+    bool left = left_turns_ > 1 && Remainder(int32_t{gs_.SpiroStep}, int32_t{left_turns_}) == 0;
+    gs_.SpiroTurnSign = left ? 1 : -1;
+    gs_.SpiroX = gs_.SpiroNextX;
+    gs_.SpiroY = gs_.SpiroNextY;
+    double heading =
+        gs_.SpiroTurnSign * static_cast<double>(gs_.SpiroTurn) + gs_.SpiroHeading + 360;
+    gs_.SpiroHeading = static_cast<float>(Remainder(RoundToInt32(heading), 360));
+    gs_.SpiroStep = static_cast<int16_t>(Remainder(int32_t{gs_.SpiroStep}, order_) + 1);
+
+    // Drift: the pen position after the first segment of cycles 1..5; when cycles 3 to 4 and
+    // 4 to 5 move it by the same amount, every cycle shifts the figure and it never closes.
+    if (gs_.SpiroCycles <= 4 && gs_.SpiroStep == 2) {
+        ++gs_.SpiroCycles;
+        gs_.SpiroCorners[gs_.SpiroCycles] = {gs_.SpiroX, gs_.SpiroY};
+        if (gs_.SpiroCycles == 5 && Drifts()) {
+            if (gs_.MakerMode || !CanRaiseOrder()) return SegmentEnd::PassEnd;
+            return SegmentEnd::RaiseOrder;
+        }
+    }
+    return SegmentEnd::Continue;
+}
+
+bool SpiroWalker::Drifts() const {
+    const auto& c = gs_.SpiroCorners;
+    double dx = (double{c[3][0]} - c[4][0]) - (double{c[4][0]} - c[5][0]);
+    double dy = (double{c[3][1]} - c[4][1]) - (double{c[4][1]} - c[5][1]);
+    return std::fabs(dx) <= 0.1 && std::fabs(dy) <= 0.1;
+}
+
+bool SpiroWalker::CanRaiseOrder() const {
+    // A turn of whole circles walks every segment straight down, whatever the order: raising
+    // it would drift again for ever. The order is also a 16-bit value.
+    bool straight = Remainder(180 - int32_t{angle_}, 360) == 0;
+    return !straight && order_ < std::numeric_limits<int16_t>::max();
+}
+
+SpiroMeasure MeasureSpiro(GameState& gs, const SpiroRequest& request) {
+    SpiroMeasure measure;
+    if (request.order < 1) return measure;
+    SpiroWalker walker(gs, request);
+    walker.StartFigure();
+    walker.StartPass();
+    measure.figures = 1;
+    for (;;) {
+        walker.NextPoint();
+        walker.Widen();
+        ++measure.total_segments;
+        SegmentEnd end = walker.FinishSegment();
+        if (end == SegmentEnd::PassEnd) break;
+        if (end == SegmentEnd::RaiseOrder) {
+            walker.RaiseOrder();
+            walker.StartFigure();
+            walker.StartPass();
+            ++measure.figures;
+        }
+    }
+    measure.segments = walker.segments();
+    measure.order = walker.order();
+    return measure;
+}
+
+}  // namespace quorrel

@@ -1,0 +1,73 @@
+// The walk of a spirolateral: segment k of each cycle has length k and is followed by a fixed
+// turn, cycle after cycle, until the walk comes back to its start or is found to drift. The
+// walker keeps its position in the engine's working fields of GameState, so every drawing
+// pass retraces exactly the walk the measuring pass measured.
+#pragma once
+
+#include <cstdint>
+
+#include "state/game_state.h"
+
+namespace quorrel {
+
+// The constant the walk turns degrees into radians with; deliberately not the full constant,
+// since the Order 1, Angle 0 zigzag depends on its tiny error.
+constexpr double kSpiroPi = 3.141592653;
+
+struct SpiroRequest {
+    int16_t order = 0;
+    int16_t angle = 0;
+    int16_t left_turns = 0;
+};
+
+enum class SegmentEnd {
+    Continue,
+    PassEnd,     // closed, drifting in the maker, or walked as long as a figure can take
+    RaiseOrder,  // drifting outside the maker: measure again with one segment more per cycle
+};
+
+class SpiroWalker {
+public:
+    SpiroWalker(GameState& gs, const SpiroRequest& request);
+
+    // A fresh figure with the current order: an empty bounding box, measuring pass.
+    void StartFigure();
+    void StartPass();
+    // The end point of the current segment, into SpiroNextX/Y.
+    void NextPoint();
+    // Widens the bounding box by the end point (measuring pass).
+    void Widen();
+    // After the segment has been walked (and drawn, and events let through): the closing
+    // test, the turn, and the drift test.
+    SegmentEnd FinishSegment();
+    // One segment more per cycle; then StartFigure and StartPass.
+    void RaiseOrder() { ++order_; }
+
+    int32_t order() const { return order_; }
+    // Segments walked in the current pass.
+    int64_t segments() const { return segments_; }
+
+private:
+    bool Drifts() const;
+    bool CanRaiseOrder() const;
+
+    GameState& gs_;
+    double pi_;
+    int32_t order_;
+    int16_t angle_;
+    int16_t left_turns_;
+    int64_t segments_ = 0;
+};
+
+// The measuring pass alone, without a window: the segments it walks in its last figure, the
+// order that figure has, and how many figures were measured (more than one when the order was
+// raised). MakerMode is read from gs, as the engine does.
+struct SpiroMeasure {
+    int64_t segments = 0;
+    int32_t order = 0;
+    int figures = 0;
+    int64_t total_segments = 0;  // over all figures measured
+};
+SpiroMeasure MeasureSpiro(GameState& gs, const SpiroRequest& request);
+
+}  // namespace quorrel

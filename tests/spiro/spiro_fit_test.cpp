@@ -1,0 +1,80 @@
+#include "spiro/spiro_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "spiro/spiro_walk.h"
+
+namespace quorrel {
+namespace {
+
+TEST(SpiroFit, SquareIsNinetyPercentOfTheSmallerSideInTheMiddle) {
+    struct Case {
+        int width, height;
+        int16_t side, centre_x, centre_y;
+    };
+    const Case cases[] = {
+        {678, 578, 520, 339, 289},  // 0.9 x 578 = 520.2
+        {800, 400, 360, 400, 200},  // wider than high
+        {400, 800, 360, 200, 400},
+        {101, 200, 91, 50, 100},  // 90.9 -> 91; centre 50.5 rounds to even
+        {103, 200, 93, 52, 100},  // 51.5 rounds to even, upwards
+        {5, 5, 4, 2, 2},          // 4.5 -> 4
+        {0, 0, 0, 0, 0},          // a minimised window has no inner area
+    };
+    for (const Case& c : cases) {
+        GameState gs;
+        SetUpSpiroSquare(gs, c.width, c.height);
+        EXPECT_EQ(gs.SpiroSizeX, c.side) << c.width << "x" << c.height;
+        EXPECT_EQ(gs.SpiroSizeY, c.side) << c.width << "x" << c.height;
+        EXPECT_EQ(gs.SpiroCenterX, c.centre_x) << c.width << "x" << c.height;
+        EXPECT_EQ(gs.SpiroCenterY, c.centre_y) << c.width << "x" << c.height;
+    }
+}
+
+TEST(SpiroFit, BoundingBoxFillsTheSquareOnEachAxis) {
+    GameState gs;
+    SetUpSpiroSquare(gs, 678, 578);
+    MeasureSpiro(gs, {4, 45, 1});
+    FitSpiro(gs);
+    EXPECT_NEAR(gs.SpiroScaleX, 117.80, 0.005);
+    EXPECT_NEAR(gs.SpiroScaleY, 160.36, 0.005);
+    EXPECT_NEAR(gs.SpiroOffsetX, 412.19, 0.005);
+    EXPECT_NEAR(gs.SpiroOffsetY, 95.42, 0.005);
+    // The box's corners land on the square's corners.
+    EXPECT_NEAR(gs.SpiroScaleX * gs.SpiroMinX + gs.SpiroOffsetX, 339 - 260, 0.01);
+    EXPECT_NEAR(gs.SpiroScaleX * gs.SpiroMaxX + gs.SpiroOffsetX, 339 + 260, 0.01);
+    EXPECT_NEAR(gs.SpiroScaleY * gs.SpiroMinY + gs.SpiroOffsetY, 289 - 260, 0.01);
+    EXPECT_NEAR(gs.SpiroScaleY * gs.SpiroMaxY + gs.SpiroOffsetY, 289 + 260, 0.01);
+}
+
+TEST(SpiroFit, WalkWithoutWidthStandsInTheMiddle) {
+    GameState gs;
+    SetUpSpiroSquare(gs, 678, 578);
+    MeasureSpiro(gs, {4, 540, 1});
+    ASSERT_EQ(gs.SpiroMaxX - gs.SpiroMinX, 0);
+    FitSpiro(gs);
+    EXPECT_EQ(gs.SpiroScaleX, 0);
+    EXPECT_EQ(gs.SpiroOffsetX, 339);
+    EXPECT_TRUE(std::isfinite(gs.SpiroScaleY) && gs.SpiroScaleY > 0);
+    EXPECT_NEAR(gs.SpiroScaleY * gs.SpiroMaxY + gs.SpiroOffsetY, 549, 0.01);
+}
+
+TEST(SpiroFit, PassesAndPensByWindowAndThickness) {
+    struct Case {
+        bool normal;
+        int16_t thickness;
+        std::vector<int> pens;
+    };
+    const Case cases[] = {
+        {true, 0, {2}},     {true, 1, {2}},  {true, 2, {2}},        {false, 0, {7, 5, 1}},
+        {false, 1, {5, 2}}, {false, 2, {3}}, {false, 3, {7, 5, 1}}, {false, -1, {7, 5, 1}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SpiroPenWidths(c.normal, c.thickness), c.pens) << c.normal << " " << c.thickness;
+}
+
+}  // namespace
+}  // namespace quorrel

@@ -62,15 +62,15 @@ void DrawLine(Image& image, double x1, double y1, double x2, double y2, int widt
 }
 
 void CopyBlock(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h) {
-    for (int y = 0; y < h; ++y) {
-        int ty = dy + y, fy = sy + y;
-        if (ty < 0 || ty >= dst.height || fy < 0 || fy >= src.height) continue;
-        for (int x = 0; x < w; ++x) {
-            int tx = dx + x, fx = sx + x;
-            if (tx < 0 || tx >= dst.width || fx < 0 || fx >= src.width) continue;
-            dst.At(tx, ty) = src.At(fx, fy);
-        }
-    }
+    // Clip the block against both images once, then copy whole rows.
+    int left = std::max({0, -dx, -sx});
+    int top = std::max({0, -dy, -sy});
+    int right = std::min({w, dst.width - dx, src.width - sx});
+    int bottom = std::min({h, dst.height - dy, src.height - sy});
+    if (left >= right || top >= bottom) return;
+    for (int y = top; y < bottom; ++y)
+        std::copy_n(src.pixels.data() + static_cast<size_t>(sy + y) * src.width + sx + left, right - left,
+                    &dst.At(dx + left, dy + y));
 }
 
 void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip) {

@@ -1,1 +1,23 @@
-int main() { return 0; }
+// Quorrel on the desktop: the window Calc on the SDL platform until it is closed.
+#include <cstdio>
+
+#include "shell/calc.h"
+#include "window/sdl/sdl_platform.h"
+
+int main() {
+    std::string error;
+    std::unique_ptr<quorrel::SdlPlatform> platform = quorrel::SdlPlatform::Create(error);
+    if (!platform) {
+        std::fprintf(stderr, "quorrel: cannot open a window: %s\n", error.c_str());
+        return 1;
+    }
+    {
+        quorrel::Calc calc(*platform);  // seeded from the clock at load
+        platform->Attach(&calc.el, &calc.surface);
+        calc.Start();
+        calc.loop.RunUntilClosed();
+        platform->Attach(nullptr, nullptr);
+    }
+    platform.reset();
+    return 0;
+}

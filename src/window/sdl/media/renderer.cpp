@@ -1,21 +1,149 @@
 #include "window/sdl/media/renderer.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "state/convert.h"
+#include "window/sdl/media/text_cache.h"
+
 namespace quorrel {
 
-struct Renderer::Fonts {};
+struct Renderer::Fonts {
+    TextCache text;
+};
+
+namespace {
+
+constexpr uint32_t kBorder = PixelFromBgr(colour::kBlack);
+// The classic raised button: a white highlight and a black outer shadow, with a grey inner one.
+constexpr uint32_t kButtonHighlight = PixelFromBgr(colour::kWhite);
+constexpr uint32_t kButtonShadow = PixelFromBgr(0x808080);
+constexpr uint32_t kButtonDarkShadow = PixelFromBgr(colour::kDarkGrey);
+
+Rect Intersect(Rect a, Rect b) {
+    int x0 = std::max(a.x, b.x), y0 = std::max(a.y, b.y);
+    int x1 = std::min(a.x + a.w, b.x + b.w), y1 = std::min(a.y + a.h, b.y + b.h);
+    return {x0, y0, std::max(x1 - x0, 0), std::max(y1 - y0, 0)};
+}
+
+bool Empty(Rect r) { return r.w <= 0 || r.h <= 0; }
+
+void Fill(Image& frame, Rect r, Rect clip, uint32_t argb) {
+    Rect c = Intersect(r, clip);
+    if (!Empty(c)) FillRect(frame, c.x, c.y, c.w, c.h, argb);
+}
+
+void Frame(Image& frame, Rect r, Rect clip, uint32_t argb) {
+    Fill(frame, {r.x, r.y, r.w, 1}, clip, argb);
+    Fill(frame, {r.x, r.y + r.h - 1, r.w, 1}, clip, argb);
+    Fill(frame, {r.x, r.y, 1, r.h}, clip, argb);
+    Fill(frame, {r.x + r.w - 1, r.y, 1, r.h}, clip, argb);
+}
+
+// A one-pixel line as a window-system pen draws it: every pixel but the last.
+void Line(Image& frame, int x1, int y1, int x2, int y2, Rect clip, uint32_t argb) {
+    int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+    int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    clip = Intersect(clip, {0, 0, frame.width, frame.height});
+    while (x1 != x2 || y1 != y2) {
+        if (x1 >= clip.x && y1 >= clip.y && x1 < clip.x + clip.w && y1 < clip.y + clip.h)
+            frame.At(x1, y1) = argb;
+        int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y1 += sy;
+        }
+    }
+}
+
+void Text(Image& frame, const std::vector<TextLine>& lines, int x, int y, Rect clip) {
+    for (const TextLine& line : lines) BlendImage(frame, x + line.x, y + line.y, line.pixels, clip);
+}
+
+}  // namespace
 
 Renderer::Renderer() : fonts_(std::make_unique<Fonts>()) {}
 Renderer::~Renderer() = default;
 
-void Renderer::Render(const Elements& elements, const WindowSurface& surface, Platform& platform, Image& frame) {
+void Renderer::Render(const Elements& elements, const WindowSurface& surface, Platform& platform,
+                      Image& frame) {
     frame = surface.Pixels();
+    const Rect window{0, 0, frame.width, frame.height};
+    TextCache& text = fonts_->text;
     for (int id : elements.PaintOrder()) {
         const Element& e = elements.At(id);
-        if (!elements.Shown(e) || !e.opaque) continue;
+        if (e.kind == Kind::MediaPlayer || !elements.Shown(e)) continue;
         int x, y;
         elements.WindowPosition(e, x, y);
-        FillRect(frame, x, y, e.width, e.height, PixelFromBgr(e.back));
-        (void)platform;
+        const Rect box{x, y, e.width, e.height};
+        // Every panel an element sits in cuts it off at its edges.
+        Rect clip = window;
+        for (int p = e.parent; p >= 0 && !Empty(clip); p = elements.At(p).parent) {
+            const Element& parent = elements.At(p);
+            int px, py;
+            elements.WindowPosition(parent, px, py);
+            clip = Intersect(clip, {px, py, parent.width, parent.height});
+        }
+        if (Empty(clip)) continue;
+        if (e.kind == Kind::Line) {
+            Line(frame, x, y, x + e.width, y + e.height, clip, PixelFromBgr(e.fore));
+            continue;
+        }
+        Rect inside = Intersect(clip, box);
+        if (Empty(inside)) continue;
+        switch (e.kind) {
+            case Kind::PictureBox: {
+                if (e.opaque) Fill(frame, box, clip, PixelFromBgr(e.back));
+                const Image* picture =
+                    e.picture == Picture::None ? nullptr : platform.GetPicture(e.picture);
+                if (picture && !picture->Empty()) {
+                    Rect from{0, 0, picture->width, picture->height};
+                    Rect to{x, y, picture->width, picture->height};
+                    if (e.pictureSrcWidth > 0 && e.pictureSrcHeight > 0) {
+                        from = {0, 0, e.pictureSrcWidth, e.pictureSrcHeight};
+                        to = box;
+                    }
+                    StretchBlock(frame, to, *picture, from, inside);
+                }
+                if (e.border) Frame(frame, box, clip, kBorder);
+                break;
+            }
+            case Kind::Label: {
+                if (e.opaque) Fill(frame, box, clip, PixelFromBgr(e.back));
+                int inset = e.border ? 1 : 0;
+                if (e.border) Frame(frame, box, clip, kBorder);
+                if (e.caption.empty()) break;
+                Rect client{x + inset, y + inset, e.width - 2 * inset, e.height - 2 * inset};
+                const auto& lines =
+                    text.Get(e.font, e.fore, Cp1252ToUtf8(e.caption), client.w, e.align, true);
+                Text(frame, lines, client.x, client.y, Intersect(clip, client));
+                break;
+            }
+            case Kind::CommandButton: {
+                Fill(frame, box, clip, PixelFromBgr(e.back));
+                Fill(frame, {x, y, e.width - 1, 1}, clip, kButtonHighlight);
+                Fill(frame, {x, y, 1, e.height - 1}, clip, kButtonHighlight);
+                Fill(frame, {x + 1, y + e.height - 2, e.width - 2, 1}, clip, kButtonShadow);
+                Fill(frame, {x + e.width - 2, y + 1, 1, e.height - 2}, clip, kButtonShadow);
+                Fill(frame, {x, y + e.height - 1, e.width, 1}, clip, kButtonDarkShadow);
+                Fill(frame, {x + e.width - 1, y, 1, e.height}, clip, kButtonDarkShadow);
+                if (e.caption.empty()) break;
+                const auto& lines = text.Get(e.font, colour::kBlack, Cp1252ToUtf8(e.caption),
+                                             e.width, Align::Centre, false);
+                int top = y + (e.height - text.LineHeight(e.font)) / 2;
+                Text(frame, lines, x, top,
+                     Intersect(clip, {x + 1, y + 1, e.width - 2, e.height - 2}));
+                break;
+            }
+            case Kind::Line:
+            case Kind::MediaPlayer:
+                break;
+        }
     }
 }
 

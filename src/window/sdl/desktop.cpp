@@ -1,0 +1,106 @@
+// The SDL platform's dealings outside the window: the clocks, the sound device, the help
+// viewer and the user's folders.
+#include <SDL.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "window/sdl/sdl_platform.h"
+
+extern char** environ;
+
+namespace quorrel {
+
+uint64_t SdlPlatform::NowMs() { return SDL_GetTicks64(); }
+
+float SdlPlatform::SecondsSinceMidnight() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    double seconds =
+        local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + now.tv_nsec / 1e9;
+    return static_cast<float>(seconds);
+}
+
+void SdlPlatform::Sleep(int ms) {
+    if (ms > 0) SDL_Delay(static_cast<Uint32>(ms));
+}
+
+void SdlPlatform::PlayWave(const std::string&, const std::string& path) {
+    if (audio_) audio_->PlayWave(path);
+}
+
+void SdlPlatform::Beep() {
+    if (audio_) audio_->Beep();
+}
+
+void SdlPlatform::ReapHelpers() {
+    std::erase_if(helpers_, [](int pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
+}
+
+void SdlPlatform::OpenHelp(const std::string& help_folder, int context) {
+    ReapHelpers();
+    std::string page = help_folder;
+    if (!page.empty() && page.back() != '/') page += '/';
+    page += "topic-" + std::to_string(context) + ".html";
+    struct stat st;
+    if (stat(page.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) return;
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char program[] = "xdg-open";
+    char* argv[] = {program, page.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, program, &actions, nullptr, argv, environ) == 0) helpers_.push_back(pid);
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+std::string SdlPlatform::DataFolderBase() {
+    std::string base;
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdg && xdg[0] == '/') {
+        base = xdg;
+    } else if (home && home[0] != '\0') {
+        base = std::string(home) + "/.local/share";
+    } else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && user->pw_dir[0]) {
+        base = std::string(user->pw_dir) + "/.local/share";
+    }
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    // A fresh account may not have the folder yet; the game makes only its own folder inside.
+    if (!base.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(base, ec);
+    }
+    return base;
+}
+
+std::string SdlPlatform::ProgramFolder() {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || !exe.has_parent_path()) return ".";
+    return exe.parent_path().string();
+}
+
+const Image* SdlPlatform::GetPicture(Picture picture) {
+    size_t i = static_cast<size_t>(picture);
+    if (i == 0 || i >= pictures_.size()) return nullptr;
+    if (!pictures_tried_[i]) {
+        pictures_tried_[i] = true;
+        std::string path = FindFileIgnoringCase(ProgramFolder(), PictureFile(picture));
+        if (!path.empty()) pictures_[i] = LoadPicture(path);
+    }
+    return pictures_[i] ? &*pictures_[i] : nullptr;
+}
+
+}  // namespace quorrel

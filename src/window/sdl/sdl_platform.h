@@ -1,0 +1,101 @@
+// The game on a real desktop: one SDL window, its mouse and window events, the sound device,
+// the clock, and the user's folders.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "window/elements.h"
+#include "window/platform.h"
+#include "window/sdl/media/renderer.h"
+#include "window/sdl/sdl_audio.h"
+#include "window/surface.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace quorrel {
+
+class SdlPlatform : public Platform {
+public:
+    // Opens SDL and a hidden window of the stored inner size; nullptr with a reason when there
+    // is no display to open it on.
+    static std::unique_ptr<SdlPlatform> Create(std::string& error);
+    ~SdlPlatform() override;
+    SdlPlatform(const SdlPlatform&) = delete;
+    SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+    // What Present draws; both must outlive the window, or be detached with nullptr first.
+    void Attach(const Elements* elements, const WindowSurface* surface);
+
+    uint64_t NowMs() override;
+    float SecondsSinceMidnight() override;
+    void Sleep(int ms) override;
+    bool PollInput(InputEvent& event) override;
+    void WaitForInput(uint64_t deadline_ms) override;
+    void PlayWave(const std::string& sound_name, const std::string& path) override;
+    void Beep() override;
+    void OpenHelp(const std::string& help_folder, int context) override;
+    void SetTitle(const std::string& title) override;
+    std::string Title() override { return title_; }
+    WindowState State() override;
+    void SetState(WindowState state) override;
+    Placement GetPlacement() override;
+    Placement NormalPlacement() override;
+    void Move(const Placement& placement) override;
+    int InnerWidth() override;
+    int InnerHeight() override;
+    double ScreenWidthTwips() override;
+    double ScreenHeightTwips() override;
+    double TwipsPerPixelX() override { return kTwipsPerPixel; }
+    double TwipsPerPixelY() override { return kTwipsPerPixel; }
+    void Show() override;
+    void Present() override;
+    void Unload() override;
+    std::string DataFolderBase() override;
+    std::string ProgramFolder() override;
+    const Image* GetPicture(Picture picture) override;
+
+private:
+    static constexpr double kTwipsPerPixel = 15;
+
+    SdlPlatform() = default;
+    bool Open(std::string& error);
+    void Translate(const SDL_Event& event);
+    void Queue(InputEvent::Type type, int x = 0, int y = 0);
+    void RememberNormalPlacement();
+    void Repaint();  // the last frame again, after the window was uncovered
+    void SetIcon();
+    void ReapHelpers();
+    struct Borders {
+        int top = 0, left = 0, bottom = 0, right = 0;
+    };
+    Borders FrameBorders();
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    int texture_width_ = 0, texture_height_ = 0;
+    bool video_ = false;
+
+    const Elements* elements_ = nullptr;
+    const WindowSurface* surface_ = nullptr;
+    Renderer painter_;
+    Image frame_;
+
+    std::deque<InputEvent> pending_;
+    std::string title_;
+    Placement normal_;
+    std::unique_ptr<SdlAudio> audio_;
+    std::vector<int> helpers_;  // help viewers started and not yet reaped
+    std::array<std::optional<Image>, static_cast<size_t>(Picture::Count)> pictures_;
+    std::array<bool, static_cast<size_t>(Picture::Count)> pictures_tried_{};
+};
+
+}  // namespace quorrel

@@ -1,0 +1,180 @@
+// The SDL window as the game sees it: title, state, placement in twips, and the frame on
+// the screen.
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "window/sdl/sdl_platform.h"
+
+namespace quorrel {
+namespace {
+
+// The desktop the window stands on, in pixels; a common screen when SDL cannot tell.
+SDL_Rect ScreenSize(SDL_Window* window) {
+    int display = window ? std::max(SDL_GetWindowDisplayIndex(window), 0) : 0;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.w > 0 && mode.h > 0)
+        return {0, 0, mode.w, mode.h};
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(display, &bounds) == 0 && bounds.w > 0 && bounds.h > 0) return bounds;
+    return {0, 0, 1024, 768};
+}
+
+}  // namespace
+
+void SdlPlatform::SetTitle(const std::string& title) {
+    title_ = title;
+    if (window_) SDL_SetWindowTitle(window_, title.c_str());
+}
+
+WindowState SdlPlatform::State() {
+    if (!window_) return WindowState::Normal;
+    Uint32 flags = SDL_GetWindowFlags(window_);
+    if (flags & SDL_WINDOW_MINIMIZED) return WindowState::Minimized;
+    if (flags & SDL_WINDOW_MAXIMIZED) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void SdlPlatform::SetState(WindowState state) {
+    if (!window_) return;
+    RememberNormalPlacement();
+    switch (state) {
+        case WindowState::Maximized:
+            SDL_MaximizeWindow(window_);
+            break;
+        case WindowState::Minimized:
+            SDL_MinimizeWindow(window_);
+            break;
+        case WindowState::Normal:
+            SDL_RestoreWindow(window_);
+            break;
+    }
+}
+
+SdlPlatform::Borders SdlPlatform::FrameBorders() {
+    Borders b;
+    // Before the window manager has framed the window (or without one) there is no frame.
+    if (!window_ || SDL_GetWindowBordersSize(window_, &b.top, &b.left, &b.bottom, &b.right) != 0)
+        return {};
+    return b;
+}
+
+Placement SdlPlatform::GetPlacement() {
+    if (!window_) return normal_;
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &w, &h);
+    Borders b = FrameBorders();
+    Placement p{(x - b.left) * kTwipsPerPixel, (y - b.top) * kTwipsPerPixel,
+                (w + b.left + b.right) * kTwipsPerPixel, (h + b.top + b.bottom) * kTwipsPerPixel};
+    if (State() == WindowState::Normal) normal_ = p;
+    return p;
+}
+
+void SdlPlatform::RememberNormalPlacement() {
+    if (window_ && State() == WindowState::Normal) GetPlacement();
+}
+
+Placement SdlPlatform::NormalPlacement() {
+    RememberNormalPlacement();
+    return normal_;
+}
+
+void SdlPlatform::Move(const Placement& placement) {
+    if (!window_) return;
+    Borders b = FrameBorders();
+    auto px = [](double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
+    int x = px(placement.left) + b.left, y = px(placement.top) + b.top;
+    int w = std::max(px(placement.width) - b.left - b.right, 1);
+    int h = std::max(px(placement.height) - b.top - b.bottom, 1);
+    // SDL waits a moment for the window manager after each change; skip the ones that change
+    // nothing.
+    int old_x, old_y, old_w, old_h;
+    SDL_GetWindowPosition(window_, &old_x, &old_y);
+    SDL_GetWindowSize(window_, &old_w, &old_h);
+    if (x != old_x || y != old_y) SDL_SetWindowPosition(window_, x, y);
+    if (w != old_w || h != old_h) SDL_SetWindowSize(window_, w, h);
+    RememberNormalPlacement();
+}
+
+int SdlPlatform::InnerWidth() {
+    int w = 0, h = 0;
+    if (window_) SDL_GetWindowSize(window_, &w, &h);
+    return w;
+}
+
+int SdlPlatform::InnerHeight() {
+    int w = 0, h = 0;
+    if (window_) SDL_GetWindowSize(window_, &w, &h);
+    return h;
+}
+
+double SdlPlatform::ScreenWidthTwips() { return ScreenSize(window_).w * kTwipsPerPixel; }
+
+double SdlPlatform::ScreenHeightTwips() { return ScreenSize(window_).h * kTwipsPerPixel; }
+
+void SdlPlatform::Show() {
+    if (!window_) return;
+    Uint32 flags = SDL_GetWindowFlags(window_);
+    if (!(flags & SDL_WINDOW_SHOWN)) {
+        SDL_ShowWindow(window_);
+    } else if (!(flags & SDL_WINDOW_INPUT_FOCUS)) {
+        SDL_RaiseWindow(window_);
+    }
+}
+
+void SdlPlatform::Present() {
+    if (!window_ || !elements_ || !surface_) return;
+    painter_.Render(*elements_, *surface_, *this, frame_);
+    if (!renderer_) {
+        // No renderer could be made: copy straight into the window's own surface.
+        SDL_Surface* target = SDL_GetWindowSurface(window_);
+        if (!target) return;
+        uint32_t back = PixelFromBgr(elements_->windowBack);
+        SDL_FillRect(
+            target, nullptr,
+            SDL_MapRGB(target->format, (back >> 16) & 0xFF, (back >> 8) & 0xFF, back & 0xFF));
+        if (!frame_.Empty()) {
+            SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+                frame_.pixels.data(), frame_.width, frame_.height, 32, frame_.width * 4,
+                SDL_PIXELFORMAT_ARGB8888);
+            if (source) {
+                SDL_BlitSurface(source, nullptr, target, nullptr);
+                SDL_FreeSurface(source);
+            }
+        }
+        SDL_UpdateWindowSurface(window_);
+        return;
+    }
+    if (!frame_.Empty() && (frame_.width != texture_width_ || frame_.height != texture_height_)) {
+        if (texture_) SDL_DestroyTexture(texture_);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                     SDL_TEXTUREACCESS_STREAMING, frame_.width, frame_.height);
+        texture_width_ = texture_ ? frame_.width : 0;
+        texture_height_ = texture_ ? frame_.height : 0;
+    }
+    if (texture_ && !frame_.Empty())
+        SDL_UpdateTexture(texture_, nullptr, frame_.pixels.data(), frame_.width * 4);
+    Repaint();
+}
+
+void SdlPlatform::Repaint() {
+    if (!window_) return;
+    if (!renderer_) {
+        SDL_UpdateWindowSurface(window_);
+        return;
+    }
+    // Whatever the frame does not cover (the window grew before the game laid it out) shows
+    // the window's colour.
+    uint32_t back = elements_ ? PixelFromBgr(elements_->windowBack) : PixelFromBgr(colour::kPurple);
+    SDL_SetRenderDrawColor(renderer_, (back >> 16) & 0xFF, (back >> 8) & 0xFF, back & 0xFF, 255);
+    SDL_RenderClear(renderer_);
+    if (texture_) {
+        SDL_Rect to{0, 0, texture_width_, texture_height_};
+        SDL_RenderCopy(renderer_, texture_, nullptr, &to);
+    }
+    SDL_RenderPresent(renderer_);
+}
+
+}  // namespace quorrel

@@ -1,7 +1,49 @@
+// The hint word: "Hint" shows the next hint of the dealt puzzle, "Reset" lays it out again.
+#include "puzzle/hints.h"
+
 #include "shell/calc.h"
 
 namespace quorrel {
+namespace {
 
-void Calc::HintWord() {}
+// Each step is eight characters after the five of the numbers; its first one is never shown.
+constexpr size_t kFirstStepAt = 5;
+constexpr size_t kStepLength = 8;
+
+}  // namespace
+
+std::string HintStepText(const std::string& problem_text, int step) {
+    if (step < 1 || step > 3) return "";
+    size_t from = kFirstStepAt + (static_cast<size_t>(step) - 1) * kStepLength + 1;
+    if (from >= problem_text.size()) return "";
+    std::string text;
+    for (char c : problem_text.substr(from, kStepLength - 1))
+        if (c != ' ') text += c;
+    return text;
+}
+
+std::string HintCaption(const std::string& problem_text, int16_t hints_used) {
+    if (hints_used == 1) return HintStepText(problem_text, 3);
+    std::string caption = HintStepText(problem_text, 1);
+    if (hints_used > 2) caption += " then " + HintStepText(problem_text, 2);
+    return caption;
+}
+
+void Calc::HintWord() {
+    // A click that waited in the queue while a move's feedback played belongs to the board the
+    // player saw then; like the number clicks of that moment it is let go.
+    if (gs.ClickLock) return;
+    if (el(Name::But, 3).caption == "Reset") {
+        SetUpPuzzle(kFalse);
+        return;
+    }
+    if (gs.ProblemText.empty()) return;  // nothing dealt: no solution to hint at
+    if (gs.MoveState != 0) SetUpPuzzle(kFalse);
+    if (gs.HintsUsed < 3) gs.HintsUsed = static_cast<int16_t>(gs.HintsUsed + 1);
+    Element& hint = el(Name::HintL);
+    hint.visible = true;
+    hint.fore = colour::kYellow;
+    hint.caption = HintCaption(gs.ProblemText, gs.HintsUsed);
+}
 
 }  // namespace quorrel

@@ -59,6 +59,8 @@ void EventLoop::Deliver(const InputEvent& event) {
 
 void EventLoop::Pump() {
     if (unloaded_) return;
+    // A handler that lets events run has usually changed what the window shows.
+    if (handler_depth_ > 0) dirty_ = true;
     InputEvent event;
     while (!closing_ && platform_.PollInput(event)) Deliver(event);
     if (!closing_) RunTimers();
@@ -96,6 +98,12 @@ void EventLoop::PresentIfChanged() {
     presented_surface_version_ = surface_.Version();
     last_present_ = now;
     platform_.Present();
+}
+
+void EventLoop::PresentNow() {
+    dirty_ = true;
+    last_present_ = 0;
+    PresentIfChanged();
 }
 
 void EventLoop::WaitAndPump(uint64_t max_ms) {

@@ -52,6 +52,9 @@ public:
     bool InHandler() const { return handler_depth_ > 0; }
     // Marks the picture as changed so that the next pump presents a frame.
     void Invalidate() { dirty_ = true; }
+    // Presents the picture now if it changed, even within a frame time of the last one: for a
+    // handler that is about to hold the screen still (a wait without events).
+    void PresentNow();
 
 private:
     template <typename F>

@@ -136,5 +136,23 @@ TEST_F(EventLoopTest, WaitSleepsUntilTheNextTimerInsteadOfSpinning) {
     EXPECT_EQ(rec.log, (std::vector<std::string>{"tick KlikOff"}));
 }
 
+TEST_F(EventLoopTest, AHandlerThatLetsEventsRunGetsItsChangesOnScreen) {
+    int presented_inside = -1, presented_now = -1;
+    rec.inside = [&](const std::string& what) {
+        if (what != "click Digit(1)") return;
+        int before = platform.presents();
+        loop.Pump();  // within a frame time of the last frame: held back
+        presented_inside = platform.presents() - before;
+        loop.PresentNow();  // about to hold the screen still: shown at once
+        presented_now = platform.presents() - before;
+    };
+    platform.Advance(100);
+    loop.Pump();
+    platform.Queue(ClickOn(Name::Digit, 1));
+    loop.Pump();
+    EXPECT_EQ(presented_inside, 0);
+    EXPECT_EQ(presented_now, 1);
+}
+
 }  // namespace
 }  // namespace quorrel

@@ -1,9 +1,78 @@
+// The value keypad of the maker panel. The typed text is the value: it stays in the box as
+// typed and is read as a number only when the figure is drawn.
+#include "menus/keypad.h"
+
 #include "shell/calc.h"
+#include "spiro/maker.h"
 
 namespace quorrel {
+namespace {
 
-void Calc::CalBut_Click(int16_t) {}
+constexpr int kKeyCount = 15;
+constexpr int16_t kOkKey = 11, kCancelKey = 12, kClearKey = 13, kBackspaceKey = 14;
+constexpr char kKeyCharacters[] = "0123456789.";
 
-void Calc::OKBut_Click() {}
+void ShowKeys(Elements& el, bool visible) {
+    for (int i = 0; i < kKeyCount; ++i) el(Name::CalBut, i).visible = visible;
+}
+
+// The box being typed; EditIndex only ever holds 0..2, but a stray value falls back to the
+// first box rather than reaching for an element that does not exist.
+Element& EditedBox(Calc& calc) {
+    Element* box = calc.el.Find(Name::LMOrder, calc.gs.EditIndex);
+    return box ? *box : calc.el(Name::LMOrder, 0);
+}
+
+}  // namespace
+
+void StartTyping(Calc& calc, int16_t index) {
+    if (index < 0 || index > 2) return;
+    GameState& gs = calc.gs;
+    // Checked before EditIndex moves: the box being typed must stay the one the keys edit.
+    if (gs.KeypadOpen) {
+        calc.platform.Beep();
+        return;
+    }
+    gs.EditIndex = index;
+    gs.KeypadOpen = kTrue;
+    calc.el(Name::Label12).caption = "Set a value then click OK";
+    ShowKeys(calc.el, true);
+    Element& box = calc.el(Name::LMOrder, index);
+    box.back = colour::kWhite;
+    gs.EditOldValue = box.caption;
+    box.caption.clear();
+}
+
+void Calc::CalBut_Click(int16_t Index) {
+    Element& box = EditedBox(*this);
+    if (Index >= 0 && Index <= 10) {
+        if (box.caption.size() >= kMaxTypedLength) {
+            platform.Beep();
+            return;
+        }
+        box.caption += kKeyCharacters[Index];
+    } else if (Index == kClearKey) {
+        box.caption.clear();
+    } else if (Index == kBackspaceKey) {
+        if (!box.caption.empty()) box.caption.pop_back();  // an empty box stays empty
+    } else if (Index == kOkKey || Index == kCancelKey) {
+        // Also the way other actions accept the values and draw (entering the maker, the
+        // notice's OK, Back Color): without typing in progress the box typed last holds an
+        // accepted caption, which stands, and only the keypad is hidden and the figure drawn.
+        gs.KeypadOpen = kFalse;
+        if (Index == kCancelKey || !AcceptableMakerValue(box.caption))
+            box.caption = gs.EditOldValue;
+        box.back = colour::kYellow;
+        ShowKeys(el, false);
+        But_Click(10);
+    }
+    // The keys are clicked with the mouse and the window model has no keyboard focus, so there
+    // is nothing to hand back to the maker panel after a key.
+}
+
+void Calc::OKBut_Click() {
+    el(Name::RestoreHint).visible = false;
+    CalBut_Click(kOkKey);
+}
 
 }  // namespace quorrel

@@ -67,12 +67,14 @@ std::vector<Row> StoredWindow() {
     // Panels, back to front.
     add(Box(Name::Paper).at(6600, 120, 1530, 1530).bg(kSystemWindow).box().pic(Picture::Tile).hidden());
     add(Box(Name::Hellf).at(600, 6660, 9255, 2235).bg(kPurple).hidden());
+    // The statistics panel and the maker notice can stay up after a background click; they lie
+    // under the other panels so that what the click brought up is what the player sees.
+    add(Panel(Name::Hist, 6600, 0, 3260, 3255));
+    add(Panel(Name::RestoreHint, 180, 5220));
     add(Panel(Name::Floater, 3360, 120).pic(Picture::Board));
     add(Panel(Name::Helper, 3360, 3360));
     add(Panel(Name::SelFloat, 120, 120));
-    add(Panel(Name::Hist, 6600, 0, 3260, 3255));
     add(Panel(Name::Spirom, 6600, 3360));
-    add(Panel(Name::RestoreHint, 180, 5220));
     add(Box(Name::First).at(120, 3360, 3285, 3285).bg(kRed).pic(Picture::Title));
 
     // The puzzle board.

@@ -1,9 +1,10 @@
 // The spirolateral maker: its values as the drawing reads them, entering the maker, the line
 // sample, and the value boxes and sample bars as clickable parts of the panel.
+#include "spiro/maker.h"
+
 #include <gtest/gtest.h>
 
 #include "menus/menu_game.h"
-#include "spiro/maker.h"
 
 namespace quorrel {
 namespace {
@@ -18,11 +19,21 @@ TEST(MakerValues, CaptionsReadAsTheirLeadingNumberRoundedHalfToEven) {
         bool acceptable;  // may the keypad's OK keep it
     };
     const Case cases[] = {
-        {"4", 4, true},        {"007", 7, true},          {"2.5", 2, true},
-        {"3.5", 4, true},      {"1.5", 2, true},          {".51", 1, true},
-        {"1.2.3", 1, true},    {"32767", 32767, true},    {"32767.4", 32767, true},
-        {"", 0, false},        {".", 0, false},           {"0", 0, false},
-        {".4", 0, false},      {".5", 0, false},          {"0.5", 0, false},
+        {"4", 4, true},
+        {"007", 7, true},
+        {"2.5", 2, true},
+        {"3.5", 4, true},
+        {"1.5", 2, true},
+        {".51", 1, true},
+        {"1.2.3", 1, true},
+        {"32767", 32767, true},
+        {"32767.4", 32767, true},
+        {"", 0, false},
+        {".", 0, false},
+        {"0", 0, false},
+        {".4", 0, false},
+        {".5", 0, false},
+        {"0.5", 0, false},
         {"32767.5", 32767, false},  // saturates when read, and the keypad refuses it
         {"99999", 32767, false},
         {"999999999999", 32767, false},
@@ -103,7 +114,7 @@ TEST(Maker, ASampleBarAdvancesTheThicknessAndDraws) {
         game.Run("click OKBut");
         game.Run("click Form");
         game.Forget();
-        game.calc().Cap_Click(static_cast<int16_t>(bar));  // a hidden bar takes no real click
+        game.Run("click Cap(" + std::to_string(bar) + ")");
         EXPECT_EQ(game.gs().LineThickness, 1);
         EXPECT_EQ(WidestShownBar(game), 5);
         EXPECT_FALSE(game.Visible(Name::Spirom));

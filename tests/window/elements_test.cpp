@@ -112,5 +112,25 @@ TEST(HitTest, TopmostShownElementTakesTheClick) {
     EXPECT_EQ(el.HitTest(ox + 28, oy + 28), el.Id(el(Name::Op, 6)));
 }
 
+TEST(HitTest, PanelsLeftUpByABackgroundClickLieUnderTheNewOne) {
+    struct Case { Name left_up, brought_up; };
+    const Case cases[] = {{Name::RestoreHint, Name::Spirom}, {Name::Hist, Name::Floater},
+                          {Name::Hist, Name::Helper}, {Name::RestoreHint, Name::SelFloat}};
+    for (const Case& c : cases) {
+        Elements el;
+        el(Name::First).visible = false;
+        for (Name panel : {c.left_up, c.brought_up}) {
+            el(panel).left = 100;
+            el(panel).top = 100;
+            el(panel).visible = true;
+        }
+        int hit = el.HitTest(100 + 3, 100 + 108);
+        ASSERT_GE(hit, 0);
+        const Element* e = &el.At(hit);
+        while (e->parent >= 0) e = &el.At(e->parent);
+        EXPECT_EQ(e->name, c.brought_up) << NameText(c.left_up);
+    }
+}
+
 }  // namespace
 }  // namespace quorrel

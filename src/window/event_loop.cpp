@@ -109,9 +109,18 @@ void EventLoop::PresentNow() {
 void EventLoop::WaitAndPump(uint64_t max_ms) {
     if (unloaded_ || closing_) return;
     uint64_t now = platform_.NowMs();
-    uint64_t deadline = std::min(now + max_ms, timers_.EarliestDue());
+    uint64_t deadline = std::min(now + max_ms, NextTimerDue());
     if (deadline > now) platform_.WaitForInput(deadline);
     Pump();
+}
+
+uint64_t EventLoop::NextTimerDue() const {
+    uint64_t earliest = UINT64_MAX;
+    for (size_t i = 0; i < ticking_.size(); ++i) {
+        const Timer& t = timers_.Get(static_cast<TimerId>(i));
+        if (t.enabled && !ticking_[i]) earliest = std::min(earliest, t.due);
+    }
+    return earliest;
 }
 
 void EventLoop::RunUntilClosed() {
@@ -119,7 +128,7 @@ void EventLoop::RunUntilClosed() {
         Pump();
         if (unloaded_) break;
         uint64_t now = platform_.NowMs();
-        uint64_t deadline = timers_.EarliestDue();
+        uint64_t deadline = NextTimerDue();
         bool pending_frame = dirty_ || presented_surface_version_ != surface_.Version();
         if (pending_frame) deadline = std::min(deadline, last_present_ + kFrameMs);
         // With nothing to do the front end blocks in its event wait for up to a second.

@@ -60,6 +60,9 @@ private:
     template <typename F>
     void RunHandler(F&& handler);
     void RunTimers();
+    // The earliest due time of a timer that can tick now: one whose handler is running (and
+    // let events run) is left out, or a wait inside that handler would never sleep.
+    uint64_t NextTimerDue() const;
     void PresentIfChanged();
     void FinishClose();
 

@@ -136,6 +136,20 @@ TEST_F(EventLoopTest, WaitSleepsUntilTheNextTimerInsteadOfSpinning) {
     EXPECT_EQ(rec.log, (std::vector<std::string>{"tick KlikOff"}));
 }
 
+TEST_F(EventLoopTest, AWaitInsideATimerHandlerSleepsPastItsOwnDueTime) {
+    timers.Enable(TimerId::TileBoy, 0);  // due 500
+    uint64_t waited_until = 0;
+    rec.inside = [&](const std::string& what) {
+        if (what != "tick TileBoy" || waited_until) return;
+        platform.Advance(600);  // the timer is due again while its handler still runs
+        loop.WaitAndPump(1000);
+        waited_until = platform.NowMs();
+    };
+    platform.Advance(500);
+    loop.Pump();
+    EXPECT_EQ(waited_until, 2100u);
+}
+
 TEST_F(EventLoopTest, AHandlerThatLetsEventsRunGetsItsChangesOnScreen) {
     int presented_inside = -1, presented_now = -1;
     rec.inside = [&](const std::string& what) {

@@ -26,6 +26,13 @@ namespace {
 using namespace startup_testing;
 using testing_support::TempFolder;
 
+std::string CaptionOf(const std::string& line) {
+    size_t start = line.find("caption=\"");
+    if (start == std::string::npos) return "?";
+    start += 9;
+    return line.substr(start, line.find('"', start) - start);
+}
+
 TEST(StartUp, ClosingSavesTheOptionsInForce) {
     TempFolder data;
     {

@@ -303,12 +303,5 @@ TEST(StartUp, ClickSoundsEndTheLoad) {
     }
 }
 
-std::string CaptionOf(const std::string& line) {
-    size_t start = line.find("caption=\"");
-    if (start == std::string::npos) return "?";
-    start += 9;
-    return line.substr(start, line.find('"', start) - start);
-}
-
 }  // namespace
 }  // namespace quorrel

@@ -2,7 +2,6 @@
 // viewer and the user's folders.
 #include <SDL.h>
 #include <fcntl.h>
-#include <pwd.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "shell/app_folders.h"
 #include "window/sdl/sdl_platform.h"
 
 extern char** environ;
@@ -66,23 +66,8 @@ void SdlPlatform::OpenHelp(const std::string& help_folder, int context) {
 }
 
 std::string SdlPlatform::DataFolderBase() {
-    std::string base;
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    if (xdg && xdg[0] == '/') {
-        base = xdg;
-    } else if (home && home[0] != '\0') {
-        base = std::string(home) + "/.local/share";
-    } else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && user->pw_dir[0]) {
-        base = std::string(user->pw_dir) + "/.local/share";
-    }
-    while (base.size() > 1 && base.back() == '/') base.pop_back();
-    // A fresh account may not have the folder yet; the game makes only its own folder inside.
-    if (!base.empty()) {
-        std::error_code ec;
-        std::filesystem::create_directories(base, ec);
-    }
-    return base;
+    // The start-up makes the folder (and this base with it) when it is missing.
+    return LocalDataFolderBase();
 }
 
 std::string SdlPlatform::ProgramFolder() {

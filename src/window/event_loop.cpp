@@ -97,7 +97,19 @@ void EventLoop::PresentIfChanged() {
     dirty_ = false;
     presented_surface_version_ = surface_.Version();
     last_present_ = now;
-    platform_.Present();
+    RenderAndPresent();
+}
+
+void EventLoop::RenderAndPresent() {
+    renderer_.Render(elements_, surface_, platform_, frame_);
+    platform_.Present(frame_, PixelFromBgr(elements_.windowBack));
+}
+
+void EventLoop::Redraw() {
+    dirty_ = false;
+    presented_surface_version_ = surface_.Version();
+    last_present_ = platform_.NowMs();
+    RenderAndPresent();
 }
 
 void EventLoop::PresentNow() {

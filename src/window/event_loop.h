@@ -8,7 +8,9 @@
 #include <cstdint>
 
 #include "window/elements.h"
+#include "window/image.h"
 #include "window/platform.h"
+#include "window/render/renderer.h"
 #include "window/surface.h"
 #include "window/timers.h"
 
@@ -55,6 +57,9 @@ public:
     // Presents the picture now if it changed, even within a frame time of the last one: for a
     // handler that is about to hold the screen still (a wait without events).
     void PresentNow();
+    // Renders and presents the picture as it stands, changed or not, even after the unload
+    // (the driver's screenshot).
+    void Redraw();
 
 private:
     template <typename F>
@@ -64,6 +69,7 @@ private:
     // let events run) is left out, or a wait inside that handler would never sleep.
     uint64_t NextTimerDue() const;
     void PresentIfChanged();
+    void RenderAndPresent();
     void FinishClose();
 
     Platform& platform_;
@@ -77,6 +83,8 @@ private:
     bool dirty_ = true;
     unsigned presented_surface_version_ = ~0u;
     uint64_t last_present_ = 0;
+    Renderer renderer_;
+    Image frame_;
     std::array<bool, static_cast<size_t>(TimerId::Count)> ticking_{};
 };
 

@@ -10,6 +10,8 @@
 
 namespace quorrel {
 
+class TextRasteriser;
+
 enum class WindowState : int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
 
 // The window's outer placement, in twips.
@@ -65,8 +67,10 @@ public:
     virtual double TwipsPerPixelX() = 0;
     virtual double TwipsPerPixelY() = 0;
     virtual void Show() = 0;  // shows the window, or brings it to the front
-    // Puts the current picture of the window on the screen (called when it changed).
-    virtual void Present() = 0;
+    // Puts a finished frame of the window on the screen (called when the picture changed);
+    // back is the window's colour, for whatever the frame does not cover (the window grew
+    // before the game laid it out).
+    virtual void Present(const Image& frame, uint32_t back) = 0;
     // The window is gone; nothing is shown or delivered after this.
     virtual void Unload() = 0;
 
@@ -76,6 +80,8 @@ public:
     virtual std::string ProgramFolder() = 0;
     // A stored picture, or nullptr when it could not be loaded.
     virtual const Image* GetPicture(Picture picture) = 0;
+    // The font engine the frames' text is drawn with; nullptr draws frames without text.
+    virtual TextRasteriser* Text() = 0;
 };
 
 // The file of a stored picture, relative to the program folder.
@@ -87,7 +93,5 @@ int WaveLengthMs(const std::string& path);
 // Finds a file as written, else by a case-insensitive match of each path component below
 // base; returns "" when nothing matches. relative uses '/' between components.
 std::string FindFileIgnoringCase(const std::string& base, const std::string& relative);
-
-
 
 }  // namespace quorrel

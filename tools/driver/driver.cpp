@@ -10,7 +10,8 @@
 #include <sstream>
 
 #include "state/text_escape.h"
-#include "window/sdl/media/renderer.h"
+#include "window/sdl/media/picture_io.h"
+#include "window/sdl/media/sdl_text.h"
 
 namespace quorrel {
 namespace {
@@ -116,6 +117,7 @@ Driver::Driver(DriverOptions options) : options_(std::move(options)) {
     headless.screen_height = options_.screen_height;
     headless.clock_start = options_.clock_start;
     headless.load_picture = LoadPicture;
+    headless.text = std::make_shared<SdlTextRasteriser>();
     platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
 }
 
@@ -185,10 +187,8 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "shot") {
         if (args.size() != 2) return "usage: shot FILE";
-        Renderer renderer;
-        Image frame;
-        renderer.Render(calc_->el, calc_->surface, *platform_, frame);
-        return SavePng(frame, args[1]) ? "" : "cannot write " + args[1];
+        calc_->loop.Redraw();
+        return SavePng(platform_->LastFrame(), args[1]) ? "" : "cannot write " + args[1];
     }
     if (calc_->loop.Unloaded()) {
         if (command == "close") {

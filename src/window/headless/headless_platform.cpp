@@ -6,7 +6,8 @@
 
 namespace quorrel {
 
-HeadlessPlatform::HeadlessPlatform(HeadlessOptions options) : options_(std::move(options)) {
+HeadlessPlatform::HeadlessPlatform(HeadlessOptions options)
+    : options_(std::move(options)), pictures_(options_.program_folder, options_.load_picture) {
     // The stored window: 678 x 578 pixels inside, at 1455, 1485 twips.
     double t = options_.twips_per_pixel;
     normal_ = {1455, 1485, (678 + kFrameWidth) * t, (578 + kFrameHeight) * t};
@@ -95,17 +96,9 @@ void HeadlessPlatform::Unload() {
     events_.push_back("unload");
 }
 
-const Image* HeadlessPlatform::GetPicture(Picture picture) {
-    size_t i = static_cast<size_t>(picture);
-    if (i == 0 || i >= pictures_.size()) return nullptr;
-    if (!pictures_tried_[i]) {
-        pictures_tried_[i] = true;
-        if (options_.load_picture) {
-            std::string path = FindFileIgnoringCase(options_.program_folder, PictureFile(picture));
-            if (!path.empty()) pictures_[i] = options_.load_picture(path);
-        }
-    }
-    return pictures_[i] ? &*pictures_[i] : nullptr;
+void HeadlessPlatform::Present(const Image& frame, uint32_t) {
+    frame_ = frame;
+    ++presents_;
 }
 
 }  // namespace quorrel

@@ -1,17 +1,18 @@
 // A platform without a screen or a sound device: a virtual clock that moves only when the game
 // sleeps, plays a sound or is told to wait, an input queue fed by the caller, and a record of
-// every side effect (sounds, beeps, help pages, titles, the unload).
+// every side effect (sounds, beeps, help pages, titles, the unload), and the last frame
+// presented.
 #pragma once
 
-#include <array>
 #include <deque>
-#include <functional>
 #include <map>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "window/picture_cache.h"
 #include "window/platform.h"
+#include "window/render/text_rasteriser.h"
 
 namespace quorrel {
 
@@ -22,7 +23,9 @@ struct HeadlessOptions {
     double twips_per_pixel = 15;
     double clock_start = 12 * 3600;  // seconds since midnight
     // Loads a picture file; without one, pictures are absent.
-    std::function<std::optional<Image>(const std::string& path)> load_picture;
+    PictureLoader load_picture;
+    // Draws the frames' text; without one, frames have no text.
+    std::shared_ptr<TextRasteriser> text;
 };
 
 class HeadlessPlatform : public Platform {
@@ -40,6 +43,7 @@ public:
     void ResizeOuter(int width_px, int height_px);
     bool unloaded() const { return unloaded_; }
     int presents() const { return presents_; }
+    const Image& LastFrame() const { return frame_; }
 
     uint64_t NowMs() override { return now_ms_; }
     float SecondsSinceMidnight() override;
@@ -62,12 +66,13 @@ public:
     double ScreenHeightTwips() override { return options_.screen_height * options_.twips_per_pixel; }
     double TwipsPerPixelX() override { return options_.twips_per_pixel; }
     double TwipsPerPixelY() override { return options_.twips_per_pixel; }
-    void Show() override { shown_ = true; }
-    void Present() override { ++presents_; }
+    void Show() override {}
+    void Present(const Image& frame, uint32_t) override;
     void Unload() override;
     std::string DataFolderBase() override { return options_.data_folder; }
     std::string ProgramFolder() override { return options_.program_folder; }
-    const Image* GetPicture(Picture picture) override;
+    const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
+    TextRasteriser* Text() override { return options_.text.get(); }
 
 private:
     HeadlessOptions options_;
@@ -77,12 +82,11 @@ private:
     std::string title_;
     WindowState state_ = WindowState::Normal;
     Placement normal_;
-    bool shown_ = false;
     bool unloaded_ = false;
     int presents_ = 0;
+    Image frame_;
     std::map<std::string, int> wave_lengths_;
-    std::array<std::optional<Image>, static_cast<size_t>(Picture::Count)> pictures_;
-    std::array<bool, static_cast<size_t>(Picture::Count)> pictures_tried_{};
+    PictureCache pictures_;
 };
 
 }  // namespace quorrel

@@ -77,15 +77,4 @@ std::string SdlPlatform::ProgramFolder() {
     return exe.parent_path().string();
 }
 
-const Image* SdlPlatform::GetPicture(Picture picture) {
-    size_t i = static_cast<size_t>(picture);
-    if (i == 0 || i >= pictures_.size()) return nullptr;
-    if (!pictures_tried_[i]) {
-        pictures_tried_[i] = true;
-        std::string path = FindFileIgnoringCase(ProgramFolder(), PictureFile(picture));
-        if (!path.empty()) pictures_[i] = LoadPicture(path);
-    }
-    return pictures_[i] ? &*pictures_[i] : nullptr;
-}
-
 }  // namespace quorrel

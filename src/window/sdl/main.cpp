@@ -13,10 +13,8 @@ int main() {
     }
     {
         quorrel::Calc calc(*platform);  // seeded from the clock at load
-        platform->Attach(&calc.el, &calc.surface);
         calc.Start();
         calc.loop.RunUntilClosed();
-        platform->Attach(nullptr, nullptr);
     }
     platform.reset();
     return 0;

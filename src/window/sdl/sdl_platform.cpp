@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "window/sdl/media/picture_io.h"
+
 namespace quorrel {
 namespace {
 
@@ -19,6 +21,9 @@ bool HasEnv(const char* name) {
 }
 
 }  // namespace
+
+SdlPlatform::SdlPlatform()
+    : back_(PixelFromBgr(colour::kPurple)), pictures_(ProgramFolder(), LoadPicture) {}
 
 std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
@@ -82,11 +87,6 @@ SdlPlatform::~SdlPlatform() {
     if (video_) SDL_Quit();
 }
 
-void SdlPlatform::Attach(const Elements* elements, const WindowSurface* surface) {
-    elements_ = elements;
-    surface_ = surface;
-}
-
 void SdlPlatform::SetIcon() {
     const Image* icon = GetPicture(Picture::Icon);
     if (!icon || icon->Empty()) return;
@@ -123,9 +123,10 @@ void SdlPlatform::Translate(const SDL_Event& event) {
             break;
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
-            // The texture's contents are gone; draw the frame afresh.
+            // The texture's contents are gone: the game lays the window out again, and the
+            // frame that follows makes the texture afresh.
             texture_width_ = texture_height_ = 0;
-            Present();
+            Queue(InputEvent::Type::Resize);
             break;
         case SDL_WINDOWEVENT:
             switch (event.window.event) {

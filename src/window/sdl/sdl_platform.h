@@ -2,18 +2,15 @@
 // the clock, and the user's folders.
 #pragma once
 
-#include <array>
 #include <deque>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "window/elements.h"
+#include "window/picture_cache.h"
 #include "window/platform.h"
-#include "window/sdl/media/renderer.h"
+#include "window/sdl/media/sdl_text.h"
 #include "window/sdl/sdl_audio.h"
-#include "window/surface.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -30,9 +27,6 @@ public:
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
-
-    // What Present draws; both must outlive the window, or be detached with nullptr first.
-    void Attach(const Elements* elements, const WindowSurface* surface);
 
     uint64_t NowMs() override;
     float SecondsSinceMidnight() override;
@@ -56,21 +50,23 @@ public:
     double TwipsPerPixelX() override { return kTwipsPerPixel; }
     double TwipsPerPixelY() override { return kTwipsPerPixel; }
     void Show() override;
-    void Present() override;
+    void Present(const Image& frame, uint32_t back) override;
     void Unload() override;
     std::string DataFolderBase() override;
     std::string ProgramFolder() override;
-    const Image* GetPicture(Picture picture) override;
+    const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
+    TextRasteriser* Text() override { return &text_; }
 
 private:
     static constexpr double kTwipsPerPixel = 15;
 
-    SdlPlatform() = default;
+    SdlPlatform();
     bool Open(std::string& error);
     void Translate(const SDL_Event& event);
     void Queue(InputEvent::Type type, int x = 0, int y = 0);
     void RememberNormalPlacement();
     void Repaint();  // the last frame again, after the window was uncovered
+    void CopyToWindowSurface(const Image& frame);
     void SetIcon();
     void ReapHelpers();
     struct Borders {
@@ -84,18 +80,15 @@ private:
     int texture_width_ = 0, texture_height_ = 0;
     bool video_ = false;
 
-    const Elements* elements_ = nullptr;
-    const WindowSurface* surface_ = nullptr;
-    Renderer painter_;
-    Image frame_;
+    uint32_t back_;  // the window's colour around the frame
+    SdlTextRasteriser text_;
+    PictureCache pictures_;
 
     std::deque<InputEvent> pending_;
     std::string title_;
     Placement normal_;
     std::unique_ptr<SdlAudio> audio_;
     std::vector<int> helpers_;  // help viewers started and not yet reaped
-    std::array<std::optional<Image>, static_cast<size_t>(Picture::Count)> pictures_;
-    std::array<bool, static_cast<size_t>(Picture::Count)> pictures_tried_{};
 };
 
 }  // namespace quorrel

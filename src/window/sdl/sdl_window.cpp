@@ -1,5 +1,5 @@
-// The SDL window as the game sees it: title, state, placement in twips, and the frame on
-// the screen.
+// The SDL window as the game sees it: title, state, placement in twips, and the frames it is
+// handed, put on the screen.
 #include <SDL.h>
 
 #include <algorithm>
@@ -124,39 +124,41 @@ void SdlPlatform::Show() {
     }
 }
 
-void SdlPlatform::Present() {
-    if (!window_ || !elements_ || !surface_) return;
-    painter_.Render(*elements_, *surface_, *this, frame_);
+void SdlPlatform::Present(const Image& frame, uint32_t back) {
+    if (!window_) return;
+    back_ = back;
     if (!renderer_) {
-        // No renderer could be made: copy straight into the window's own surface.
-        SDL_Surface* target = SDL_GetWindowSurface(window_);
-        if (!target) return;
-        uint32_t back = PixelFromBgr(elements_->windowBack);
-        SDL_FillRect(
-            target, nullptr,
-            SDL_MapRGB(target->format, (back >> 16) & 0xFF, (back >> 8) & 0xFF, back & 0xFF));
-        if (!frame_.Empty()) {
-            SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-                frame_.pixels.data(), frame_.width, frame_.height, 32, frame_.width * 4,
-                SDL_PIXELFORMAT_ARGB8888);
-            if (source) {
-                SDL_BlitSurface(source, nullptr, target, nullptr);
-                SDL_FreeSurface(source);
-            }
-        }
-        SDL_UpdateWindowSurface(window_);
+        CopyToWindowSurface(frame);
         return;
     }
-    if (!frame_.Empty() && (frame_.width != texture_width_ || frame_.height != texture_height_)) {
+    if (!frame.Empty() && (frame.width != texture_width_ || frame.height != texture_height_)) {
         if (texture_) SDL_DestroyTexture(texture_);
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                     SDL_TEXTUREACCESS_STREAMING, frame_.width, frame_.height);
-        texture_width_ = texture_ ? frame_.width : 0;
-        texture_height_ = texture_ ? frame_.height : 0;
+                                     SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
+        texture_width_ = texture_ ? frame.width : 0;
+        texture_height_ = texture_ ? frame.height : 0;
     }
-    if (texture_ && !frame_.Empty())
-        SDL_UpdateTexture(texture_, nullptr, frame_.pixels.data(), frame_.width * 4);
+    if (texture_ && !frame.Empty())
+        SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
     Repaint();
+}
+
+void SdlPlatform::CopyToWindowSurface(const Image& frame) {
+    // No renderer could be made: copy straight into the window's own surface.
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target) return;
+    SDL_FillRect(target, nullptr,
+                 SDL_MapRGB(target->format, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF));
+    if (!frame.Empty()) {
+        SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<uint32_t*>(frame.pixels.data()), frame.width, frame.height, 32,
+            frame.width * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (source) {
+            SDL_BlitSurface(source, nullptr, target, nullptr);
+            SDL_FreeSurface(source);
+        }
+    }
+    SDL_UpdateWindowSurface(window_);
 }
 
 void SdlPlatform::Repaint() {
@@ -167,8 +169,8 @@ void SdlPlatform::Repaint() {
     }
     // Whatever the frame does not cover (the window grew before the game laid it out) shows
     // the window's colour.
-    uint32_t back = elements_ ? PixelFromBgr(elements_->windowBack) : PixelFromBgr(colour::kPurple);
-    SDL_SetRenderDrawColor(renderer_, (back >> 16) & 0xFF, (back >> 8) & 0xFF, back & 0xFF, 255);
+    SDL_SetRenderDrawColor(renderer_, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF,
+                           255);
     SDL_RenderClear(renderer_);
     if (texture_) {
         SDL_Rect to{0, 0, texture_width_, texture_height_};

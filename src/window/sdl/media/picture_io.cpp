@@ -1,7 +1,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include "window/sdl/media/renderer.h"
+#include "window/sdl/media/picture_io.h"
 
 namespace quorrel {
 

@@ -1,4 +1,4 @@
-#include "window/sdl/media/text_layout.h"
+#include "window/render/text_layout.h"
 
 namespace quorrel {
 namespace {

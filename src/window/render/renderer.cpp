@@ -1,17 +1,11 @@
-#include "window/sdl/media/renderer.h"
+#include "window/render/renderer.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "state/convert.h"
-#include "window/sdl/media/text_cache.h"
 
 namespace quorrel {
-
-struct Renderer::Fonts {
-    TextCache text;
-};
-
 namespace {
 
 constexpr uint32_t kBorder = PixelFromBgr(colour::kBlack);
@@ -40,25 +34,19 @@ void Frame(Image& frame, Rect r, Rect clip, uint32_t argb) {
     Fill(frame, {r.x + r.w - 1, r.y, 1, r.h}, clip, argb);
 }
 
-// A one-pixel line as a window-system pen draws it: every pixel but the last.
-void Line(Image& frame, int x1, int y1, int x2, int y2, Rect clip, uint32_t argb) {
-    int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
-    int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    clip = Intersect(clip, {0, 0, frame.width, frame.height});
-    while (x1 != x2 || y1 != y2) {
-        if (x1 >= clip.x && y1 >= clip.y && x1 < clip.x + clip.w && y1 < clip.y + clip.h)
-            frame.At(x1, y1) = argb;
-        int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x1 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y1 += sy;
-        }
-    }
+// A one-pixel line as a window-system pen draws it: every pixel but the last. The shared line
+// routine draws into a copy of the part of the frame the line may touch, so that the panels'
+// edges cut it and the last pixel can be put back.
+void PenLine(Image& frame, int x1, int y1, int x2, int y2, Rect clip, uint32_t argb) {
+    Rect span{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1};
+    Rect area = Intersect(Intersect(span, clip), {0, 0, frame.width, frame.height});
+    if (Empty(area)) return;
+    Image part(area.w, area.h);
+    CopyBlock(part, 0, 0, frame, area.x, area.y, area.w, area.h);
+    DrawLine(part, x1 - area.x, y1 - area.y, x2 - area.x, y2 - area.y, 1, argb);
+    int lx = x2 - area.x, ly = y2 - area.y;
+    if (lx >= 0 && ly >= 0 && lx < area.w && ly < area.h) part.At(lx, ly) = frame.At(x2, y2);
+    CopyBlock(frame, area.x, area.y, part, 0, 0, area.w, area.h);
 }
 
 void Text(Image& frame, const std::vector<TextLine>& lines, int x, int y, Rect clip) {
@@ -67,14 +55,11 @@ void Text(Image& frame, const std::vector<TextLine>& lines, int x, int y, Rect c
 
 }  // namespace
 
-Renderer::Renderer() : fonts_(std::make_unique<Fonts>()) {}
-Renderer::~Renderer() = default;
-
 void Renderer::Render(const Elements& elements, const WindowSurface& surface, Platform& platform,
                       Image& frame) {
     frame = surface.Pixels();
     const Rect window{0, 0, frame.width, frame.height};
-    TextCache& text = fonts_->text;
+    TextRasteriser* rasteriser = platform.Text();
     for (int id : elements.PaintOrder()) {
         const Element& e = elements.At(id);
         if (e.kind == Kind::MediaPlayer || !elements.Shown(e)) continue;
@@ -91,7 +76,7 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
         }
         if (Empty(clip)) continue;
         if (e.kind == Kind::Line) {
-            Line(frame, x, y, x + e.width, y + e.height, clip, PixelFromBgr(e.fore));
+            PenLine(frame, x, y, x + e.width, y + e.height, clip, PixelFromBgr(e.fore));
             continue;
         }
         Rect inside = Intersect(clip, box);
@@ -119,8 +104,8 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 if (e.border) Frame(frame, box, clip, kBorder);
                 if (e.caption.empty()) break;
                 Rect client{x + inset, y + inset, e.width - 2 * inset, e.height - 2 * inset};
-                const auto& lines =
-                    text.Get(e.font, e.fore, Cp1252ToUtf8(e.caption), client.w, e.align, true);
+                const auto& lines = text_.Get(rasteriser, e.font, e.fore, Cp1252ToUtf8(e.caption),
+                                              client.w, e.align, true);
                 Text(frame, lines, client.x, client.y, Intersect(clip, client));
                 break;
             }
@@ -133,9 +118,11 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 Fill(frame, {x, y + e.height - 1, e.width, 1}, clip, kButtonDarkShadow);
                 Fill(frame, {x + e.width - 1, y, 1, e.height}, clip, kButtonDarkShadow);
                 if (e.caption.empty()) break;
-                const auto& lines = text.Get(e.font, colour::kBlack, Cp1252ToUtf8(e.caption),
-                                             e.width, Align::Centre, false);
-                int top = y + (e.height - text.LineHeight(e.font)) / 2;
+                const auto& lines = text_.Get(rasteriser, e.font, colour::kBlack,
+                                              Cp1252ToUtf8(e.caption), e.width, Align::Centre,
+                                              false);
+                int line_height = rasteriser ? rasteriser->LineHeight(e.font) : 0;
+                int top = y + (e.height - line_height) / 2;
                 Text(frame, lines, x, top,
                      Intersect(clip, {x + 1, y + 1, e.width - 2, e.height - 2}));
                 break;

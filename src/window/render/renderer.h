@@ -1,0 +1,23 @@
+// The software renderer: the window's drawing surface, then every shown panel and its
+// children in stacking order, into one 32-bit image. Both platforms are handed its frames.
+#pragma once
+
+#include "window/elements.h"
+#include "window/image.h"
+#include "window/platform.h"
+#include "window/render/text_cache.h"
+#include "window/surface.h"
+
+namespace quorrel {
+
+class Renderer {
+public:
+    // frame takes the size of the surface; pictures and text come from the platform.
+    void Render(const Elements& elements, const WindowSurface& surface, Platform& platform,
+                Image& frame);
+
+private:
+    TextCache text_;
+};
+
+}  // namespace quorrel

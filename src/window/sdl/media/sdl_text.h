@@ -1,0 +1,19 @@
+// Text drawn with SDL2_ttf in the faces the font library finds through fontconfig.
+#pragma once
+
+#include "window/render/text_rasteriser.h"
+#include "window/sdl/media/fonts.h"
+
+namespace quorrel {
+
+class SdlTextRasteriser : public TextRasteriser {
+public:
+    int LineHeight(const Font& font) override;
+    int Width(const Font& font, const std::string& utf8) override;
+    Image Draw(const Font& font, uint32_t bgr, const std::string& utf8) override;
+
+private:
+    FontLibrary fonts_;
+};
+
+}  // namespace quorrel

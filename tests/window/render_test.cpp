@@ -7,9 +7,10 @@
 
 #include "driver.h"
 #include "window/headless/headless_platform.h"
+#include "window/render/renderer.h"
+#include "window/render/text_layout.h"
 #include "window/sdl/media/fonts.h"
-#include "window/sdl/media/renderer.h"
-#include "window/sdl/media/text_layout.h"
+#include "window/sdl/media/sdl_text.h"
 
 namespace quorrel {
 namespace {
@@ -57,7 +58,7 @@ struct Bench {
     Renderer renderer;
     Image frame;
 
-    explicit Bench(HeadlessOptions options = {}) : platform(std::move(options)) {
+    explicit Bench(HeadlessOptions options = {}) : platform(WithText(std::move(options))) {
         surface.Resize(678, 578, el.windowBack);
         el(Name::First).visible = false;
     }
@@ -67,6 +68,10 @@ struct Bench {
     }
     void Render() { renderer.Render(el, surface, platform, frame); }
     Box Of(Name name, int index = -1) { return Place(el, el(name, index)); }
+    static HeadlessOptions WithText(HeadlessOptions options) {
+        options.text = std::make_shared<SdlTextRasteriser>();
+        return options;
+    }
 };
 
 TEST(Render, StartShowsTheTitlePanelOnPurple) {

@@ -25,7 +25,7 @@ struct HeadlessOptions {
     // Loads a picture file; without one, pictures are absent.
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
-    std::shared_ptr<TextRasteriser> text;
+    std::shared_ptr<TextRasteriser> text = nullptr;
 };
 
 class HeadlessPlatform : public Platform {

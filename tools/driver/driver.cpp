@@ -117,7 +117,6 @@ Driver::Driver(DriverOptions options) : options_(std::move(options)) {
     headless.screen_height = options_.screen_height;
     headless.clock_start = options_.clock_start;
     headless.load_picture = LoadPicture;
-    headless.text = std::make_shared<SdlTextRasteriser>();
     platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
 }
 
@@ -187,6 +186,9 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "shot") {
         if (args.size() != 2) return "usage: shot FILE";
+        // The fonts are opened for the first screenshot: frames that nobody looks at are
+        // drawn without text.
+        if (!platform_->Text()) platform_->SetText(std::make_shared<SdlTextRasteriser>());
         calc_->loop.Redraw();
         return SavePng(platform_->LastFrame(), args[1]) ? "" : "cannot write " + args[1];
     }

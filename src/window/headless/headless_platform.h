@@ -44,6 +44,7 @@ public:
     bool unloaded() const { return unloaded_; }
     int presents() const { return presents_; }
     const Image& LastFrame() const { return frame_; }
+    void SetText(std::shared_ptr<TextRasteriser> text) { options_.text = std::move(text); }
 
     uint64_t NowMs() override { return now_ms_; }
     float SecondsSinceMidnight() override;

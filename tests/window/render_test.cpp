@@ -119,6 +119,7 @@ TEST(Render, BoardShowsYellowNumberBoxesWithCentredNumbers) {
     // The title panel stands over the board until the intro hides it.
     calc.el(Name::First).visible = false;
     calc.el(Name::Floater).visible = true;
+    driver.platform().SetText(std::make_shared<SdlTextRasteriser>());
     Renderer renderer;
     Image frame;
     renderer.Render(calc.el, calc.surface, driver.platform(), frame);

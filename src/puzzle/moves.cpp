@@ -99,12 +99,13 @@ void Digit_Click(Calc& calc, int16_t Index) {
 void Op_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
     if (gs.ClickLock || Index < 0 || Index > 7) return;
-    gs.OpClicked = Index > 3 ? static_cast<int16_t>(Index - 4) : Index;
+    const int16_t op = Index > 3 ? static_cast<int16_t>(Index - 4) : Index;  // a twin is its circle
+    gs.OpClicked = op;
     if (gs.MoveState != 1) {
         RejectClick(calc);  // no first number yet, or the operator of this move is already chosen
         return;
     }
-    gs.OpChosen = gs.OpClicked;
+    gs.OpChosen = op;
     calc.el(Name::Op, gs.OpChosen).visible = false;
     calc.el(Name::Op, gs.OpChosen + 4).visible = true;
     gs.MoveState = 2;

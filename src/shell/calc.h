@@ -43,8 +43,8 @@ std::unique_ptr<GameHooks> MakeGameHooks(Calc& calc);
 
 class Calc : public WindowEvents {
 public:
-    // seed 0 seeds the random numbers from the clock at load, as the game does; any other
-    // value fixes them (tests).
+    // seed 0 seeds the random numbers from the clock at load; any other value fixes them
+    // (tests).
     explicit Calc(Platform& platform, uint64_t seed = 0);
     Calc(const Calc&) = delete;
     Calc& operator=(const Calc&) = delete;

@@ -1,5 +1,5 @@
 // The one record of game state, owned by the window and zero-filled when it is created.
-// 16-bit fields keep their width on purpose: overflow and rounding behave as the game expects.
+// 16-bit fields keep their width on purpose: the handlers rely on their overflow and rounding.
 // Flags are 16-bit with True = -1; any non-zero value tests as True.
 #pragma once
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "shell/calc.h"
+#include "spiro/draw_spiro.h"
 #include "spiro/spiro_engine.h"
 #include "spiro/spiro_walk.h"
 #include "window/headless/headless_platform.h"
@@ -114,7 +115,7 @@ int Main(int repeats) {
     calc.el(Name::Spirom).visible = false;
     uint64_t virtual_start = platform.NowMs();
     auto draw_start = Clock::now();
-    calc.DrawSpiro(longest.order, longest.angle, longest.left_turns);
+    DrawSpiro(calc, longest.order, longest.angle, longest.left_turns);
     double draw_ms = MsSince(draw_start);
     uint64_t virtual_ms = platform.NowMs() - virtual_start;
 

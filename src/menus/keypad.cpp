@@ -2,6 +2,7 @@
 // typed and is read as a number only when the figure is drawn.
 #include "menus/keypad.h"
 
+#include "menus/menus.h"
 #include "shell/calc.h"
 #include "spiro/maker.h"
 
@@ -9,7 +10,6 @@ namespace quorrel {
 namespace {
 
 constexpr int kKeyCount = 15;
-constexpr int16_t kOkKey = 11, kCancelKey = 12, kClearKey = 13, kBackspaceKey = 14;
 constexpr char kKeyCharacters[] = "0123456789.";
 
 void ShowKeys(Elements& el, bool visible) {
@@ -43,11 +43,12 @@ void StartTyping(Calc& calc, int16_t index) {
     box.caption.clear();
 }
 
-void Calc::CalBut_Click(int16_t Index) {
-    Element& box = EditedBox(*this);
-    if (Index >= 0 && Index <= 10) {
+void CalBut_Click(Calc& calc, int16_t Index) {
+    GameState& gs = calc.gs;
+    Element& box = EditedBox(calc);
+    if (Index >= 0 && Index <= kPointKey) {
         if (box.caption.size() >= kMaxTypedLength) {
-            platform.Beep();
+            calc.platform.Beep();
             return;
         }
         box.caption += kKeyCharacters[Index];
@@ -63,16 +64,16 @@ void Calc::CalBut_Click(int16_t Index) {
         if (Index == kCancelKey || !AcceptableMakerValue(box.caption))
             box.caption = gs.EditOldValue;
         box.back = colour::kYellow;
-        ShowKeys(el, false);
-        But_Click(10);
+        ShowKeys(calc.el, false);
+        But_Click(calc, kWordDraw);
     }
     // The keys are clicked with the mouse and the window model has no keyboard focus, so there
     // is nothing to hand back to the maker panel after a key.
 }
 
-void Calc::OKBut_Click() {
-    el(Name::RestoreHint).visible = false;
-    CalBut_Click(kOkKey);
+void OKBut_Click(Calc& calc) {
+    calc.el(Name::RestoreHint).visible = false;
+    CalBut_Click(calc, kOkKey);
 }
 
 }  // namespace quorrel

@@ -1,5 +1,5 @@
-// The maker's on-screen keypad: a value is typed into LMOrder(EditIndex) and the OK action
-// (CalBut_Click(11)) accepts it and draws.
+// The maker's on-screen keypad: a value is typed into LMOrder(EditIndex) and the OK key
+// accepts it and draws.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +8,15 @@
 namespace quorrel {
 
 class Calc;
+
+// The keys CalBut(0..14): 0..9 the digits, 10 the decimal point, then these.
+enum KeypadKey : int16_t {
+    kPointKey = 10,
+    kOkKey = 11,
+    kCancelKey = 12,
+    kClearKey = 13,
+    kBackspaceKey = 14,
+};
 
 // The longest caption the keys build; a key beyond it beeps and is ignored, so a caption never
 // grows without limit (12 characters hold any value the drawing can take, with room to spare).

@@ -1,5 +1,8 @@
 // The setup options: a chosen box has black text, the others silver. Choices that change the
-// puzzles load the problems again, which deals at once.
+// puzzles load the problems again, which deals at once. At load the saved options are shown
+// the same way.
+#include "menus/keypad.h"
+#include "menus/menus.h"
 #include "shell/calc.h"
 #include "state/convert.h"
 
@@ -12,62 +15,90 @@ void Paint(Elements& el, Name row, int index, uint32_t fore) {
     if (Element* box = el.Find(row, index)) box->fore = fore;
 }
 
+void PaintGroup(Elements& el, int16_t index, int16_t on) {
+    Paint(el, Name::Diff, index, on ? colour::kBlack : colour::kSilver);
+}
+
+// The reward boxes: 0 "Yes", 1 "No".
+void ChooseReward(Calc& calc, int16_t box) {
+    Paint(calc.el, Name::Rew, 1 - box, colour::kSilver);
+    calc.gs.GiveReward = box == 0 ? kTrue : kFalse;
+    Paint(calc.el, Name::Rew, box, colour::kBlack);
+}
+
 }  // namespace
 
-void Calc::Target_Click(int16_t Index) {
+void Target_Click(Calc& calc, int16_t Index) {
+    GameState& gs = calc.gs;
+    Elements& el = calc.el;
     Element* chosen = el.Find(Name::Target, Index);
     if (!chosen) return;
     Paint(el, Name::Target, gs.TargetIndex, colour::kSilver);
     gs.TargetIndex = Index;
     chosen->fore = colour::kBlack;
     gs.TargetValue = RoundToInt16(LeadingNumber(chosen->caption));
-    DoEvents();
-    LoadProblems();
+    calc.DoEvents();
+    LoadProblems(calc);
 }
 
-void Calc::Diff_Click(int16_t Index) {
+void ApplySavedOptions(Calc& calc, const SavedSettings& saved) {
+    GameState& gs = calc.gs;
+    gs.SavedReward = saved.reward == 0 ? 1 : 0;  // the box that shows it
+    gs.SavedTarget = saved.target;
+    gs.SavedSound = saved.sound;
+    gs.OperatorSetOn = saved.groups;
+    ChooseReward(calc, gs.SavedReward);
+    // The first deal is made while SoundLevel is still 0, so it is silent.
+    Target_Click(calc, saved.target);
+    // The stored window shows "No" in its own colour and the other levels silver; only the
+    // chosen one turns black.
+    gs.SoundLevel = saved.sound;
+    Paint(calc.el, Name::Snd, saved.sound, colour::kBlack);
+    calc.SetTitle(gs.TitleText);
+    for (int16_t i = 0; i < 3; ++i) PaintGroup(calc.el, i, gs.OperatorSetOn[i]);
+}
+
+void Diff_Click(Calc& calc, int16_t Index) {
     if (Index < 0 || Index > 2) return;
-    int16_t& on = gs.OperatorSetOn[Index];
+    int16_t& on = calc.gs.OperatorSetOn[Index];
     on = static_cast<int16_t>(~on);
-    Paint(el, Name::Diff, Index, on ? colour::kBlack : colour::kSilver);
-    if (gs.ReplayingOptions) return;
-    DoEvents();
-    LoadProblems();
+    PaintGroup(calc.el, Index, on);
+    calc.DoEvents();
+    LoadProblems(calc);
 }
 
-void Calc::Snd_Click(int16_t Index) {
+void Snd_Click(Calc& calc, int16_t Index) {
     if (Index < 0 || Index > 2) return;
-    Paint(el, Name::Snd, gs.SoundLevel, colour::kSilver);
+    GameState& gs = calc.gs;
+    Paint(calc.el, Name::Snd, gs.SoundLevel, colour::kSilver);
     gs.SoundLevel = Index;
-    Paint(el, Name::Snd, Index, colour::kBlack);
+    Paint(calc.el, Name::Snd, Index, colour::kBlack);
     // Also takes away an "OK" or "No" that a move left in the title while sounds were off.
-    SetTitle(gs.TitleText);
+    calc.SetTitle(gs.TitleText);
 }
 
-void Calc::Rew_Click(int16_t Index) {
-    if (Index != 0 && Index != 1) return;
-    Paint(el, Name::Rew, 1 - Index, colour::kSilver);
-    gs.GiveReward = Index == 0 ? kTrue : kFalse;
-    Paint(el, Name::Rew, Index, colour::kBlack);
+void Rew_Click(Calc& calc, int16_t Index) {
+    if (Index == 0 || Index == 1) ChooseReward(calc, Index);
 }
 
-void Calc::BackColorSet_Click() {
+void BackColorSet_Click(Calc& calc) {
+    GameState& gs = calc.gs;
     static constexpr uint32_t kBackColours[5] = {0, colour::kBlack, colour::kWhite, colour::kRed,
                                                  colour::kBlue};
     gs.BackColorIndex = static_cast<int16_t>(gs.BackColorIndex + 1);
     if (gs.BackColorIndex > 4 || gs.BackColorIndex < 0) gs.BackColorIndex = 0;
     gs.SpiroPenColor = colour::kWhite;
     if (gs.BackColorIndex == 0) {
-        TileBackground();
+        calc.TileBackground();
     } else {
         uint32_t back = kBackColours[gs.BackColorIndex];
-        el.windowBack = back;
-        surface.Clear(back);
+        calc.el.windowBack = back;
+        calc.surface.Clear(back);
         if (gs.BackColorIndex == 2) gs.SpiroPenColor = colour::kBlack;
     }
     // The keypad's OK: takes a value being typed, closes the keypad and the maker panel, and
     // draws the figure again in the new pen colour.
-    CalBut_Click(11);
+    CalBut_Click(calc, kOkKey);
 }
 
 }  // namespace quorrel

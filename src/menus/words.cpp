@@ -1,7 +1,9 @@
 // The clickable menu words and the click on the bare window background. The panels take turns
 // at the board's place; each word hides the screen it stands on and opens the next one.
 #include "menus/keypad.h"
+#include "menus/menus.h"
 #include "shell/calc.h"
+#include "spiro/draw_spiro.h"
 #include "spiro/maker.h"
 #include "state/convert.h"
 
@@ -27,127 +29,125 @@ void OpenOverBoard(Elements& el, Name panel) {
 
 }  // namespace
 
-void Calc::But_Click(int16_t Index) {
+void But_Click(Calc& calc, int16_t Index) {
+    GameState& gs = calc.gs;
+    Elements& el = calc.el;
     // While a maker value is typed only the keypad, Back Color and the background act; a word,
     // Help and Play included, could otherwise leave the keypad open behind another screen.
     if (gs.KeypadOpen) {
-        platform.Beep();
+        calc.platform.Beep();
         return;
     }
-    DisableTimer(TimerId::TileBoy);
+    calc.DisableTimer(TimerId::TileBoy);
 
-    auto open_help = [this](int context) {
+    auto open_help = [&calc](int context) {
         // The viewer runs on its own; whatever it makes of the page, the game carries on with
         // the background kept fresh behind it.
-        EnableTimer(TimerId::TileBoy);
-        platform.OpenHelp(gs.HelpFile, context);
-        TileBackground();
+        calc.EnableTimer(TimerId::TileBoy);
+        calc.platform.OpenHelp(calc.gs.HelpFile, context);
+        calc.TileBackground();
     };
 
     switch (Index) {
-        case 0:  // Quit: the title panel stands while the clicks play; LastUp then closes.
-            EnableTimer(TimerId::LastUp);
+        case kWordQuit:  // the title panel stands while the clicks play; LastUp then closes
+            calc.EnableTimer(TimerId::LastUp);
             el(Name::First).visible = true;
             el(Name::Floater).visible = false;
-            gs.SayName = "Click1";
-            Say(0);
-            gs.SayName = "Click2";
-            Say(0);
-            EnableTimer(TimerId::LastUp);
+            calc.PlayClicks();
             break;
-        case 1:  // Menu
+        case kWordMenu:
             if (el(Name::Hellf).visible) {
                 el(Name::Hellf).visible = false;
-                DoEvents();
-                EnableTimer(TimerId::TileBoy);  // the strip's place needs its tile back
+                calc.DoEvents();
+                calc.EnableTimer(TimerId::TileBoy);  // the strip's place needs its tile back
             }
             el(Name::Floater).visible = false;
             OpenOverBoard(el, Name::Helper);
             break;
-        case 2:  // Play, leaving the setup panel
+        case kWordPlayFromSetup:
             el(Name::SelFloat).visible = false;
             // With every operator group off there would be nothing to deal: "+ -" comes back on
             // and a puzzle is dealt before the board shows.
-            if (gs.OperatorSetOn[0] + gs.OperatorSetOn[1] + gs.OperatorSetOn[2] == 0) Diff_Click(0);
+            if (gs.OperatorSetOn[0] + gs.OperatorSetOn[1] + gs.OperatorSetOn[2] == 0) Diff_Click(calc, 0);
             el(Name::Floater).visible = true;
             break;
-        case 3:
-            HintWord();
+        case kWordHint:
+            HintWord(calc);
             break;
-        case 4:
+        case kWordHelp:
             open_help(kHelpGame);
             break;
-        case 5:  // Play on the menu: closes the about box first, the menu only on a second click
-            TileBackground();
-            DoEvents();
+        case kWordPlayFromMenu:  // closes the about box first, the menu only on a second click
+            calc.TileBackground();
+            calc.DoEvents();
             if (el(Name::About).visible) {
                 el(Name::About).visible = false;
-                el(Name::But, 5).caption = "Play";
+                el(Name::But, kWordPlayFromMenu).caption = "Play";
             } else {
                 el(Name::Helper).visible = false;
                 el(Name::Floater).visible = true;
             }
             break;
-        case 6:  // Make Spiros: the figure of the current values is drawn at once
+        case kWordMakeSpiros:  // the figure of the current values is drawn at once
             el(Name::Floater).visible = false;
             gs.MakerMode = kTrue;
             PlaceOverBoard(el, Name::Spirom);
             OpenOverBoard(el, Name::RestoreHint);
             el(Name::Helper).visible = false;
-            CalBut_Click(11);
+            CalBut_Click(calc, kOkKey);
             el(Name::RestoreHint).visible = true;
             break;
-        case 7:  // Your Stats
+        case kWordStats:
             el(Name::Floater).visible = false;
-            DoEvents();
+            calc.DoEvents();
             for (int i = 0; i < 5; ++i) el(Name::Score, i).caption = NumberText(gs.Stats[i]);
             OpenOverBoard(el, Name::Hist);
             el(Name::Helper).visible = false;
             break;
-        case 8:  // About: word 5 reads "OK" while the box is open
-            el(Name::But, 5).caption = "OK";
+        case kWordAbout:
+            el(Name::But, kWordPlayFromMenu).caption = "OK";
             el(Name::VerLab).caption = kMakerAddress;
             el(Name::About).left = 8;
             el(Name::About).top = 8;
             el(Name::About).visible = true;
             break;
-        case 9:  // Play, leaving the maker
-            TileBackground();
-            DoEvents();
+        case kWordPlayFromMaker:
+            calc.TileBackground();
+            calc.DoEvents();
             el(Name::Spirom).visible = false;
             gs.MakerMode = kFalse;
             el(Name::Floater).visible = true;
             break;
-        case 10: {  // Draw the maker's figure
+        case kWordDraw: {
             el(Name::Spirom).visible = false;
             int16_t order = MakerValue(el(Name::LMOrder, 0).caption);
             int16_t angle = MakerValue(el(Name::LMOrder, 1).caption);
             int16_t left_turns = MakerValue(el(Name::LMOrder, 2).caption);
-            DrawSpiro(order, angle, left_turns);
+            DrawSpiro(calc, order, angle, left_turns);
             break;
         }
-        case 11:
-        case 12:
-        case 13:
-            StartTyping(*this, static_cast<int16_t>(Index - 11));
+        case kWordOrder:
+        case kWordAngle:
+        case kWordLeftTurns:
+            StartTyping(calc, static_cast<int16_t>(Index - kWordOrder));
             break;
-        case 14:  // Line: only the sample changes; the next drawing uses the new thickness
+        case kWordLine:  // only the sample changes; the next drawing uses the new thickness
             gs.LineThickness = static_cast<int16_t>(Remainder(gs.LineThickness + 1, 3));
             ShowLineSample(el, gs.LineThickness);
             break;
-        case 15:
+        case kWordMakerHelp:
             open_help(kHelpMaker);
             break;
-        case 16:  // Setup
-            TileBackground();
-            DoEvents();
+        case kWordSetup:
+            calc.TileBackground();
+            calc.DoEvents();
             OpenOverBoard(el, Name::SelFloat);
             el(Name::Helper).visible = false;
             break;
-        case 17:
+        case kWordSetupHelp:
             open_help(kHelpSetup);
             break;
-        case 20:  // Play, leaving the statistics
+        case kWordPlayFromStats:
             el(Name::Hist).visible = false;
             el(Name::Floater).visible = true;
             break;
@@ -156,7 +156,9 @@ void Calc::But_Click(int16_t Index) {
     }
 }
 
-void Calc::Form_Click() {
+void Form_Click(Calc& calc) {
+    GameState& gs = calc.gs;
+    Elements& el = calc.el;
     // Hist and RestoreHint are left as they are, and a value being typed stays open: the
     // background only brings back the screen of the current mode.
     bool about_closed = el(Name::About).visible;
@@ -170,7 +172,26 @@ void Calc::Form_Click() {
         el(Name::Floater).visible = true;
         for (Name panel : {Name::Helper, Name::SelFloat, Name::About}) el(panel).visible = false;
     }
-    if (about_closed) el(Name::But, 5).caption = "Play";
+    if (about_closed) el(Name::But, kWordPlayFromMenu).caption = "Play";
+}
+
+// The maker panel's own clicks go through its words, so a click on a box or a bar is refused
+// by the same keypad rule as every word.
+void LMOrder_Click(Calc& calc, int16_t Index) {
+    // A value box acts as the word beside it: Order, Angle or Left T.
+    if (Index < 0 || Index > 2) return;
+    But_Click(calc, static_cast<int16_t>(kWordOrder + Index));
+}
+
+void Cap_Click(Calc& calc, int16_t Index) {
+    if (Index < 0 || Index > 2) return;
+    // Refused here once, rather than by both words below, so a refused click beeps only once.
+    if (calc.gs.KeypadOpen) {
+        calc.platform.Beep();
+        return;
+    }
+    But_Click(calc, kWordLine);  // next thickness
+    But_Click(calc, kWordDraw);  // and the figure drawn with it
 }
 
 }  // namespace quorrel

@@ -5,7 +5,9 @@
 #include <limits>
 
 #include "puzzle/move_math.h"
+#include "puzzle/puzzle.h"
 #include "shell/calc.h"
+#include "spiro/draw_spiro.h"
 #include "state/convert.h"
 
 namespace quorrel {
@@ -14,7 +16,8 @@ namespace {
 // A clock that stood still (a broken time source) must not hold the window for ever; the waits
 // also end on the millisecond count, with room to spare over their longest honest length.
 constexpr uint64_t kRejectLimitMs = 1500;
-// TimeMark may lie up to two seconds ahead of the clock, so an honest board wait is at most 4 s.
+// The wait mark may lie up to two seconds ahead of the clock, so an honest board wait is at most
+// 4 s.
 constexpr uint64_t kBoardWaitLimitMs = 4500;
 
 float SecondsSince(Calc& calc, float mark) { return std::fabs(calc.Clock() - mark); }
@@ -40,19 +43,18 @@ void RejectClick(Calc& calc) {
     GameState& gs = calc.gs;
     if (gs.SoundLevel < 0) return;
     if (gs.SoundLevel > 0) {
-        gs.SayName = "Aah";
-        calc.Say(0);
+        calc.SayWord("Aah");
         return;
     }
     Element& centre = calc.el(Name::Cent);
     centre.caption = "No";
     calc.DoEvents();  // so that "No" is on the screen during the second
     calc.loop.PresentNow();
-    gs.TimeMark = calc.Clock();
+    float mark = calc.Clock();
     // Deliberately deaf: clicks made during the second wait in the queue until it is over.
     uint64_t give_up = calc.platform.NowMs() + kRejectLimitMs;
     while (!Closing(calc) && calc.platform.NowMs() < give_up) {
-        float gone = SecondsSince(calc, gs.TimeMark);
+        float gone = SecondsSince(calc, mark);
         if (gone >= 1.0f) break;
         calc.platform.Sleep(RemainingMs(1.0f - gone));
     }
@@ -64,7 +66,7 @@ void BoardWait(Calc& calc) {
     const Element& board = calc.el(Name::Floater);
     uint64_t give_up = calc.platform.NowMs() + kBoardWaitLimitMs;
     for (;;) {
-        float gone = SecondsSince(calc, gs.TimeMark);
+        float gone = SecondsSince(calc, gs.board.wait_mark);
         if (gone >= 2.0f || Closing(calc) || calc.platform.NowMs() >= give_up) return;
         // With the board up the wait is one round of events; otherwise sleep until an event,
         // a timer or the end of the two seconds.
@@ -72,7 +74,7 @@ void BoardWait(Calc& calc) {
             calc.DoEvents();
         else
             calc.loop.WaitAndPump(static_cast<uint64_t>(RemainingMs(2.0f - gone)));
-        if (board.visible) gs.TimeMark = calc.Clock() + 5;
+        if (board.visible) gs.board.wait_mark = calc.Clock() + 5;
     }
 }
 
@@ -89,7 +91,7 @@ void CorrectAnswer(Calc& calc) {
     if (Closing(calc)) return;
 
     Count(gs.Stats[static_cast<size_t>(std::clamp<int16_t>(gs.HintsUsed, 0, 3))]);
-    calc.RefreshScoreLine();
+    RefreshScoreLine(calc);
     Count(gs.SolvedCount);
 
     if (gs.GiveReward) {
@@ -97,8 +99,8 @@ void CorrectAnswer(Calc& calc) {
             calc.el(Name::Floater).visible = false;
             gs.LineThickness = 0;
             RewardFigure figure = RewardFigureFor(gs.DealtNumbers);
-            calc.DrawSpiro(figure.order, figure.angle, figure.left_turns);
-            gs.TimeMark = calc.Clock();
+            DrawSpiro(calc, figure.order, figure.angle, figure.left_turns);
+            gs.board.wait_mark = calc.Clock();
             gs.RewardShown = kTrue;
         } else {
             calc.TileBackground();
@@ -107,17 +109,16 @@ void CorrectAnswer(Calc& calc) {
     if (Closing(calc)) return;
 
     if (gs.SoundLevel == 1 || gs.SoundLevel >= 2) {
-        calc.SetUpPuzzle(kTrue);
+        SetUpPuzzle(calc, kTrue);
         if (Closing(calc)) return;
-        gs.SayName = gs.SoundLevel == 1 ? std::string("Good4") : Phrase(calc, "Good");
-        calc.Say(0);
+        calc.SayWord(gs.SoundLevel == 1 ? std::string("Good4") : Phrase(calc, "Good"));
     } else {
         calc.SetTitle("OK");
         calc.DoEvents();
-        gs.TimeMark = calc.Clock();
+        gs.board.wait_mark = calc.Clock();
         BoardWait(calc);
         if (Closing(calc)) return;
-        calc.SetUpPuzzle(kTrue);
+        SetUpPuzzle(calc, kTrue);
     }
     if (Closing(calc)) return;
 
@@ -133,19 +134,17 @@ void WrongAnswer(Calc& calc) {
     Count(gs.Stats[4]);
     calc.TileBackground();
     if (gs.SoundLevel == 1) {
-        gs.SayName = "Bad4";
-        calc.Say(0);
+        calc.SayWord("Bad4");
     } else if (gs.SoundLevel >= 2) {
-        gs.SayName = Phrase(calc, "Bad");
-        calc.Say(0);
+        calc.SayWord(Phrase(calc, "Bad"));
     } else {
         calc.SetTitle("No");
         calc.DoEvents();
-        gs.TimeMark = calc.Clock();
+        gs.board.wait_mark = calc.Clock();
         BoardWait(calc);
     }
     if (Closing(calc)) return;
-    calc.SetUpPuzzle(kFalse);
+    SetUpPuzzle(calc, kFalse);
 }
 
 }  // namespace quorrel

@@ -11,7 +11,7 @@ class Calc;
 // Changes neither the board nor the move.
 void RejectClick(Calc& calc);
 
-// Lets the window's events run until two seconds have passed since TimeMark, sleeping in
+// Lets the window's events run until two seconds have passed since the board's wait mark, sleeping in
 // between; ends at once while the board is showing, and when the window is closing.
 void BoardWait(Calc& calc);
 

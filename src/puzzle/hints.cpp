@@ -1,6 +1,8 @@
 // The hint word: "Hint" shows the next hint of the dealt puzzle, "Reset" lays it out again.
 #include "puzzle/hints.h"
 
+#include "puzzle/puzzle.h"
+
 #include "shell/calc.h"
 
 namespace quorrel {
@@ -29,20 +31,22 @@ std::string HintCaption(const std::string& problem_text, int16_t hints_used) {
     return caption;
 }
 
-void Calc::HintWord() {
+void HintWord(Calc& calc) {
+    GameState& gs = calc.gs;
     // A click that waited in the queue while a move's feedback played belongs to the board the
     // player saw then; like the number clicks of that moment it is let go.
     if (gs.ClickLock) return;
-    if (el(Name::But, 3).caption == "Reset") {
-        SetUpPuzzle(kFalse);
+    if (gs.board.offers_reset) {
+        SetUpPuzzle(calc, kFalse);
         return;
     }
     if (gs.ProblemText.empty()) return;  // nothing dealt: no solution to hint at
-    if (gs.MoveState != 0) SetUpPuzzle(kFalse);
+    if (gs.MoveState != 0) SetUpPuzzle(calc, kFalse);
     if (gs.HintsUsed < 3) gs.HintsUsed = static_cast<int16_t>(gs.HintsUsed + 1);
-    Element& hint = el(Name::HintL);
+    Element& hint = calc.el(Name::HintL);
     hint.visible = true;
     hint.fore = colour::kYellow;
+    gs.board.hint_label_used = true;
     hint.caption = HintCaption(gs.ProblemText, gs.HintsUsed);
 }
 

@@ -1,6 +1,7 @@
 // The number and operator clicks: a move is a first number, an operator and a second number.
 #include "puzzle/answer.h"
 #include "puzzle/move_math.h"
+#include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
 
@@ -13,39 +14,30 @@ void FirstNumber(Calc& calc, int16_t i) {
     GameState& gs = calc.gs;
     calc.el(Name::Digit, i).fore = colour::kRed;
     gs.Picked[i] = kTrue;
-    if (gs.SoundLevel >= 2) {
-        gs.SayNumber = gs.Numbers[i];
-        calc.Say(1);
-    } else {
-        gs.SayName = "Click1";
-        calc.Say(0);
-    }
+    if (gs.SoundLevel >= 2)
+        calc.SayNumber(gs.Numbers[i]);
+    else
+        calc.SayWord("Click1");
     gs.FirstValue = gs.Numbers[i];
     gs.FirstIndex = i;
-    Element& hint = calc.el(Name::HintL);
-    if (hint.fore != colour::kBlack) hint.visible = false;
+    if (gs.board.hint_label_used) calc.el(Name::HintL).visible = false;
     gs.MoveState = 1;
-    calc.el(Name::But, 3).caption = "Reset";
+    gs.board.offers_reset = true;
+    calc.el(Name::But, kHintWord).caption = "Reset";
 }
 
 void SpeakMove(Calc& calc) {
     GameState& gs = calc.gs;
     if (gs.SoundLevel == 1) {
-        gs.SayName = "Click1";
-        calc.Say(0);
+        calc.SayWord("Click1");
         return;
     }
-    gs.SayNumber = gs.SecondValue;
-    calc.Say(1);
-    gs.SayName = "equals";
-    calc.Say(0);
-    if (HasOwnRecording(gs.ResultValue)) {
-        gs.SayName = PlainNumberText(gs.ResultValue);
-        calc.Say(0);
-    } else {
-        gs.SayNumber = gs.ResultValue;
-        calc.Say(1);
-    }
+    calc.SayNumber(gs.SecondValue);
+    calc.SayWord("equals");
+    if (HasOwnRecording(gs.ResultValue))
+        calc.SayWord(PlainNumberText(gs.ResultValue));
+    else
+        calc.SayNumber(gs.ResultValue);
 }
 
 void SecondNumber(Calc& calc, int16_t i) {
@@ -88,40 +80,42 @@ void SecondNumber(Calc& calc, int16_t i) {
 
 }  // namespace
 
-void Calc::Dig_Click(int16_t Index) { Digit_Click(Index); }
+void Dig_Click(Calc& calc, int16_t Index) { Digit_Click(calc, Index); }
 
-void Calc::Digit_Click(int16_t Index) {
-    DisableTimer(TimerId::TileBoy);
+void Digit_Click(Calc& calc, int16_t Index) {
+    GameState& gs = calc.gs;
+    calc.DisableTimer(TimerId::TileBoy);
     if (gs.ClickLock || !IsBox(Index)) return;
     if (gs.Numbers[Index] == kEmptied || gs.Picked[Index] || gs.MoveState == 1) {
-        RejectClick(*this);
+        RejectClick(calc);
         return;
     }
     if (gs.MoveState == 0)
-        FirstNumber(*this, Index);
+        FirstNumber(calc, Index);
     else if (gs.MoveState == 2)
-        SecondNumber(*this, Index);
+        SecondNumber(calc, Index);
 }
 
-void Calc::Op_Click(int16_t Index) {
+void Op_Click(Calc& calc, int16_t Index) {
+    GameState& gs = calc.gs;
     if (gs.ClickLock || Index < 0 || Index > 7) return;
-    gs.OpClicked = Index > 3 ? static_cast<int16_t>(Index - 4) : Index;
+    const int16_t op = Index > 3 ? static_cast<int16_t>(Index - 4) : Index;  // a twin is its circle
+    gs.OpClicked = op;
     if (gs.MoveState != 1) {
-        RejectClick(*this);  // no first number yet, or the operator of this move is already chosen
+        RejectClick(calc);  // no first number yet, or the operator of this move is already chosen
         return;
     }
-    gs.OpChosen = gs.OpClicked;
-    el(Name::Op, gs.OpChosen).visible = false;
-    el(Name::Op, gs.OpChosen + 4).visible = true;
-    if (gs.SoundLevel == 1) gs.SayName = "Click2";
-    if (gs.SoundLevel == 2) gs.SayName = OperatorSoundName(gs.OpChosen);
+    gs.OpChosen = op;
+    calc.el(Name::Op, gs.OpChosen).visible = false;
+    calc.el(Name::Op, gs.OpChosen + 4).visible = true;
     gs.MoveState = 2;
-    Say(0);
+    if (gs.SoundLevel == 1) calc.SayWord("Click2");
+    if (gs.SoundLevel == 2) calc.SayWord(OperatorSoundName(gs.OpChosen));
 }
 
-void Calc::KlikOff_Timer() {
-    gs.ClickLock = kFalse;
-    DisableTimer(TimerId::KlikOff);
+void KlikOff_Timer(Calc& calc) {
+    calc.gs.ClickLock = kFalse;
+    calc.DisableTimer(TimerId::KlikOff);
 }
 
 }  // namespace quorrel

@@ -15,8 +15,6 @@ namespace quorrel {
 
 using ProblemRecord = std::array<int16_t, 4>;
 
-constexpr size_t kProblemTextLength = 29;
-
 // "BIN24.DAT": the target as two digits.
 std::string ProblemFileName(int16_t target);
 

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "puzzle/problem_file.h"
+#include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
 
@@ -10,17 +11,17 @@ namespace quorrel {
 namespace {
 
 // ProblemCount is 16-bit; the list grows up to what it can count (the shipped files hold at
-// most kProblemCapacity).
+// most 500).
 constexpr size_t kListLimit = std::numeric_limits<int16_t>::max();
 
 }  // namespace
 
-void Calc::LoadProblems() {
+void LoadProblems(Calc& calc) {
+    GameState& gs = calc.gs;
+    Elements& el = calc.el;
     el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
 
-    std::string folder = glob.AppFolder.empty() ? platform.ProgramFolder() : glob.AppFolder;
-    if (!folder.empty() && folder.back() == '/') folder.pop_back();
-    std::string path = FindFileIgnoringCase(folder, "Media/" + ProblemFileName(gs.TargetValue));
+    std::string path = calc.MediaFile(ProblemFileName(gs.TargetValue));
 
     std::vector<std::string> texts;
     if (!path.empty()) {
@@ -33,18 +34,19 @@ void Calc::LoadProblems() {
 
     gs.Stats.fill(0);
     el(Name::Probs).caption = NumberText(gs.ProblemCount) + " Problems";
-    SetUpPuzzle(kTrue);
+    SetUpPuzzle(calc, kTrue);
 }
 
-void Calc::SetUpPuzzle(int16_t NewPuzzle) {
-    Element& hint = el(Name::HintL);
-    if (hint.fore != colour::kBlack) hint.visible = false;
+void SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
+    GameState& gs = calc.gs;
+    Elements& el = calc.el;
+    if (gs.board.hint_label_used) el(Name::HintL).visible = false;
 
     if (NewPuzzle) {
         gs.HintsUsed = 0;
         gs.ProblemText.clear();
         if (gs.ProblemCount > 0 && static_cast<size_t>(gs.ProblemCount) < gs.ProblemList.size()) {
-            gs.ProblemText = gs.ProblemList[static_cast<size_t>(rng.Below(gs.ProblemCount)) + 1];
+            gs.ProblemText = gs.ProblemList[static_cast<size_t>(calc.rng.Below(gs.ProblemCount)) + 1];
         }
         for (char& c : gs.ProblemText)
             if (c == '/') c = kDivisionSign;
@@ -56,7 +58,7 @@ void Calc::SetUpPuzzle(int16_t NewPuzzle) {
             for (int i = 0; i < 4; ++i) {
                 int j;
                 do {
-                    j = rng.Below(4);
+                    j = calc.rng.Below(4);
                 } while (gs.Numbers[j] == kEmptied);
                 gs.DealtNumbers[i] = gs.Numbers[j];
                 gs.Numbers[j] = kEmptied;
@@ -79,9 +81,10 @@ void Calc::SetUpPuzzle(int16_t NewPuzzle) {
     }
     gs.MoveState = 0;
     gs.NumbersLeft = dealt ? 4 : 0;
-    el(Name::But, 3).caption = "Hint";
+    gs.board.offers_reset = false;
+    el(Name::But, kHintWord).caption = "Hint";
     el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
-    DoEvents();
+    calc.DoEvents();
 }
 
 }  // namespace quorrel

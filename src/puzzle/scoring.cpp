@@ -2,6 +2,8 @@
 // it on starts a new scoring period with cleared counters.
 #include "puzzle/scoring.h"
 
+#include "puzzle/puzzle.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -24,25 +26,26 @@ std::string ScoreLineText(float minutes, int32_t points) {
     return ShortNumberText(minutes) + "min -" + NumberText(points) + "pts";
 }
 
-void Calc::Cent_DblClick() {
-    Element& line = el(Name::ScoreB);
+void Cent_DblClick(Calc& calc) {
+    Element& line = calc.el(Name::ScoreB);
     line.visible = !line.visible;
     if (line.visible) {
-        gs.Stats.fill(0);
-        gs.ScoreStart = Clock();
+        calc.gs.Stats.fill(0);
+        calc.gs.ScoreStart = calc.Clock();
     }
-    RefreshScoreLine();  // a hidden line keeps counting
+    RefreshScoreLine(calc);  // a hidden line keeps counting
 }
 
-void Calc::RefreshScoreLine() {
-    float now = Clock();
+void RefreshScoreLine(Calc& calc) {
+    GameState& gs = calc.gs;
+    float now = calc.Clock();
     gs.TimeMark = now - gs.ScoreStart;
     if (gs.TimeMark < 0) {
         // Midnight has passed since the period began: it starts again from here.
         gs.ScoreStart = now;
         gs.TimeMark = 3;
     }
-    el(Name::ScoreB).caption = ScoreLineText(ScoreMinutes(gs.TimeMark), Points(gs.Stats));
+    calc.el(Name::ScoreB).caption = ScoreLineText(ScoreMinutes(gs.TimeMark), Points(gs.Stats));
 }
 
 }  // namespace quorrel

@@ -1,11 +1,15 @@
-// The window Calc: it owns the elements, the timers, the drawing surface, the game state and
-// the handlers. Handlers keep the names of the events they serve; each subsystem defines its
-// own in its own folder (src/puzzle, src/spiro, src/menus, src/shell).
+// The window Calc: it owns the elements, the timers, the drawing surface and the game state, and
+// runs the shell's own handlers (load, unload, resize, the opening and closing steps, sound and
+// background). The subsystems built on the shell (src/puzzle, src/spiro, src/menus) define their
+// handlers as functions over Calc in their own headers; the shell reaches them only through
+// GameHooks, which the top layer implements.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "shell/settings.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "window/elements.h"
@@ -16,10 +20,31 @@
 
 namespace quorrel {
 
+class Calc;
+
+// What the shell asks of the subsystems above it.
+class GameHooks {
+public:
+    virtual ~GameHooks() = default;
+    // The window's input and the timers the shell does not own, passed to their handlers.
+    virtual void Click(int element_id) = 0;
+    virtual void DblClick(int element_id) = 0;
+    virtual void FormClick() = 0;
+    virtual void Timer(TimerId timer) = 0;
+    // At load: the saved options chosen on the setup panel, the problems of the saved target
+    // loaded and the first puzzle dealt.
+    virtual void ApplyOptions(const SavedSettings& saved) = 0;
+    // After a resize: the maker's figure drawn again at the window's new size.
+    virtual void RedrawMakerFigure() = 0;
+};
+
+// Made by the top layer (src/menus/game.cpp) for each new window.
+std::unique_ptr<GameHooks> MakeGameHooks(Calc& calc);
+
 class Calc : public WindowEvents {
 public:
-    // seed 0 seeds the random numbers from the clock at load, as the game does; any other
-    // value fixes them (tests).
+    // seed 0 seeds the random numbers from the clock at load; any other value fixes them
+    // (tests).
     explicit Calc(Platform& platform, uint64_t seed = 0);
     Calc(const Calc&) = delete;
     Calc& operator=(const Calc&) = delete;
@@ -38,51 +63,31 @@ public:
 
     // --- Events as the window delivers them -------------------------------------------------
     void OnLoad() override { Form_Load(); }
-    void OnClick(int element_id) override;
-    void OnDblClick(int element_id) override;
-    void OnFormClick() override { Form_Click(); }
+    void OnClick(int element_id) override { game_->Click(element_id); }
+    void OnDblClick(int element_id) override { game_->DblClick(element_id); }
+    void OnFormClick() override { game_->FormClick(); }
     void OnResize() override;
     void OnTimer(TimerId timer) override;
     void OnUnload() override { Form_Unload(); }
 
-    // --- Start-up, shut-down, intro, sound, background, layout (src/shell) -----------------
+    // --- Start-up, shut-down, intro, sound, background, layout -----------------------------
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
     void FirstUp_Timer();
     void LastUp_Timer();
     void TileBoy_Timer();
-    void Say(int16_t Mode);
-    void PlaySound(const std::string& SoundName, int16_t Sync);
+    // Nothing is played while SoundLevel is 0; every sound plays to its end before returning.
+    void SayWord(const std::string& name);
+    // Numbers above 199 either way are not spoken.
+    void SayNumber(int16_t number);
+    // The pair of clicks that opens and closes the game.
+    void PlayClicks();
+    void PlaySound(const std::string& SoundName);
+    // A file of the program's Media folder, found whatever the case of its name; "" if missing.
+    std::string MediaFile(const std::string& name);
     void TileBackground();
     void StretchPicture(Element& element, int16_t SrcWidth, int16_t SrcHeight);
-
-    // --- Puzzle play (src/puzzle) ----------------------------------------------------------
-    void LoadProblems();
-    void SetUpPuzzle(int16_t NewPuzzle);
-    void Dig_Click(int16_t Index);
-    void Digit_Click(int16_t Index);
-    void Op_Click(int16_t Index);
-    void KlikOff_Timer();
-    void HintWord();
-    void Cent_DblClick();
-    void RefreshScoreLine();
-
-    // --- Spirolaterals (src/spiro) ---------------------------------------------------------
-    void DrawSpiro(int16_t Order, int16_t Angle, int16_t LeftTurns);
-    void LMOrder_Click(int16_t Index);
-    void Cap_Click(int16_t Index);
-
-    // --- Menus and options (src/menus) -----------------------------------------------------
-    void But_Click(int16_t Index);
-    void Form_Click();
-    void CalBut_Click(int16_t Index);
-    void OKBut_Click();
-    void Target_Click(int16_t Index);
-    void Diff_Click(int16_t Index);
-    void Snd_Click(int16_t Index);
-    void Rew_Click(int16_t Index);
-    void BackColorSet_Click();
 
     // --- Small window operations the handlers share ----------------------------------------
     void DoEvents() { loop.Pump(); }
@@ -96,13 +101,7 @@ public:
 
 private:
     uint64_t seed_;
-
-    // --- Working state of the spirolateral engine (src/spiro) ------------------------------
-    // Counts drawing requests so that a newer one replaces a drawing in progress.
-    uint64_t spiro_generation_ = 0;
-    bool spiro_running_ = false;
-    // The newest request; a drawing in progress restarts with it when the generation moves.
-    int16_t spiro_order_ = 0, spiro_angle_ = 0, spiro_left_turns_ = 0;
+    std::unique_ptr<GameHooks> game_;
 };
 
 }  // namespace quorrel

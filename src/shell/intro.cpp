@@ -16,10 +16,7 @@ const char* const kInstructions[] = {
 }  // namespace
 
 void Calc::FirstUp_Timer() {
-    gs.SayName = "Click1";
-    Say(0);
-    gs.SayName = "Click2";
-    Say(0);
+    PlayClicks();
     Element& board = el(Name::Floater);
     board.visible = true;
     Element& strip = el(Name::Hellf);

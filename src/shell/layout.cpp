@@ -67,7 +67,7 @@ void Calc::Form_Resize() {
         TileBackground();
         // The maker's figure is fitted to the window, so it is drawn again (while a value is
         // typed this only beeps and the keypad stays open).
-        if (gs.MakerMode) But_Click(10);
+        if (gs.MakerMode) game_->RedrawMakerFigure();
     }
     // Read again: the drawing above lets events run, and a resize among them has already
     // recorded a newer state.

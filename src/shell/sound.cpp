@@ -1,4 +1,5 @@
-// All sound goes through Say (what to play at the chosen level) and PlaySound (one file).
+// All sound goes through SayWord and SayNumber (what to play at the chosen level) and PlaySound
+// (one file).
 #include <cstdlib>
 
 #include "shell/calc.h"
@@ -7,44 +8,51 @@
 
 namespace quorrel {
 
-void Calc::PlaySound(const std::string& SoundName, int16_t /*Sync*/) {
-    // Every caller plays synchronously: the platform returns when the sound has ended. A file
-    // that is missing plays nothing, and the game goes on.
+std::string Calc::MediaFile(const std::string& name) {
     std::string folder = glob.AppFolder.empty() ? platform.ProgramFolder() : glob.AppFolder;
     if (!folder.empty() && folder.back() == '/') folder.pop_back();
-    std::string path = FindFileIgnoringCase(folder, "Media/" + SoundName + ".WAV");
-    platform.PlayWave(SoundName, path);
+    return FindFileIgnoringCase(folder, "Media/" + name);
 }
 
-void Calc::Say(int16_t Mode) {
-    if (gs.SoundLevel == 0) return;
-    if (Mode == 0) {
-        PlaySound(gs.SayName, 1);
-        return;
+void Calc::PlaySound(const std::string& SoundName) {
+    // The platform returns when the sound has ended. A file that is missing plays nothing, and
+    // the game goes on.
+    platform.PlayWave(SoundName, MediaFile(SoundName + ".WAV"));
+}
+
+void Calc::SayWord(const std::string& name) {
+    gs.SayName = name;
+    if (gs.SoundLevel != 0) PlaySound(name);
+}
+
+void Calc::SayNumber(int16_t number) {
+    gs.SayNumber = number;
+    if (gs.SoundLevel == 0 || std::abs(static_cast<int>(number)) > 199) return;
+    // Spoken from the recorded numbers 0..20, the tens and "100".
+    int left = number;
+    if (left < 0) {
+        SayWord("Minus");
+        left = -left;
     }
-    if (Mode != 1) return;
-    // Speaks SayNumber from the recorded numbers 0..20, the tens and "100"; SayNumber is the
-    // working value and is left as the last part spoken.
-    if (std::abs(static_cast<int>(gs.SayNumber)) > 199) return;
-    if (gs.SayNumber < 0) {
-        gs.SayName = "Minus";
-        PlaySound(gs.SayName, 1);
-        gs.SayNumber = static_cast<int16_t>(-gs.SayNumber);
+    if (left > 100) {
+        PlaySound("100");
+        left -= 100;
     }
-    for (;;) {
-        if (gs.SayNumber < 21) {
-            PlaySound(PlainNumberText(gs.SayNumber), 1);
+    if (left > 20) {
+        PlaySound(PlainNumberText(left / 10 * 10));
+        left %= 10;  // a round ten ends here
+        if (left == 0) {
+            gs.SayNumber = 0;
             return;
         }
-        if (gs.SayNumber > 100) {
-            PlaySound("100", 1);
-            gs.SayNumber = static_cast<int16_t>(gs.SayNumber - 100);
-            continue;
-        }
-        PlaySound(PlainNumberText(gs.SayNumber / 10 * 10), 1);
-        gs.SayNumber = static_cast<int16_t>(gs.SayNumber % 10);
-        if (gs.SayNumber == 0) return;
     }
+    PlaySound(PlainNumberText(left));
+    gs.SayNumber = static_cast<int16_t>(left);
+}
+
+void Calc::PlayClicks() {
+    SayWord("Click1");
+    SayWord("Click2");
 }
 
 }  // namespace quorrel

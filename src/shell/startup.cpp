@@ -1,5 +1,5 @@
-// Start-up and shut-down: the settings file is read at load, applied through the option
-// handlers, and written back at unload.
+// Start-up and shut-down: the settings file is read at load, its options applied by the setup
+// panel, and written back at unload.
 #include <bit>
 
 #include "shell/app_folders.h"
@@ -22,7 +22,7 @@ void Calc::Form_Load() {
     gs.SpiroPenColor = colour::kWhite;
     gs.ProblemList.assign(1, std::string());
     gs.ProblemCount = 0;
-    gs.PiValue = 3.141592653;
+    gs.PiValue = kPiValue;
 
     // The data folder and the settings file. Without a usable folder the game runs on its
     // defaults and SettingsPath stays empty, so nothing is written at close.
@@ -34,10 +34,6 @@ void Calc::Form_Load() {
     SavedSettings saved = !gs.SettingsPath.empty() && ReadSmallTextFile(gs.SettingsPath, text)
                               ? ParseSettings(text, screen)
                               : DefaultSettings(screen);
-    gs.SavedReward = saved.reward;
-    gs.SavedTarget = saved.target;
-    gs.SavedSound = saved.sound;
-    gs.OperatorSetOn = saved.groups;
     glob.SavedWindowState = saved.window_state;
     glob.SavedLeft = saved.left;
     glob.SavedTop = saved.top;
@@ -73,7 +69,6 @@ void Calc::Form_Load() {
          {Name::Floater, Name::First, Name::Hist, Name::SelFloat, Name::Helper, Name::Spirom})
         StretchPicture(el(panel), 217, 217);
     for (int i = 0; i < 8; ++i) StretchPicture(el(Name::Op, i), 57, 57);
-    gs.TileDC = -1;  // the tile is the Paper picture, fetched when tiling
     glob.AppFolder = platform.ProgramFolder() + "/";
     gs.HelpFile = glob.AppFolder + "help/";
     el(Name::Regest).caption = "Version 4.0";
@@ -82,24 +77,8 @@ void Calc::Form_Load() {
     hint.fore = colour::kBlack;
     for (int i = 0; i < 15; ++i) el(Name::CalBut, i).visible = false;
 
-    // The saved options through their own handlers. Target_Click loads and deals while
-    // SoundLevel is still 0; the group toggles only repaint their boxes.
-    gs.SavedReward = gs.SavedReward == 0 ? 1 : 0;
-    Rew_Click(gs.SavedReward);
-    Target_Click(gs.SavedTarget);
-    gs.SoundLevel = 1;
-    Snd_Click(gs.SavedSound);
-    gs.ReplayingOptions = kTrue;
-    for (int16_t i = 0; i < 3; ++i) {
-        gs.OperatorSetOn[i] = static_cast<int16_t>(~gs.OperatorSetOn[i]);
-        Diff_Click(i);
-    }
-    gs.ReplayingOptions = kFalse;
-
-    gs.SayName = "Click1";
-    Say(0);
-    gs.SayName = "Click2";
-    Say(0);
+    game_->ApplyOptions(saved);
+    PlayClicks();
 }
 
 void Calc::Form_Unload() {

@@ -3,6 +3,8 @@
 // or its OK button): the nested call only leaves its request behind, and the drawing in
 // progress starts over with it, so the call stack never grows and no drawing goes on with
 // working fields that another one has rewritten.
+#include "spiro/draw_spiro.h"
+
 #include "shell/calc.h"
 #include "spiro/spiro_engine.h"
 
@@ -45,23 +47,24 @@ private:
 
 }  // namespace
 
-void Calc::DrawSpiro(int16_t Order, int16_t Angle, int16_t LeftTurns) {
+void DrawSpiro(Calc& calc, int16_t Order, int16_t Angle, int16_t LeftTurns) {
     // An order below 1 has no segments to walk; such a request changes nothing, not even a
     // drawing in progress.
-    if (Order < 1 || loop.Closing() || loop.Unloaded()) return;
-    spiro_order_ = Order;
-    spiro_angle_ = Angle;
-    spiro_left_turns_ = LeftTurns;
-    ++spiro_generation_;
-    if (spiro_running_) return;  // the drawing in progress takes the request over
+    if (Order < 1 || calc.loop.Closing() || calc.loop.Unloaded()) return;
+    SpiroDrawing& drawing = calc.gs.spiro_drawing;
+    drawing.order = Order;
+    drawing.angle = Angle;
+    drawing.left_turns = LeftTurns;
+    ++drawing.generation;
+    if (drawing.running) return;  // the drawing in progress takes the request over
 
-    spiro_running_ = true;
+    drawing.running = true;
     SpiroOutcome outcome;
     do {
-        CalcCanvas canvas(*this, spiro_generation_);
-        outcome = RunSpiro(gs, canvas, {spiro_order_, spiro_angle_, spiro_left_turns_});
+        CalcCanvas canvas(calc, drawing.generation);
+        outcome = RunSpiro(calc.gs, canvas, {drawing.order, drawing.angle, drawing.left_turns});
     } while (outcome == SpiroOutcome::Replaced);
-    spiro_running_ = false;
+    drawing.running = false;
 }
 
 }  // namespace quorrel

@@ -1,9 +1,6 @@
-// The maker panel's own clicks (a value box, a line sample) and its value and sample helpers.
-// The words of the panel go through But_Click, so a click on a box or a bar is refused by the
-// same keypad rule as every word.
+// The maker panel's values and its line-width sample.
 #include "spiro/maker.h"
 
-#include "shell/calc.h"
 #include "state/convert.h"
 
 namespace quorrel {
@@ -36,23 +33,6 @@ void ShowLineSample(Elements& el, int16_t thickness) {
         bar.opaque = look.opaque;
         if (look.opaque) bar.back = look.back;
     }
-}
-
-void Calc::LMOrder_Click(int16_t Index) {
-    // A value box acts as the word beside it: Order, Angle or Left T.
-    if (Index < 0 || Index > 2) return;
-    But_Click(static_cast<int16_t>(11 + Index));
-}
-
-void Calc::Cap_Click(int16_t Index) {
-    if (Index < 0 || Index > 2) return;
-    // Refused here once, rather than by both words below, so a refused click beeps only once.
-    if (gs.KeypadOpen) {
-        platform.Beep();
-        return;
-    }
-    But_Click(14);  // next thickness
-    But_Click(10);  // and the figure drawn with it
 }
 
 }  // namespace quorrel

@@ -18,7 +18,7 @@ constexpr int64_t kMaxCycles = 360;
 
 SpiroWalker::SpiroWalker(GameState& gs, const SpiroRequest& request)
     : gs_(gs),
-      pi_(gs.PiValue != 0 ? gs.PiValue : kSpiroPi),
+      pi_(gs.PiValue != 0 ? gs.PiValue : kPiValue),
       order_(request.order),
       // Without a turn the walk would never come back, so a straight angle is bent a little.
       angle_(request.angle == 180 ? int16_t{175} : request.angle),

@@ -10,10 +10,6 @@
 
 namespace quorrel {
 
-// The constant the walk turns degrees into radians with; deliberately not the full constant,
-// since the Order 1, Angle 0 zigzag depends on its tiny error.
-constexpr double kSpiroPi = 3.141592653;
-
 struct SpiroRequest {
     int16_t order = 0;
     int16_t angle = 0;

@@ -50,7 +50,7 @@ using Printer = std::function<std::string(const GameState&)>;
 const std::map<std::string, Printer>& Printers() {
     static const std::map<std::string, Printer> printers = {
         FIELD(TargetIndex), FIELD(TargetValue), FIELD(OperatorSetOn), FIELD(SoundLevel),
-        FIELD(GiveReward), FIELD(BackColorIndex), FIELD(SpiroPenColor), FIELD(ReplayingOptions),
+        FIELD(GiveReward), FIELD(BackColorIndex), FIELD(SpiroPenColor),
         FIELD(ProblemCount), FIELD(ProblemText), FIELD(Numbers), FIELD(DealtNumbers),
         FIELD(Picked), FIELD(MoveState), FIELD(NumbersLeft), FIELD(ClickLock), FIELD(FirstValue),
         FIELD(FirstIndex), FIELD(OpClicked), FIELD(OpChosen), FIELD(SecondValue),
@@ -58,7 +58,7 @@ const std::map<std::string, Printer>& Printers() {
         FIELD(SolvedCount), FIELD(ScoreStart), FIELD(TimeMark), FIELD(SayName), FIELD(SayNumber),
         FIELD(MakerMode), FIELD(LineThickness), FIELD(KeypadOpen), FIELD(EditIndex),
         FIELD(EditOldValue), FIELD(StartWindowState), FIELD(TitleText), FIELD(HelpFile),
-        FIELD(TileDC), FIELD(SettingsPath), FIELD(SavedReward), FIELD(SavedTarget),
+        FIELD(SettingsPath), FIELD(SavedReward), FIELD(SavedTarget),
         FIELD(SavedSound), FIELD(PiValue), FIELD(SpiroSizeX), FIELD(SpiroSizeY),
         FIELD(SpiroCenterX), FIELD(SpiroCenterY), FIELD(SpiroTurn), FIELD(SpiroMinX),
         FIELD(SpiroMaxX), FIELD(SpiroMinY), FIELD(SpiroMaxY), FIELD(SpiroX), FIELD(SpiroY),
@@ -66,6 +66,11 @@ const std::map<std::string, Printer>& Printers() {
         FIELD(SpiroStartStep), FIELD(SpiroTurnSign), FIELD(SpiroFirstStep), FIELD(SpiroCycles),
         FIELD(SpiroPass), FIELD(SpiroScaleX), FIELD(SpiroScaleY), FIELD(SpiroOffsetX),
         FIELD(SpiroOffsetY),
+        // Names the driver has always answered, for values the game no longer keeps: the tile
+        // surface (always prepared once loaded) and the replay of the options at start-up
+        // (they are applied directly, so it never runs).
+        {"TileDC", [](const GameState&) { return Show(int64_t{-1}); }},
+        {"ReplayingOptions", [](const GameState&) { return Show(int64_t{0}); }},
         {"ProblemList",
          [](const GameState& s) {
              std::string out;

@@ -1,5 +1,5 @@
 // The one record of game state, owned by the window and zero-filled when it is created.
-// 16-bit fields keep their width on purpose: overflow and rounding behave as the game expects.
+// 16-bit fields keep their width on purpose: the handlers rely on their overflow and rounding.
 // Flags are 16-bit with True = -1; any non-zero value tests as True.
 #pragma once
 
@@ -13,7 +13,27 @@ namespace quorrel {
 constexpr int16_t kTrue = -1;
 constexpr int16_t kFalse = 0;
 constexpr int16_t kEmptied = -999;  // a number box emptied by a move
-constexpr int kProblemCapacity = 500;
+
+// The constant the spirolateral walk turns degrees into radians with; deliberately not the full
+// constant, since the Order 1, Angle 0 zigzag depends on its tiny error.
+constexpr double kPiValue = 3.141592653;
+
+// The board's own working state beside the named fields.
+struct BoardState {
+    float wait_mark = 0;        // the clock reading a feedback wait counts from
+    bool offers_reset = false;  // But(3) reads "Reset": a first number was chosen since the deal
+    // Set by the first hint: from then on every deal, reset and first number hides the hint
+    // label (before it, the label stands empty and is left alone).
+    bool hint_label_used = false;
+};
+
+// The newest spirolateral drawing request; a drawing in progress restarts with it when the
+// generation moves, so that a newer request replaces it.
+struct SpiroDrawing {
+    uint64_t generation = 0;
+    bool running = false;
+    int16_t order = 0, angle = 0, left_turns = 0;
+};
 
 struct GameState {
     // Setup options.
@@ -24,7 +44,6 @@ struct GameState {
     int16_t GiveReward = 0;
     int16_t BackColorIndex = 0;
     uint32_t SpiroPenColor = 0;
-    int16_t ReplayingOptions = 0;
 
     // Problems and the dealt puzzle. Entry 0 of ProblemList is unused.
     std::vector<std::string> ProblemList;
@@ -40,23 +59,18 @@ struct GameState {
     int16_t ClickLock = 0;
     int16_t FirstValue = 0;
     int16_t FirstIndex = 0;
-    int16_t OpClicked = 0;
     int16_t OpChosen = 0;
     int16_t SecondValue = 0;
     int16_t ResultValue = 0;
-    float Quotient = 0;
     int16_t RewardShown = 0;
+    BoardState board;
 
     // Hints and scoring. Counters are 32-bit so a long session cannot overflow them.
     int16_t HintsUsed = 0;
     std::array<int32_t, 5> Stats{};
     int32_t SolvedCount = 0;
     float ScoreStart = 0;
-    float TimeMark = 0;
-
-    // Sound.
-    std::string SayName;
-    int16_t SayNumber = 0;
+    float TimeMark = 0;  // elapsed seconds of the scoring period at the last refresh
 
     // Maker and keypad.
     int16_t MakerMode = 0;
@@ -69,13 +83,13 @@ struct GameState {
     int16_t StartWindowState = 0;
     std::string TitleText;
     std::string HelpFile;
-    int16_t TileDC = 0;  // non-zero once the tile surface is prepared
     std::string SettingsPath;
     int16_t SavedReward = 0;
     int16_t SavedTarget = 0;
     int16_t SavedSound = 0;
 
     // Spirolateral engine.
+    SpiroDrawing spiro_drawing;
     double PiValue = 0;
     std::array<std::array<float, 2>, 7> SpiroCorners{};
     int16_t SpiroSizeX = 0, SpiroSizeY = 0;
@@ -92,6 +106,15 @@ struct GameState {
     int16_t SpiroPass = 0;
     float SpiroScaleX = 0, SpiroScaleY = 0;
     float SpiroOffsetX = 0, SpiroOffsetY = 0;
+
+    // Kept only for the driver's `state` command; the game never reads them back. SayName is
+    // the last word asked for, SayNumber what was left of the last number once it was spoken
+    // (its last part, 0 after a round ten), Quotient the last division tried, OpClicked the
+    // operator of the last circle clicked.
+    std::string SayName;
+    int16_t SayNumber = 0;
+    float Quotient = 0;
+    int16_t OpClicked = 0;
 };
 
 // Program-wide values read at start-up that outlive the window's record.

@@ -23,16 +23,6 @@ void TimerSet::Enable(TimerId id, uint64_t now) {
 
 void TimerSet::Disable(TimerId id) { timers_[static_cast<size_t>(id)].enabled = false; }
 
-TimerId TimerSet::NextDue(uint64_t now) const {
-    TimerId best = TimerId::Count;
-    for (size_t i = 0; i < timers_.size(); ++i) {
-        const Timer& t = timers_[i];
-        if (!t.enabled || t.due > now) continue;
-        if (best == TimerId::Count || t.due < Get(best).due) best = static_cast<TimerId>(i);
-    }
-    return best;
-}
-
 uint64_t TimerSet::EarliestDue() const {
     uint64_t earliest = UINT64_MAX;
     for (const Timer& t : timers_)

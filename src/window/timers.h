@@ -26,8 +26,6 @@ public:
     // Enabling a running timer leaves its count alone; enabling a stopped one starts it afresh.
     void Enable(TimerId id, uint64_t now);
     void Disable(TimerId id);
-    // The next timer due at or before now, in order of due time; Count when none.
-    TimerId NextDue(uint64_t now) const;
     // The earliest due time of any enabled timer, or UINT64_MAX.
     uint64_t EarliestDue() const;
     void Ticked(TimerId id, uint64_t now);

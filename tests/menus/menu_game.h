@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "spiro/draw_spiro.h"
 #include "support/temp_folder.h"
 
 namespace quorrel::menu_testing {
@@ -89,7 +90,7 @@ class MenuGame {
         bool spirom = Visible(Name::Spirom), board = Visible(Name::Floater);
         el(Name::Spirom).visible = false;
         el(Name::Floater).visible = false;
-        calc().DrawSpiro(order, angle, left_turns);
+        DrawSpiro(calc(), order, angle, left_turns);
         el(Name::Spirom).visible = spirom;
         el(Name::Floater).visible = board;
         return Lines();

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 
+#include "menus/menus.h"
 #include "puzzle/problem_file.h"
 #include "shell/calc.h"
 #include "state/convert.h"
@@ -74,7 +75,7 @@ TEST(Setup, TargetClicksChooseOneBoxAndDeal) {
         SCOPED_TRACE(c.index);
         game.gs().Stats = {1, 1, 1, 1, 1};
         double next = Random(game.calc->rng).Next();
-        game.calc->Target_Click(c.index);
+        Target_Click(*game.calc, c.index);
         EXPECT_EQ(game.Chosen(Name::Target, 10), std::vector<int>{c.chosen});
         EXPECT_EQ(game.gs().TargetIndex, c.chosen);
         EXPECT_EQ(game.el(Name::Cent).caption, c.centre);
@@ -105,7 +106,7 @@ TEST(Setup, GroupClicksToggleAndDealEachTime) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
         game.gs().Stats = {1, 1, 1, 1, 1};
-        game.calc->Diff_Click(c.index);
+        Diff_Click(*game.calc, c.index);
         EXPECT_EQ(game.Chosen(Name::Diff, 3), c.chosen);
         EXPECT_EQ(game.gs().ProblemCount, static_cast<int16_t>(c.problems));
         EXPECT_EQ(game.el(Name::Probs).caption,
@@ -113,21 +114,9 @@ TEST(Setup, GroupClicksToggleAndDealEachTime) {
         EXPECT_EQ(game.gs().Stats, (std::array<int32_t, 5>{}));
     }
     for (int16_t bad : {-1, 3}) {
-        game.calc->Diff_Click(bad);
+        Diff_Click(*game.calc, bad);
         EXPECT_EQ(game.gs().OperatorSetOn, (std::array<int16_t, 3>{-1, 0, 0})) << bad;
     }
-}
-
-TEST(Setup, ReplayedGroupClicksOnlyRepaint) {
-    Game game;
-    const int16_t count = game.gs().ProblemCount;
-    const std::string text = game.gs().ProblemText;
-    game.gs().ReplayingOptions = kTrue;
-    game.calc->Diff_Click(2);
-    EXPECT_EQ(game.gs().OperatorSetOn[2], 0);
-    EXPECT_EQ(game.Chosen(Name::Diff, 3), (std::vector<int>{0, 1}));
-    EXPECT_EQ(game.gs().ProblemCount, count);
-    EXPECT_EQ(game.gs().ProblemText, text);
 }
 
 TEST(Setup, SoundClicksChooseALevelSilently) {
@@ -135,11 +124,11 @@ TEST(Setup, SoundClicksChooseALevelSilently) {
     game.platform->SetTitle("OK");
     game.platform->TakeEvents();
     for (int16_t level : {2, 1, 0, 2}) {
-        game.calc->Snd_Click(level);
+        Snd_Click(*game.calc, level);
         EXPECT_EQ(game.Chosen(Name::Snd, 3), std::vector<int>{level});
         EXPECT_EQ(game.gs().SoundLevel, level);
     }
-    game.calc->Snd_Click(3);
+    Snd_Click(*game.calc, 3);
     EXPECT_EQ(game.gs().SoundLevel, 2);
     EXPECT_EQ(game.platform->Title(), "Quorrel") << "the title loses an OK or No";
     for (const std::string& e : game.platform->TakeEvents())
@@ -156,7 +145,7 @@ TEST(Setup, RewardClicks) {
     const Case cases[] = {{1, 0, 1},   {1, 0, 1}, {0, -1, 0}, {2, -1, 0},
                           {-1, -1, 0}, {1, 0, 1}, {7, 0, 1}};
     for (const Case& c : cases) {
-        game.calc->Rew_Click(c.index);
+        Rew_Click(*game.calc, c.index);
         EXPECT_EQ(game.gs().GiveReward, c.reward) << c.index;
         EXPECT_EQ(game.Chosen(Name::Rew, 2), std::vector<int>{c.chosen}) << c.index;
     }
@@ -178,7 +167,7 @@ TEST(Setup, BackColourCyclesBackToTheTile) {
         SCOPED_TRACE(c.index);
         game.gs().SpiroPenColor = 0x123456;
         game.lines.clear();
-        game.calc->BackColorSet_Click();
+        BackColorSet_Click(*game.calc);
         EXPECT_EQ(game.gs().BackColorIndex, c.index);
         EXPECT_EQ(game.gs().SpiroPenColor, c.pen);
         if (c.index != 0) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "menus/menu_game.h"
+#include "menus/menus.h"
 
 namespace quorrel {
 namespace {
@@ -81,7 +82,7 @@ TEST(MenuWords, WhileAValueIsTypedEveryWordOnlyBeeps) {
     const std::string shown = ShownPanels(game);
     for (int16_t index = -1; index <= 21; ++index) {
         SCOPED_TRACE(index);
-        game.calc().But_Click(index);
+        But_Click(game.calc(), index);
         EXPECT_EQ(game.Events(), std::vector<std::string>{"beep"});
         EXPECT_EQ(ShownPanels(game), shown);
         EXPECT_TRUE(game.gs().KeypadOpen);
@@ -128,7 +129,7 @@ TEST(MenuWords, UnusedIndicesOnlyStopTheBackgroundTimer) {
     for (int16_t index : {18, 19, 21, 300, -1, -32768}) {
         SCOPED_TRACE(index);
         game.calc().EnableTimer(TimerId::TileBoy);
-        game.calc().But_Click(index);
+        But_Click(game.calc(), index);
         EXPECT_FALSE(game.calc().TimerEnabled(TimerId::TileBoy));
         EXPECT_EQ(ShownPanels(game), "Floater");
         EXPECT_TRUE(game.Events().empty());

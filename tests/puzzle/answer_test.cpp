@@ -144,7 +144,7 @@ TEST(Answers, RewardDrawnByHintsAndSolvedCount) {
         EXPECT_TRUE(t.el(Name::Floater).visible) << "the board is back with the next puzzle";
         EXPECT_EQ(t.gs().NumbersLeft, 4);
         if (c.drawn) {
-            float since = t.calc().Clock() - t.gs().TimeMark;
+            float since = t.calc().Clock() - t.gs().board.wait_mark;
             EXPECT_GE(since, 2.0f) << "two seconds after the drawing";
             EXPECT_LT(since, 2.05f);
         }
@@ -158,7 +158,7 @@ TEST(Answers, SilentRewardWaitsBeforeTheDeal) {
     EXPECT_EQ(t.gs().RewardShown, kTrue);
     EXPECT_TRUE(t.el(Name::Floater).visible);
     EXPECT_EQ(t.gs().NumbersLeft, 4);
-    float since = t.calc().Clock() - t.gs().TimeMark;
+    float since = t.calc().Clock() - t.gs().board.wait_mark;
     EXPECT_GE(since, 2.0f);
     EXPECT_LT(since, 2.05f);
 }
@@ -231,13 +231,13 @@ TEST(BoardWait, LastsTwoSecondsUnlessTheBoardShowsOrTheWindowCloses) {
         t.el(Name::Floater).visible = c.board_up;
         t.calc().DisableTimer(TimerId::TileBoy);
         if (c.close_at_500) t.calc().EnableTimer(TimerId::LastUp);
-        t.gs().TimeMark = t.calc().Clock();
+        t.gs().board.wait_mark = t.calc().Clock();
         uint64_t start = t.Now();
         BoardWait(t.calc());
         EXPECT_EQ(t.Now() - start, c.want_ms);
         EXPECT_EQ(t.calc().loop.Closing(), c.close_at_500);
         if (c.board_up) {
-            EXPECT_FLOAT_EQ(t.gs().TimeMark, t.calc().Clock() + 5);
+            EXPECT_FLOAT_EQ(t.gs().board.wait_mark, t.calc().Clock() + 5);
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include "puzzle/move_math.h"
 #include "puzzle/play_table.h"
+#include "puzzle/puzzle.h"
 #include "state/convert.h"
 
 namespace quorrel {
@@ -78,7 +79,7 @@ TEST(Moves, NegativeResultsShowTheirSign) {
 TEST(Moves, FirstNumberTurnsRedAndTheWordReadsReset) {
     PlayTable t(1);
     t.Deal({3, 4, 6, 2}, 24);
-    t.el(Name::HintL).fore = colour::kYellow;  // a hint on screen
+    t.gs().board.hint_label_used = true;  // a hint on screen
     t.Run("click Digit(2)");
     EXPECT_EQ(t.el(Name::Digit, 2).fore, colour::kRed);
     EXPECT_EQ(t.gs().Picked[2], kTrue);
@@ -148,7 +149,7 @@ TEST(Moves, AnEmptiedBoxIsRefused) {
     t.Deal({3, 4, 6, 2}, 24);
     t.Clicks({"Digit(0)", "Op(2)", "Digit(1)"});
     t.Events();
-    t.calc().Digit_Click(0);  // hidden on screen, so only a direct call can reach it
+    Digit_Click(t.calc(), 0);  // hidden on screen, so only a direct call can reach it
     EXPECT_EQ(t.Sounds(), Sounds{"Aah"});
     EXPECT_EQ(t.gs().MoveState, 0);
 }
@@ -175,7 +176,7 @@ TEST(Moves, SilentRefusalShowsNoForOneSecond) {
     platform.TakeEvents();
     platform.centre = &calc.el(Name::Cent);
     uint64_t start = platform.NowMs();
-    calc.Op_Click(1);
+    Op_Click(calc, 1);
     EXPECT_EQ(platform.NowMs() - start, 1000u);
     ASSERT_FALSE(platform.seen.empty());
     EXPECT_LE(platform.seen.size(), 3u);

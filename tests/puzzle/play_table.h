@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "puzzle/puzzle.h"
 #include "support/temp_folder.h"
 
 namespace quorrel::testing_support {
@@ -40,7 +41,7 @@ struct PlayTable {
         gs().TargetValue = target;
         gs().ProblemText = text;
         gs().DealtNumbers = numbers;
-        calc().SetUpPuzzle(kFalse);
+        SetUpPuzzle(calc(), kFalse);
         Events();
     }
 

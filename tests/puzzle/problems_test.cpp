@@ -9,7 +9,9 @@
 #include <set>
 #include <sstream>
 
+#include "menus/menus.h"
 #include "puzzle/problem_file.h"
+#include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
 #include "support/temp_folder.h"
@@ -89,7 +91,7 @@ TEST(ProblemFile, ProblemTextsKeepTheirLayoutForAnyRecord) {
     };
     for (const Case& c : cases) {
         std::string text = ProblemText({c.numbers, kOnePlusSix, kTwelveTimesTwelve, -32768});
-        ASSERT_EQ(text.size(), kProblemTextLength) << c.numbers;
+        ASSERT_EQ(text.size(), 29u) << c.numbers;
         EXPECT_EQ(text, std::string(c.head) + "   1+  6  12x 12 -27?-68") << c.numbers;
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(ProblemDigit(text, i), c.digits[i]) << c.numbers << " digit " << i;
@@ -206,7 +208,7 @@ TEST(Loader, EveryTargetReadsItsOwnFile) {
     const char* values[10] = {"0", "6", "12", "15", "18", "24", "30", "36", "42", "48"};
     for (int16_t index = 0; index < 10; ++index) {
         SCOPED_TRACE(values[index]);
-        game.calc->Target_Click(index);
+        Target_Click(*game.calc, index);
         std::vector<std::string> list = Shipped(ProblemFileName(game.gs().TargetValue));
         EXPECT_EQ(PlainNumberText(game.gs().TargetValue), values[index]);
         EXPECT_EQ(game.el(Name::Cent).caption, values[index]);
@@ -287,9 +289,9 @@ TEST(Loader, NothingToDealLeavesAnEmptyBoardThatNothingBreaks) {
             EXPECT_EQ(game.el(Name::Cent).caption, "24");
         };
         expect_empty_board();
-        game.calc->SetUpPuzzle(kFalse);  // "Reset"
+        SetUpPuzzle(*game.calc, kFalse);  // "Reset"
         expect_empty_board();
-        game.calc->SetUpPuzzle(kTrue);
+        SetUpPuzzle(*game.calc, kTrue);
         expect_empty_board();
     }
     EXPECT_FALSE(std::filesystem::exists(no_media.path() + "/Media"))
@@ -311,7 +313,7 @@ TEST(Loader, ChoosingGroupsWithProblemsDealsAgain) {
     ProgramFolder program({{1, 0, 0, 0}, {1236 + 123, 0, 0, 0}});
     Game game(program.path(), "-1 5 1 0 0 0 0 1680 1260 12000 9000");
     ASSERT_EQ(game.gs().ProblemCount, 0);
-    game.calc->Diff_Click(0);
+    Diff_Click(*game.calc, 0);
     EXPECT_EQ(game.el(Name::Probs).caption, " 1 Problems");
     EXPECT_EQ(Sorted(game.Digits()), "1236");
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(game.el(Name::Dig, i).visible);
@@ -320,7 +322,7 @@ TEST(Loader, ChoosingGroupsWithProblemsDealsAgain) {
 TEST(Loader, LoadingClearsTheStatistics) {
     Game game(QUORREL_SOURCE_DIR);
     game.gs().Stats = {3, 1, 4, 1, 5};
-    game.calc->LoadProblems();
+    LoadProblems(*game.calc);
     EXPECT_EQ(game.gs().Stats, (std::array<int32_t, 5>{0, 0, 0, 0, 0}));
 }
 
@@ -345,7 +347,7 @@ TEST(Dealer, ResetLaysOutTheSameNumbersAndKeepsTheHints) {
     game.el(Name::Op, 6).visible = true;
     game.el(Name::But, 3).caption = "Reset";
 
-    game.calc->SetUpPuzzle(kFalse);
+    SetUpPuzzle(*game.calc, kFalse);
     EXPECT_EQ(gs.ProblemText, text);
     EXPECT_EQ(gs.HintsUsed, 2);
     EXPECT_EQ(gs.DealtNumbers, dealt);
@@ -362,7 +364,7 @@ TEST(Dealer, ResetLaysOutTheSameNumbersAndKeepsTheHints) {
         EXPECT_FALSE(game.el(Name::Op, i + 4).visible) << i;
     }
 
-    game.calc->SetUpPuzzle(kTrue);
+    SetUpPuzzle(*game.calc, kTrue);
     EXPECT_EQ(gs.HintsUsed, 0) << "a new puzzle starts without hints";
 }
 
@@ -370,10 +372,10 @@ TEST(Dealer, AShownHintIsHiddenByTheNextDeal) {
     Game game(QUORREL_SOURCE_DIR);
     Element& hint = game.el(Name::HintL);
     hint.visible = true;
-    game.calc->SetUpPuzzle(kTrue);
+    SetUpPuzzle(*game.calc, kTrue);
     EXPECT_TRUE(hint.visible) << "black, as start-up leaves it: untouched";
-    hint.fore = colour::kYellow;
-    game.calc->SetUpPuzzle(kFalse);
+    game.gs().board.hint_label_used = true;
+    SetUpPuzzle(*game.calc, kFalse);
     EXPECT_FALSE(hint.visible);
 }
 
@@ -381,7 +383,7 @@ TEST(Dealer, DivisionIsOneCharacterInTheDealtText) {
     ProgramFolder program({{0, 0, 1, 0}, {2389 + 123, kEightOverTwo, 10309, 20412}});
     Game game(program.path());
     const std::string& text = game.gs().ProblemText;
-    ASSERT_EQ(text.size(), kProblemTextLength);
+    ASSERT_EQ(text.size(), 29u);
     EXPECT_EQ(text, std::string(" 2389   8") + kDivisionSign + "  2   3+  9   4x 12");
     EXPECT_EQ(game.gs().ProblemList[1].find(kDivisionSign), std::string::npos)
         << "the list keeps '/'";
@@ -395,7 +397,7 @@ TEST(Dealer, DrawsEveryProblemAndEveryOrder) {
     std::map<std::string, int> problems;
     std::set<std::string> orders;
     for (int deal = 0; deal < 3000; ++deal) {
-        game.calc->SetUpPuzzle(kTrue);
+        SetUpPuzzle(*game.calc, kTrue);
         ++problems[game.gs().ProblemText.substr(0, 5)];
         if (game.gs().ProblemText.substr(0, 5) == " 1236") orders.insert(game.Digits());
     }

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <limits>
 
+#include "menus/menus.h"
 #include "puzzle/play_table.h"
+#include "puzzle/puzzle.h"
 
 namespace quorrel {
 namespace {
@@ -79,7 +81,7 @@ TEST(ScoreLine, FortySecondsWithoutAnswers) {
     PlayTable t(0);
     t.Run("dblclick Cent");
     t.Run("wait 40000");
-    t.calc().RefreshScoreLine();
+    RefreshScoreLine(t.calc());
     EXPECT_EQ(t.el(Name::ScoreB).caption, " .6min - 0pts");
     EXPECT_FLOAT_EQ(t.gs().TimeMark, 40);
 }
@@ -116,7 +118,7 @@ TEST(ScoreLine, AnotherTargetClearsTheCountersButNotTheClock) {
     SolveThreeFourSixTwo(t, 0);
     EXPECT_EQ(t.el(Name::ScoreB).caption, " 1min - 10pts");
     float start = t.gs().ScoreStart;
-    t.calc().Target_Click(7);  // 36
+    Target_Click(t.calc(), 7);  // 36
     EXPECT_EQ(t.gs().Stats, Stats{});
     EXPECT_FLOAT_EQ(t.gs().ScoreStart, start);
     t.Run("wait 30000");
@@ -131,7 +133,7 @@ TEST(ScoreLine, MidnightStartsThePeriodAgain) {
     PlayTable t(0, kFalse, 23 * 3600 + 59 * 60);
     t.Run("dblclick Cent");
     t.Run("wait 90000");  // half a minute past midnight
-    t.calc().RefreshScoreLine();
+    RefreshScoreLine(t.calc());
     EXPECT_EQ(t.el(Name::ScoreB).caption, " 0min - 0pts");
     EXPECT_FLOAT_EQ(t.gs().TimeMark, 3);
     EXPECT_FLOAT_EQ(t.gs().ScoreStart, t.calc().Clock());
@@ -142,10 +144,10 @@ TEST(ScoreLine, MidnightStartsThePeriodAgain) {
     EXPECT_LT(since_restart, 1.0f) << "the period starts again at the refresh";
     // The minutes count on from that refresh.
     t.Run("wait " + std::to_string(static_cast<int>(std::lround((59.9f - since_restart) * 1000))));
-    t.calc().RefreshScoreLine();
+    RefreshScoreLine(t.calc());
     EXPECT_EQ(t.el(Name::ScoreB).caption, " .9min - 10pts");
     t.Run("wait 100");
-    t.calc().RefreshScoreLine();
+    RefreshScoreLine(t.calc());
     EXPECT_EQ(t.el(Name::ScoreB).caption, " 1min - 10pts");
     EXPECT_EQ(t.gs().Stats[0], 1) << "the counters live on";
 }

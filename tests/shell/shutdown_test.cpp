@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "driver.h"
+#include "menus/menus.h"
 #include "puzzle/problem_file.h"
 #include "shell/calc.h"
 #include "shell/startup_game.h"
@@ -37,10 +38,10 @@ TEST(StartUp, ClosingSavesTheOptionsInForce) {
     TempFolder data;
     {
         Game game(data.path());
-        game.calc->Rew_Click(1);
-        game.calc->Target_Click(8);
-        game.calc->Snd_Click(2);
-        game.calc->Diff_Click(0);
+        Rew_Click(*game.calc, 1);
+        Target_Click(*game.calc, 8);
+        Snd_Click(*game.calc, 2);
+        Diff_Click(*game.calc, 0);
         game.platform->Move({3000, 2000, 9000, 7500});
         game.Close();
     }
@@ -114,7 +115,7 @@ TEST(StartUp, ReadOnlyFolderStartsAndClosesCleanly) {
         Game game(data.path());
         EXPECT_EQ(game.gs().GiveReward, 0);
         EXPECT_EQ(game.gs().TargetValue, 12);
-        game.calc->Target_Click(9);
+        Target_Click(*game.calc, 9);
         game.Close();
         EXPECT_TRUE(game.platform->unloaded());
     }
@@ -133,8 +134,8 @@ TEST(ShutDown, AFailedWriteKeepsTheOldFileByteForByte) {
     const std::string saved = " 0  2  0 -1  0  0 \r\n 0  3000  2000  9000  7500 \r\n";
     WriteSettings(data.path(), saved);
     Game game(data.path());
-    game.calc->Target_Click(9);
-    game.calc->Rew_Click(0);
+    Target_Click(*game.calc, 9);
+    Rew_Click(*game.calc, 0);
 
     // A disk that is full by the time the game closes: the write fails for any user.
     rlimit saved_limit;

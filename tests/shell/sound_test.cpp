@@ -11,8 +11,7 @@ struct SayTest : ::testing::Test {
     Calc calc{platform, 1};
     void SetUp() override { calc.glob.AppFolder = std::string(QUORREL_SOURCE_DIR) + "/"; }
     std::vector<std::string> Speak(int16_t n) {
-        calc.gs.SayNumber = n;
-        calc.Say(1);
+        calc.SayNumber(n);
         return platform.TakeEvents();
     }
 };
@@ -50,9 +49,8 @@ TEST_F(SayTest, NumbersAreSpokenFromTheRecordedParts) {
 
 TEST_F(SayTest, LevelZeroPlaysNothingInAnyMode) {
     calc.gs.SoundLevel = 0;
-    calc.gs.SayName = "Click1";
     uint64_t before = platform.NowMs();
-    calc.Say(0);
+    calc.SayWord("Click1");
     EXPECT_TRUE(Speak(37).empty());
     EXPECT_EQ(calc.gs.SayNumber, 37);
     EXPECT_EQ(platform.NowMs(), before);
@@ -61,25 +59,19 @@ TEST_F(SayTest, LevelZeroPlaysNothingInAnyMode) {
 TEST_F(SayTest, SoundsPlayToTheirEndOneAfterAnother) {
     calc.gs.SoundLevel = 1;
     uint64_t before = platform.NowMs();
-    calc.gs.SayName = "Click1";
-    calc.Say(0);
-    calc.gs.SayName = "Click2";
-    calc.Say(0);
+    calc.PlayClicks();
     int expected = WaveLengthMs(std::string(QUORREL_SOURCE_DIR) + "/Media/Click1.WAV") +
                    WaveLengthMs(std::string(QUORREL_SOURCE_DIR) + "/Media/Click2.WAV");
     EXPECT_GT(expected, 0);
     EXPECT_EQ(platform.NowMs() - before, static_cast<uint64_t>(expected));
     EXPECT_EQ(platform.TakeEvents(), (std::vector<std::string>{"sound Click1", "sound Click2"}));
-    calc.Say(5);  // any other mode does nothing
-    EXPECT_TRUE(platform.TakeEvents().empty());
 }
 
 TEST_F(SayTest, AMissingFileIsNamedButTakesNoTime) {
     calc.gs.SoundLevel = 2;
     calc.glob.AppFolder = "/nonexistent/";
     uint64_t before = platform.NowMs();
-    calc.gs.SayName = "Good3";
-    calc.Say(0);
+    calc.SayWord("Good3");
     EXPECT_EQ(platform.TakeEvents(), (std::vector<std::string>{"sound Good3"}));
     EXPECT_EQ(platform.NowMs(), before);
 }

@@ -45,7 +45,6 @@ TEST(StartUp, FirstRunMakesTheFolderAndOpensOnTheDefaults) {
     EXPECT_EQ(Chosen(game, Name::Target, 10), std::vector<int>{5});
     EXPECT_EQ(Chosen(game, Name::Snd, 3), std::vector<int>{1});
     EXPECT_EQ(Chosen(game, Name::Diff, 3), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(gs.ReplayingOptions, 0);
 
     // 800 x 600 pixels centred on 1024 x 768; the panels in the middle of 800 x 600.
     EXPECT_EQ(game.platform->State(), WindowState::Normal);
@@ -54,7 +53,6 @@ TEST(StartUp, FirstRunMakesTheFolderAndOpensOnTheDefaults) {
 
     EXPECT_EQ(gs.SpiroPenColor, colour::kWhite);
     EXPECT_EQ(gs.PiValue, 3.141592653);
-    EXPECT_EQ(gs.TileDC, -1);
     EXPECT_EQ(gs.TitleText, "Quorrel");
     EXPECT_EQ(game.platform->Title(), "Quorrel");
     EXPECT_EQ(game.calc->glob.AppFolder, std::string(QUORREL_SOURCE_DIR) + "/");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "spiro/draw_spiro.h"
 #include "support/temp_folder.h"
 
 namespace quorrel {
@@ -31,7 +32,7 @@ TEST(DrawSpiroDriver, LinesShowTheMakerFigure) {
     out.clear();
     ASSERT_EQ(driver.Execute("lines", out), "");  // what start-up drew
     out.clear();
-    calc.DrawSpiro(4, 45, 1);
+    DrawSpiro(calc, 4, 45, 1);
     ASSERT_EQ(driver.Execute("lines", out), "");
     std::vector<std::string> lines;
     for (const std::string& l : out)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shell/calc.h"
+#include "spiro/draw_spiro.h"
 #include "window/headless/headless_platform.h"
 
 namespace quorrel {
@@ -117,7 +118,7 @@ std::vector<std::string> Expected(int clears_before, std::vector<std::pair<int, 
 }
 
 TEST_F(DrawSpiroTest, StoredWindowDrawsTheMakerFigure) {
-    calc.DrawSpiro(4, 45, 1);
+    DrawSpiro(calc, 4, 45, 1);
     ASSERT_EQ(log.size(), 10u);
     EXPECT_EQ(log[0], "clear");
     EXPECT_EQ(log[1], "line 412.2 95.4 412.2 255.8 2 &HFFFFFF");
@@ -142,7 +143,7 @@ TEST_F(DrawSpiroTest, WindowStateChoosesThePasses) {
         platform.SetState(c.state);
         calc.SyncSurfaceSize();
         calc.gs.LineThickness = c.thickness;
-        calc.DrawSpiro(1, 90, 1);
+        DrawSpiro(calc, 1, 90, 1);
         std::vector<std::pair<int, int>> passes;
         for (int pen : c.pens) passes.push_back({5, pen});
         EXPECT_EQ(Outline(), Expected(1, passes))
@@ -169,10 +170,10 @@ TEST_F(DrawSpiroTest, ShownPanelEndsTheDrawingForGood) {
         calc.el(Name::Spirom).visible = false;
         calc.on_form_click = [&] {
             calc.el(c.panel).visible = true;
-            if (c.request_too) calc.DrawSpiro(1, 90, 1);
+            if (c.request_too) DrawSpiro(calc, 1, 90, 1);
         };
         platform.script = {{c.at_pump, BackgroundClick()}};
-        calc.DrawSpiro(4, 45, 1);
+        DrawSpiro(calc, 4, 45, 1);
         std::vector<std::string> expected =
             c.lines < 0 ? std::vector<std::string>{} : Expected(1, {{c.lines, 2}});
         EXPECT_EQ(Outline(), expected) << c.at_pump;
@@ -198,12 +199,12 @@ TEST_F(DrawSpiroTest, NewerRequestReplacesTheDrawingWithoutNesting) {
         bool nested_drew = false, nested_returned = false;
         calc.on_form_click = [&] {
             size_t before = log.size();
-            calc.DrawSpiro(c.order, 90, 1);
+            DrawSpiro(calc, c.order, 90, 1);
             nested_drew = log.size() != before;
             nested_returned = true;
         };
         platform.script = {{c.at_pump, BackgroundClick()}};
-        calc.DrawSpiro(4, 45, 1);
+        DrawSpiro(calc, 4, 45, 1);
         EXPECT_TRUE(nested_returned) << c.at_pump;
         EXPECT_FALSE(nested_drew) << c.at_pump;
         EXPECT_EQ(Outline(), c.outline) << c.at_pump;
@@ -216,10 +217,10 @@ TEST_F(DrawSpiroTest, ReplacingDrawingMeasuresTheResizedWindow) {
     calc.on_form_click = [&] {
         platform.Move(Inner(1000, 600));
         calc.SyncSurfaceSize();
-        calc.DrawSpiro(5, 90, 2);
+        DrawSpiro(calc, 5, 90, 2);
     };
     platform.script = {{12, BackgroundClick()}};
-    calc.DrawSpiro(4, 45, 1);
+    DrawSpiro(calc, 4, 45, 1);
     std::vector<Coords> lines = LineCoords();
     ASSERT_EQ(lines.size(), 3u + 21u);
     lines.erase(lines.begin(), lines.begin() + 3);
@@ -241,16 +242,16 @@ TEST_F(DrawSpiroTest, ReplacingDrawingMeasuresTheResizedWindow) {
 TEST_F(DrawSpiroTest, CloseRequestStopsAtOnce) {
     // Called directly: the window unloads inside the pump, and the drawing stops there.
     platform.script = {{12, CloseBox()}};
-    calc.DrawSpiro(4, 45, 1);
+    DrawSpiro(calc, 4, 45, 1);
     EXPECT_EQ(Outline(), Expected(1, {{3, 2}}));
     EXPECT_TRUE(platform.unloaded());
     log.clear();
-    calc.DrawSpiro(4, 45, 1);
+    DrawSpiro(calc, 4, 45, 1);
     EXPECT_TRUE(log.empty());
 }
 
 TEST_F(DrawSpiroTest, CloseDuringAHandlersDrawingUnloadsAfterIt) {
-    calc.on_form_click = [&] { calc.DrawSpiro(4, 45, 1); };
+    calc.on_form_click = [&] { DrawSpiro(calc, 4, 45, 1); };
     platform.Queue(BackgroundClick());
     platform.script = {{12, CloseBox()}};
     calc.DoEvents();
@@ -271,7 +272,7 @@ TEST_F(DrawSpiroTest, OddAnglesDrawFiniteFigures) {
     };
     for (const Case& c : cases) {
         log.clear();
-        calc.DrawSpiro(c.order, c.angle, c.left_turns);
+        DrawSpiro(calc, c.order, c.angle, c.left_turns);
         std::vector<Coords> lines = LineCoords();
         EXPECT_EQ(lines.size(), c.lines) << c.angle;
         for (const Coords& l : lines) {

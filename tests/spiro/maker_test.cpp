@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "menus/menu_game.h"
+#include "menus/menus.h"
 
 namespace quorrel {
 namespace {
@@ -170,8 +171,8 @@ TEST(Maker, ValueBoxesActAsTheWordsBesideThem) {
     }
     MenuGame game;
     game.ToMaker();
-    for (int16_t stray : {-1, 3}) game.calc().LMOrder_Click(stray);
-    for (int16_t stray : {-1, 3}) game.calc().Cap_Click(stray);
+    for (int16_t stray : {-1, 3}) LMOrder_Click(game.calc(), stray);
+    for (int16_t stray : {-1, 3}) Cap_Click(game.calc(), stray);
     EXPECT_FALSE(game.gs().KeypadOpen);
     EXPECT_EQ(game.gs().LineThickness, 0);
     EXPECT_TRUE(game.Events().empty());

@@ -1,0 +1,53 @@
+// The menu words, the setup options, the maker panel's clicks and the value keypad: the
+// handlers of the top layer, which reach the board and the drawing through their own headers.
+#pragma once
+
+#include <cstdint>
+
+#include "puzzle/puzzle.h"
+#include "shell/settings.h"
+
+namespace quorrel {
+
+class Calc;
+
+// The clickable words But(0..20) by what they do; no word carries 18 or 19.
+enum MenuWord : int16_t {
+    kWordQuit = 0,
+    kWordMenu = 1,
+    kWordPlayFromSetup = 2,
+    kWordHint = kHintWord,
+    kWordHelp = 4,
+    kWordPlayFromMenu = 5,  // reads "OK" while the about box is open
+    kWordMakeSpiros = 6,
+    kWordStats = 7,
+    kWordAbout = 8,
+    kWordPlayFromMaker = 9,
+    kWordDraw = 10,
+    kWordOrder = 11,  // the three value words of the maker, in the order of their boxes
+    kWordAngle = 12,
+    kWordLeftTurns = 13,
+    kWordLine = 14,
+    kWordMakerHelp = 15,
+    kWordSetup = 16,
+    kWordSetupHelp = 17,
+    kWordPlayFromStats = 20,
+};
+
+void But_Click(Calc& calc, int16_t Index);
+void Form_Click(Calc& calc);
+void CalBut_Click(Calc& calc, int16_t Index);
+void OKBut_Click(Calc& calc);
+void LMOrder_Click(Calc& calc, int16_t Index);
+void Cap_Click(Calc& calc, int16_t Index);
+void Target_Click(Calc& calc, int16_t Index);
+void Diff_Click(Calc& calc, int16_t Index);
+void Snd_Click(Calc& calc, int16_t Index);
+void Rew_Click(Calc& calc, int16_t Index);
+void BackColorSet_Click(Calc& calc);
+
+// At load: the saved options chosen on the setup panel (painted as their clicks would paint
+// them), the problems of the saved target loaded and the first puzzle dealt.
+void ApplySavedOptions(Calc& calc, const SavedSettings& saved);
+
+}  // namespace quorrel

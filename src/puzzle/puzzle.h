@@ -1,0 +1,27 @@
+// The board: its handlers and the routines other subsystems call (loading and dealing, the hint
+// word, the score line).
+#pragma once
+
+#include <cstdint>
+
+namespace quorrel {
+
+class Calc;
+
+// Loads the problems of the chosen target and groups and deals one.
+void LoadProblems(Calc& calc);
+// NewPuzzle non-zero: deal a new problem; zero: lay the dealt numbers out again (reset).
+void SetUpPuzzle(Calc& calc, int16_t NewPuzzle);
+void Dig_Click(Calc& calc, int16_t Index);
+void Digit_Click(Calc& calc, int16_t Index);
+void Op_Click(Calc& calc, int16_t Index);
+void KlikOff_Timer(Calc& calc);
+// The board word But(kHintWord): the next hint, or the puzzle laid out again once a move began.
+void HintWord(Calc& calc);
+void Cent_DblClick(Calc& calc);
+void RefreshScoreLine(Calc& calc);
+
+// The board word that offers a hint or a reset.
+constexpr int16_t kHintWord = 3;
+
+}  // namespace quorrel

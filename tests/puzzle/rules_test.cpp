@@ -1,11 +1,10 @@
 // The puzzle's pure rules, by worked examples: the arithmetic of a move, the reward decision
-// and figure, the points and the score line, the hint captions.
+// and figure, the points and the score line. The hints are the scenarios'.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <optional>
 
-#include "puzzle/hints.h"
 #include "puzzle/move_math.h"
 #include "puzzle/scoring.h"
 #include "state/convert.h"
@@ -22,7 +21,7 @@ TEST(MoveMath, CombinesOrRefuses) {
         {kDivide, 6561, 80, std::nullopt},
         // Never dealt, but never wrapped either: too big for a box, or the emptied-box marker.
         {kMultiply, 200, 200, std::nullopt}, {kSubtract, -32768, 1, std::nullopt},
-        {kSubtract, 0, 999, std::nullopt}, {4, 1, 2, std::nullopt}, {-1, 1, 2, std::nullopt},
+        {kSubtract, 0, 999, std::nullopt}, {4, 1, 2, std::nullopt}, {-1, 1, 2, std::nullopt}
     };
     for (const Case& c : cases) {
         float quotient = -1;
@@ -58,20 +57,6 @@ TEST(Score, PointsAndTheLine) {
                           Line{5.99f, 10, " 0min - 10pts"}, Line{6, 10, " .1min - 10pts"},
                           Line{3600, 2, " 60min - 2pts"}, Line{86399, 0, " 1439.9min - 0pts"}})
         EXPECT_EQ(ScoreLineText(ScoreMinutes(c.seconds), c.points), c.want) << c.seconds;
-}
-
-TEST(Hints, CaptionsByHintsTaken) {
-    const std::string divided = std::string(" 2389  18") + kDivisionSign + "  3   6x  4  24+  0";
-    struct Case { std::string text; int16_t hints; std::string want; };
-    const Case cases[] = {
-        {" 1367   1+  6   7x  3  21+  3", 1, "21+3"},
-        {" 1212  12x 12  12+ 12   0+ 24", 2, "12x12"},
-        {divided, 3, std::string("18") + kDivisionSign + "3 then 6x4"},
-        // The first character of a step is never shown; short texts give what they hold.
-        {" 99991234+  5  99+ 999999x 99", 1, "999x99"},
-        {" 1367   1+", 2, "1+"}, {" 1367   1+  6   7", 3, "1+6 then 7"}, {"", 1, ""},
-    };
-    for (const Case& c : cases) EXPECT_EQ(HintCaption(c.text, c.hints), c.want) << c.text;
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ TEST(MakerValues, CaptionsReadAsTheirLeadingNumberRoundedHalfToEven) {
         {"1.2.3", 1, true}, {"32767", 32767, true}, {"32767.4", 32767, true}, {"", 0, false},
         {".", 0, false}, {"0", 0, false}, {".5", 0, false}, {"0.5", 0, false},
         {"32767.5", 32767, false},  // saturates when read, and the keypad refuses it
-        {"99999", 32767, false}, {"999999999999", 32767, false},
+        {"99999", 32767, false}, {"999999999999", 32767, false}
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MakerValue(c.caption), c.value) << '"' << c.caption << '"';

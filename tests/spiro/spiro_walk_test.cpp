@@ -8,20 +8,6 @@
 namespace quorrel {
 namespace {
 
-// The turns after the first eight segments of a pass: L or R.
-std::string Turns(GameState& gs, SpiroRequest request) {
-    std::string turns;
-    SpiroWalker walker(gs, request);
-    walker.StartFigure();
-    walker.StartPass();
-    for (SegmentEnd end = SegmentEnd::Continue; end == SegmentEnd::Continue && turns.size() < 8;) {
-        walker.NextPoint();
-        end = walker.FinishSegment();
-        turns += gs.SpiroTurnSign > 0 ? 'L' : 'R';
-    }
-    return turns;
-}
-
 GameState Maker(bool on) {
     GameState gs;
     gs.MakerMode = on ? kTrue : kFalse;
@@ -54,7 +40,7 @@ TEST(SpiroWalk, FiguresEndAfterTheirSegments) {
         {{4, 900, 2}, false, 17, 4, 1},
         {{4, 0, 0}, false, 11, 5, 2},
         {{0, 45, 1}, false, 0, 0, 0},
-        {{-32768, 45, 1}, false, 0, 0, 0},
+        {{-32768, 45, 1}, false, 0, 0, 0}
     };
     for (const Case& c : cases) {
         const SpiroRequest& r = c.request;
@@ -66,20 +52,6 @@ TEST(SpiroWalk, FiguresEndAfterTheirSegments) {
         EXPECT_EQ(m.order, c.order) << name;
         EXPECT_EQ(m.figures, c.figures) << name;
         EXPECT_TRUE(std::isfinite(gs.SpiroMinX) && std::isfinite(gs.SpiroMaxY)) << name;
-    }
-}
-
-TEST(SpiroWalk, LeftTurnsFollowTheNumberWithinTheCycle) {
-    struct Case { SpiroRequest request; std::string signs; };  // turns after segments 1..8
-    const Case cases[] = {
-        {{4, 90, 3}, "RRLRRRLR"},  // after segment 3 of each cycle; numbering restarts
-        {{5, 90, 2}, "RLRLRRLR"},  {{4, 90, 1}, "RRRRRRRR"},
-        {{4, 90, 0}, "RRRRRRRR"},  // no division by zero: 0 and 1 mean right turns only
-        {{4, 90, -3}, "RRRRRRRR"}, {{4, 90, 9}, "RRRRRRRR"},  // more than the order: never reached
-    };
-    for (const Case& c : cases) {
-        GameState gs = Maker(true);
-        EXPECT_EQ(Turns(gs, c.request), c.signs) << c.request.left_turns;
     }
 }
 

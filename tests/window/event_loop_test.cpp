@@ -93,13 +93,6 @@ TEST_F(EventLoopTest, ATimerIsNotTickedInsideItsOwnHandler) {
     EXPECT_EQ(rec.log, (std::vector<std::string>{"tick TileBoy"}));
 }
 
-TEST_F(EventLoopTest, WaitSleepsUntilTheNextTimerInsteadOfSpinning) {
-    timers.Enable(TimerId::KlikOff, 0);  // due 300
-    loop.WaitAndPump(10000);
-    EXPECT_EQ(platform.NowMs(), 300u);
-    EXPECT_EQ(rec.log, (std::vector<std::string>{"tick KlikOff"}));
-}
-
 TEST_F(EventLoopTest, AWaitInsideATimerHandlerSleepsPastItsOwnDueTime) {
     timers.Enable(TimerId::TileBoy, 0);  // due 500
     uint64_t waited_until = 0;

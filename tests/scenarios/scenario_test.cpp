@@ -46,30 +46,24 @@ void AddBytes(std::string& bytes, const std::string& line) {
     }
 }
 
-Script Parse(const fs::path& file) {
+Script Parse(const fs::path& path) {
     Script script;
-    std::ifstream in(file);
+    std::ifstream in(path);
     int number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
         if (line.empty() || line[0] == '#') continue;
-        Step* file = nullptr;
+        std::vector<Step>& list = script.steps.empty() ? script.files : script.steps;
+        bool bytes = line.rfind("| ", 0) == 0 || line.rfind("r ", 0) == 0;
         if (line.rfind("file ", 0) == 0) {
-            file = &(script.steps.empty() ? script.files : script.steps).emplace_back();
+            Step& file = list.emplace_back();
             std::istringstream words(line.substr(5));
-            words >> file->where >> std::ws;
-            std::getline(words, file->path);
-            file->line = number;
-        } else if ((line.rfind("| ", 0) == 0 || line.rfind("r ", 0) == 0) &&
-                   (!script.files.empty() || !script.steps.empty())) {
-            Step& last = script.steps.empty() ? script.files.back() : script.steps.back();
-            if (!last.where.empty()) {
-                AddBytes(last.bytes, line);
-                continue;
-            }
-        }
-        if (file) continue;
-        if (line.rfind("option ", 0) == 0 && script.steps.empty()) {
+            words >> file.where >> std::ws;
+            std::getline(words, file.path);
+            file.line = number;
+        } else if (bytes && !list.empty() && !list.back().where.empty()) {
+            AddBytes(list.back().bytes, line);
+        } else if (line.rfind("option ", 0) == 0 && script.steps.empty()) {
             std::istringstream words(line.substr(7));
             for (std::string w; words >> w;) script.options.push_back(w);
         } else if (line.rfind("> ", 0) == 0) {

@@ -121,7 +121,11 @@ TEST_P(Scenario, PlaysAsWritten) {
     if (options.app_folder.empty()) options.app_folder = QUORREL_SOURCE_DIR;
     if (options.seed == 0) options.seed = 1;
     // A file for the app folder goes into a copy of it whose other files link to the real ones.
-    fs::path app_copy;
+    struct Removed {  // also when a step fails
+        fs::path path;
+        ~Removed() { std::error_code ec; if (!path.empty()) fs::remove_all(path, ec); }
+    } copy;
+    fs::path& app_copy = copy.path;
     for (const Step& f : script.files) {
         if (f.where != "app" || !app_copy.empty()) continue;
         app_copy = fs::temp_directory_path() / ("quorrel-app-" + std::to_string(getpid()));
@@ -158,7 +162,6 @@ TEST_P(Scenario, PlaysAsWritten) {
         std::string mismatch = Compare(expected, output);
         ASSERT_EQ(mismatch, "") << GetParam() << ":" << step.line << ": > " << step.command;
     }
-    if (!app_copy.empty()) fs::remove_all(app_copy);
 }
 
 std::string TestName(const ::testing::TestParamInfo<std::string>& info) {

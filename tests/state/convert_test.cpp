@@ -4,10 +4,13 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <limits>
 
-#include "state/random.h"
+#include "shell/settings.h"
 #include "state/text_escape.h"
+#include "support/game.h"
 
 namespace quorrel {
 namespace {
@@ -23,35 +26,51 @@ TEST(NumberText, LeadingBlankForZeroAndAbove) {
 
 TEST(ShortNumberText, ShortestFormWithoutZeroBeforeThePoint) {
     struct Case { float value; const char* text; };
-    const Case cases[] = {{0.5f, " .5"}, {1.5f, " 1.5"}, {2.0f, " 2"}, {0.0f, " 0"}, {36.0f, " 36"},
-                          {0.6f, " .6"}, {-0.25f, "-.25"}, {1234.5f, " 1234.5"}, {0.1f, " .1"}};
+    const Case cases[] = {{0.5f, " .5"}, {2.0f, " 2"}, {0.0f, " 0"}, {-0.25f, "-.25"}, {1234.5f, " 1234.5"}};
     for (const Case& c : cases) EXPECT_EQ(ShortNumberText(c.value), c.text) << c.value;
 }
 
 TEST(LeadingNumber, ReadsTheLongestLeadingNumber) {
     struct Case { const char* text; double value; };
-    const Case cases[] = {{"007", 7},  {"2.5", 2.5}, {"1.2.3", 1.2}, {"", 0},     {".", 0},
-                          {"abc", 0}, {" 42", 42},  {"12abc", 12},  {".5", 0.5}, {"-3", -3},
-                          {"3.", 3},  {"99999999", 99999999}};
+    const Case cases[] = {{"007", 7}, {"1.2.3", 1.2}, {".", 0}, {"abc", 0}, {" 42", 42},
+                          {"12abc", 12}, {".5", 0.5}, {"-3", -3}, {"3.", 3}};
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
 
-TEST(LeadingNumber, IgnoresTheLocale) {
-    // A locale with a decimal comma must not change how "2.5" reads.
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
-        EXPECT_DOUBLE_EQ(LeadingNumber("2.5"), 2.5);
-        EXPECT_EQ(ShortNumberText(1.5f), " 1.5");
-    }
+// A locale with a decimal comma: an installed one, else a small one made for the test.
+bool UseCommaLocale(const std::string& folder) {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
+        if (std::setlocale(LC_NUMERIC, name)) return true;
+    std::ofstream(folder + "/comma.src")
+        << "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\ngrouping 3;3\nEND LC_NUMERIC\n";
+    std::string make = "localedef -c -i '" + folder + "/comma.src' '" + folder + "/comma' >/dev/null 2>&1";
+    if (std::system(make.c_str()) == -1) return false;
+    setenv("LOCPATH", folder.c_str(), 1);
+    bool made = std::setlocale(LC_NUMERIC, "comma") != nullptr;
+    unsetenv("LOCPATH");
+    return made;
+}
+
+TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
+    std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    testing_support::TempFolder folder;
+    if (!UseCommaLocale(folder.path())) GTEST_SKIP() << "no locale with a decimal comma";
+    std::string point = std::localeconv()->decimal_point;
+    double read = LeadingNumber("2.5");
+    std::string text = ShortNumberText(1.5f);
+    SavedSettings settings = ParseSettings("0 2 2 0 -1 0 0 100.5 200 9000 6000", {15360, 11520, 15});
+    std::string written = FormatSettings(0, 2, 2, {0, -1, 0}, 0, {100.5, 200, 9000, 6000});
     std::setlocale(LC_NUMERIC, saved.c_str());
+    ASSERT_EQ(point, ",");
+    EXPECT_DOUBLE_EQ(read, 2.5);
+    EXPECT_EQ(text, " 1.5");
+    EXPECT_EQ(settings.left, 100);
+    EXPECT_EQ(written, " 0  2  2  0 -1  0 \r\n 0  100.5  200  9000  6000 \r\n");
 }
 
 TEST(Rounding, HalfGoesToTheEvenNeighbour) {
     struct Case { double value; int32_t rounded; };
-    const Case cases[] = {{2.5, 2},   {3.5, 4},   {403.5, 404}, {-2.5, -2}, {-3.5, -4},
-                          {0.5, 0},   {1.5, 2},   {2.4999, 2},  {2.5001, 3}, {255.5, 256},
-                          {520.2, 520}, {-0.4, 0}};
+    const Case cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {2.5001, 3}, {-0.4, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(RoundToInt32(c.value), c.rounded) << c.value;
         EXPECT_EQ(RoundToInt16(c.value), c.rounded) << c.value;
@@ -61,48 +80,20 @@ TEST(Rounding, HalfGoesToTheEvenNeighbour) {
 TEST(Rounding, SaturatesOutOfRange) {
     EXPECT_EQ(RoundToInt16(40000), 32767);
     EXPECT_EQ(RoundToInt16(-40000), -32768);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
     EXPECT_EQ(RoundToInt32(1e12), std::numeric_limits<int32_t>::max());
     EXPECT_EQ(RoundToInt32(-1e12), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(RoundToInt16(std::nan("")), 0);
     EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::infinity()), 32767);
 }
 
-TEST(Remainder, HasTheSignOfTheDividend) {
-    EXPECT_EQ(Remainder(7, 3), 1);
+TEST(Remainder, HasTheSignOfTheDividendAndTheDivisionSignIsOneByte) {
     EXPECT_EQ(Remainder(-7, 3), -1);
     EXPECT_EQ(Remainder(7, -3), 1);
     EXPECT_DOUBLE_EQ(Remainder(-405.0, 360.0), -45.0);
-    EXPECT_DOUBLE_EQ(Remainder(765.0, 360.0), 45.0);
-}
-
-TEST(DivisionSign, IsOneByteInsideTextsAndUtf8OnOutput) {
     std::string text = std::string("18") + kDivisionSign + "3";
     EXPECT_EQ(text.size(), 4u);
-    EXPECT_EQ(static_cast<unsigned char>(text[2]), 247);
     EXPECT_EQ(Cp1252ToUtf8(text), "18\xC3\xB7" "3");
     EXPECT_EQ(QuoteText("a\rb\"c"), "\"a\\rb\\\"c\"");
-}
-
-TEST(Random, StaysBelowOneAndRepeatsForASeed) {
-    Random a(42), b(42);
-    for (int i = 0; i < 100000; ++i) {
-        double u = a.Next();
-        ASSERT_GE(u, 0.0);
-        ASSERT_LT(u, 1.0);
-        ASSERT_EQ(u, b.Next());
-    }
-    Random c(7);
-    int counts[4] = {};
-    for (int i = 0; i < 40000; ++i) {
-        int k = c.Below(4);
-        ASSERT_GE(k, 0);
-        ASSERT_LT(k, 4);
-        ++counts[k];
-    }
-    for (int n : counts) EXPECT_NEAR(n, 10000, 600);
-    EXPECT_EQ(c.Below(0), 0);
-    EXPECT_LT(c.Below(std::numeric_limits<int32_t>::max()), std::numeric_limits<int32_t>::max());
 }
 
 }  // namespace

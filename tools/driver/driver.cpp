@@ -204,6 +204,21 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     if (command == "queue") {
         if (args.size() < 2) return "usage: queue click|dblclick|clickat ...";
         std::vector<std::string> rest(args.begin() + 1, args.end());
+        // A close or a resize that arrives while a handler runs: the window system changes the
+        // size at once and reports it later.
+        if (rest[0] == "close" && rest.size() == 1) {
+            platform_->Queue({InputEvent::Type::Close});
+            return "";
+        }
+        if (rest[0] == "resize") {
+            long long w, h;
+            if (rest.size() != 3 || !ParseInt(rest[1], w) || !ParseInt(rest[2], h) || w <= 0 ||
+                h <= 0 || w > 20000 || h > 20000)
+                return "usage: queue resize W H";
+            platform_->ResizeOuter(static_cast<int>(w), static_cast<int>(h));
+            platform_->Queue({InputEvent::Type::Resize});
+            return "";
+        }
         if (rest[0] != "click" && rest[0] != "dblclick" && rest[0] != "clickat") return "unknown command";
         return Click(rest, true, rest[0] == "dblclick");
     }

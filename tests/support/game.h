@@ -1,0 +1,47 @@
+// The one harness of the C++ tests: a temporary folder, a file's bytes, and the game on the
+// headless platform for the few tests that look inside it. Whole games are the scenarios'.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "shell/calc.h"
+#include "window/headless/headless_platform.h"
+
+namespace quorrel::testing_support {
+
+struct TempFolder {
+    TempFolder() {
+        char pattern[] = "/tmp/quorrel-test-XXXXXX";
+        path_ = mkdtemp(pattern) ? pattern : "";
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::string& path() const { return path_; }
+    std::string path_;
+};
+
+inline std::string Slurp(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+struct Game {
+    explicit Game(const std::string& data_folder)
+        : platform(HeadlessOptions{QUORREL_SOURCE_DIR, data_folder, 1024, 768, 15, 43200, nullptr}),
+          calc(platform, 7) {
+        calc.Start();
+    }
+    HeadlessPlatform platform;
+    Calc calc;
+};
+
+}  // namespace quorrel::testing_support

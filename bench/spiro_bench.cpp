@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "menus/menus.h"
 #include "shell/calc.h"
 #include "spiro/draw_spiro.h"
 #include "spiro/spiro_engine.h"
@@ -90,7 +91,7 @@ int Main(int repeats) {
         walk_ms = std::min(walk_ms, MsSince(start));
     }
     HeadlessPlatform platform{HeadlessOptions{}};
-    Calc calc(platform, 1);
+    Calc calc(platform, MakeGameHooks, 1);
     DisableTimers(calc);
     double engine_ms = 1e300;
     long pumps = 0;

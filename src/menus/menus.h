@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "puzzle/puzzle.h"
+#include "shell/calc.h"
 #include "shell/settings.h"
 
 namespace quorrel {
@@ -49,5 +51,8 @@ void BackColorSet_Click(Calc& calc);
 // At load: the saved options chosen on the setup panel (painted as their clicks would paint
 // them), the problems of the saved target loaded and the first puzzle dealt.
 void ApplySavedOptions(Calc& calc, const SavedSettings& saved);
+
+// The hooks through which the shell reaches the board, the drawing and the menus.
+std::unique_ptr<GameHooks> MakeGameHooks(Calc& calc);
 
 }  // namespace quorrel

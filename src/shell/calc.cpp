@@ -2,9 +2,9 @@
 
 namespace quorrel {
 
-Calc::Calc(Platform& p, uint64_t seed)
+Calc::Calc(Platform& p, GameHooksMaker make_hooks, uint64_t seed)
     : platform(p), timers(p.NowMs()), loop(p, el, timers, surface), seed_(seed),
-      game_(MakeGameHooks(*this)) {
+      game_(make_hooks(*this)) {
     loop.SetHandlers(this);
     rng.Seed(seed);
     SyncSurfaceSize();

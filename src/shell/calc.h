@@ -38,14 +38,15 @@ public:
     virtual void RedrawMakerFigure() = 0;
 };
 
-// Made by the top layer (src/menus/game.cpp) for each new window.
-std::unique_ptr<GameHooks> MakeGameHooks(Calc& calc);
+// Makes the hooks of a new window; the top layer provides it (MakeGameHooks in menus/menus.h)
+// and whoever builds the game passes it in.
+using GameHooksMaker = std::unique_ptr<GameHooks> (*)(Calc& calc);
 
 class Calc : public WindowEvents {
 public:
     // seed 0 seeds the random numbers from the clock at load; any other value fixes them
     // (tests).
-    explicit Calc(Platform& platform, uint64_t seed = 0);
+    Calc(Platform& platform, GameHooksMaker make_hooks, uint64_t seed = 0);
     Calc(const Calc&) = delete;
     Calc& operator=(const Calc&) = delete;
 

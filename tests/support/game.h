@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "menus/menus.h"
 #include "shell/calc.h"
 #include "window/headless/headless_platform.h"
 
@@ -37,7 +38,7 @@ inline std::string Slurp(const std::string& path) {
 struct Game {
     explicit Game(const std::string& data_folder)
         : platform(HeadlessOptions{QUORREL_SOURCE_DIR, data_folder, 1024, 768, 15, 43200, nullptr}),
-          calc(platform, 7) {
+          calc(platform, MakeGameHooks, 7) {
         calc.Start();
     }
     HeadlessPlatform platform;

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "menus/menus.h"
 #include "state/text_escape.h"
 #include "window/sdl/media/picture_io.h"
 #include "window/sdl/media/sdl_text.h"
@@ -146,7 +147,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
 
     if (command == "start") {
         if (calc_) return "already started";
-        calc_ = std::make_unique<Calc>(*platform_, options_.seed);
+        calc_ = std::make_unique<Calc>(*platform_, MakeGameHooks, options_.seed);
         calc_->surface.SetLog(&lines_);
         calc_->Start();
         return "";

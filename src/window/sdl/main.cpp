@@ -1,6 +1,7 @@
 // Quorrel on the desktop: the window Calc on the SDL platform until it is closed.
 #include <cstdio>
 
+#include "menus/menus.h"
 #include "shell/calc.h"
 #include "window/sdl/sdl_platform.h"
 
@@ -12,7 +13,7 @@ int main() {
         return 1;
     }
     {
-        quorrel::Calc calc(*platform);  // seeded from the clock at load
+        quorrel::Calc calc(*platform, quorrel::MakeGameHooks);  // seeded from the clock at load
         calc.Start();
         calc.loop.RunUntilClosed();
     }

@@ -30,9 +30,6 @@ std::string HintCaption(const std::string& problem_text, int16_t hints_used) {
 }
 
 void Calc::HintWord() {
-    // A click that waited in the queue while a move's feedback played belongs to the board the
-    // player saw then; like the number clicks of that moment it is let go.
-    if (gs.ClickLock) return;
     if (el(Name::But, 3).caption == "Reset") {
         SetUpPuzzle(kFalse);
         return;

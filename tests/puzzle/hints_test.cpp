@@ -137,16 +137,6 @@ TEST(HintWord, AHalfMadeMoveIsUndoneFirst) {
     EXPECT_EQ(t.el(Name::HintL).caption, "21+3");
 }
 
-TEST(HintWord, IgnoredWhileAMoveSpeaks) {
-    PlayTable t(1);
-    t.Deal({1, 6, 3, 3}, 24);
-    t.gs().ClickLock = kTrue;
-    t.calc().HintWord();
-    EXPECT_EQ(t.gs().HintsUsed, 0);
-    EXPECT_EQ(t.el(Name::HintL).caption, "");
-    EXPECT_EQ(t.el(Name::HintL).fore, colour::kBlack);
-}
-
 TEST(HintWord, NothingDealtNothingHinted) {
     PlayTable t(1);
     t.gs().ProblemText.clear();

@@ -52,5 +52,40 @@ TEST(DrawLine, IgnoresCoordinatesThatAreNotFinite) {
     EXPECT_EQ(InkCount(image), 10);
 }
 
+// Every primitive on surfaces of 0 to 3 pixels a side, with shapes across each edge: the
+// sanitizers catch any pixel reached outside, the counts catch clipping that loses pixels.
+TEST(Primitives, ClipToTinySurfaces) {
+    constexpr int kFar = std::numeric_limits<int>::max();
+    for (int w = 0; w <= 3; ++w)
+        for (int h = 0; h <= 3; ++h) {
+            struct Fill { int x, y, w, h, inked; };
+            const Fill fills[] = {
+                {-1, 0, 2, h, h * std::min(w, 1)}, {w - 1, 0, 2, h, w ? h : 0},  // left, right
+                {0, -1, w, 2, w * std::min(h, 1)}, {0, h - 1, w, 2, h ? w : 0},  // top, bottom
+                {-kFar, -kFar, kFar, kFar, 0},     {kFar, kFar, kFar, kFar, 0},
+                {-2, -2, 8, 8, w * h},
+            };
+            for (const Fill& f : fills) {
+                Image image(w, h, kPaper);
+                FillRect(image, f.x, f.y, f.w, f.h, kInk);
+                EXPECT_EQ(InkCount(image), f.inked) << w << "x" << h << " at " << f.x << "," << f.y;
+            }
+            Image image(w, h, kPaper), tile(2, 2, kInk);
+            for (int pen = 1; pen <= 7; ++pen)
+                for (double e : {-1.0, 0.0, double(w), double(w) - 1, double(h), double(h) - 1}) {
+                    DrawLine(image, e, -5, e, h + 5, pen, kInk);  // across each edge
+                    DrawLine(image, -5, e, w + 5, e, pen, kInk);
+                    DrawLine(image, e, e, e, e, pen, kInk);       // a lone stamp on a corner
+                }
+            for (int at : {-1, w - 1, h - 1}) {
+                CopyBlock(image, at, at, tile, 0, 0, 2, 2);
+                StretchBlock(image, {at, at, 3, 3}, tile, {0, 0, 2, 2}, {-1, -1, 5, 5});
+                BlendImage(image, at, -at, tile, {0, 0, w, h});
+            }
+            EXPECT_EQ(image.pixels.size(), static_cast<size_t>(w * h));
+            EXPECT_EQ(InkCount(image), w * h) << w << "x" << h << ": every pixel lies on an edge";
+        }
+}
+
 }  // namespace
 }  // namespace quorrel

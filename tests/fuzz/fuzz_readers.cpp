@@ -2,11 +2,11 @@
 // FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED). A broken invariant aborts, so the run keeps the input.
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "puzzle/problem_file.h"
 #include "shell/settings.h"
@@ -17,9 +17,7 @@
 namespace {
 
 void Check(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "broken: %s\n", what);
-    std::abort();
+    if (!ok) std::fprintf(stderr, "broken: %s\n", what), std::abort();
 }
 
 using namespace quorrel;
@@ -31,14 +29,12 @@ void Settings(const std::string& text) {
     Check(s.target >= 0 && s.target <= 9 && s.sound >= 0 && s.sound <= 2, "option range");
     Check(s.window_state >= 0 && s.window_state <= 2 && s.width > 0 && s.height > 0, "placement");
     Placement p{double(s.left), double(s.top), double(s.width), double(s.height)};
-    SavedSettings again = ParseSettings(
-        FormatSettings(s.reward, s.target, s.sound, s.groups, s.window_state, p), screen);
-    Check(again.reward == s.reward && again.target == s.target && again.sound == s.sound &&
-              again.groups == s.groups && again.window_state == s.window_state,
-          "options round trip");
-    Check(again.left == s.left && again.top == s.top && again.width == s.width &&
-              again.height == s.height,
-          "placement round trip");
+    auto fields = [](const SavedSettings& v) {
+        return std::tuple(v.reward, v.target, v.sound, v.groups, v.window_state, v.left, v.top,
+                          v.width, v.height);
+    };
+    std::string written = FormatSettings(s.reward, s.target, s.sound, s.groups, s.window_state, p);
+    Check(fields(ParseSettings(written, screen)) == fields(s), "write and read back");
 }
 
 void Problems(const std::string& data) {
@@ -55,12 +51,15 @@ void Problems(const std::string& data) {
 }
 
 void Wave(const std::string& data) {
-    static const std::string path = "/tmp/quorrel-fuzz-wave-" + std::to_string(getpid()) + ".wav";
+    // In memory where there is a tmpfs: a disk would make every run wait on it.
+    static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                    "/quorrel-fuzz-" + std::to_string(getpid()) + ".wav";
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return;
     std::fwrite(data.data(), 1, data.size(), file);
     std::fclose(file);
     int ms = WaveLengthMs(path);
+    unlink(path.c_str());
     // At least one byte a second: no length beyond what the file's bytes can play.
     Check(ms >= 0 && int64_t{ms} <= int64_t(data.size()) * 1000, "wave length");
 }

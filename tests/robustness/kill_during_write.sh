@@ -5,11 +5,8 @@
 # Exit 77 (skipped) when Xvfb or xdotool is missing.
 quorrel=$1 rounds=${2:-30}
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in Xvfb xdotool; do
-    command -v $tool >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
-here=$(cd "$(dirname "$0")/../real_window" && pwd)
-export LSAN_OPTIONS="suppressions=$here/lsan_suppressions.txt"
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "skipped: no Xvfb or xdotool"; exit 77; }
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/../real_window/lsan_suppressions.txt"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-kill.XXXXXX") || fail "no temporary folder"
 xvfb_pid= game_pid=
 trap '[ -n "$game_pid" ] && kill -9 $game_pid 2>/dev/null; [ -n "$xvfb_pid" ] && kill $xvfb_pid; rm -rf "$work"' EXIT

@@ -79,10 +79,20 @@ void DrawLine(Image& image, double x1, double y1, double x2, double y2, int widt
     long sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
     long err = dx + dy;
     int margin = width + 1;
+    // A line wholly beyond one side of the image draws nothing: not a pixel of it is walked,
+    // which matters when a window larger than the image lays a figure out past its edges.
+    if (std::max(ax, bx) <= -margin || std::max(ay, by) <= -margin ||
+        std::min(ax, bx) >= image.width + margin || std::min(ay, by) >= image.height + margin)
+        return;
     const std::vector<PenSpan> pen = width <= 1 ? std::vector<PenSpan>{} : PenShape(width);
+    bool entered = false;
     for (;;) {
-        if (ax > -margin && ay > -margin && ax < image.width + margin && ay < image.height + margin)
+        if (ax > -margin && ay > -margin && ax < image.width + margin && ay < image.height + margin) {
             Stamp(image, static_cast<int>(ax), static_cast<int>(ay), pen, argb);
+            entered = true;
+        } else if (entered) {
+            break;  // a straight line that has left the image does not come back
+        }
         if (ax == bx && ay == by) break;
         long e2 = 2 * err;
         if (e2 >= dy) { err += dy; ax += sx; }

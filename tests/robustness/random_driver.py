@@ -55,7 +55,6 @@ def allowed(command, answer):
 
 
 def run(driver, seed, script):
-    """None when the run keeps every rule, else the rule it broke."""
     work = tempfile.mkdtemp(prefix='quorrel-random-')
     data, err = os.path.join(work, 'data'), open(os.path.join(work, 'stderr'), 'w+')
     os.mkdir(data)
@@ -63,8 +62,7 @@ def run(driver, seed, script):
                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=err)
 
     def ask(command):
-        proc.stdin.write(command + '\n')
-        proc.stdin.flush()
+        proc.stdin.write(command + '\n'), proc.stdin.flush()
         lines = []
         while not (lines and (lines[-1] == 'ok' or lines[-1].startswith('error:'))):
             line = proc.stdout.readline()
@@ -85,28 +83,25 @@ def run(driver, seed, script):
         if ask('close')[0] != ['closed']:
             return 'close: not closed'
         unloads += ask('events')[0].count('unload')
-        proc.stdin.close()
-        proc.wait(60)
-        err.seek(0)
+        proc.stdin.close(), proc.wait(60), err.seek(0)
         folder = os.path.join(data, 'Brindlecove Software')
-        if err.read().strip() or proc.returncode != 0 or unloads != 1:
-            return f'end: exit {proc.returncode}, {unloads} unloads, stderr in {err.name}'
+        said = err.read().strip()
+        if said or proc.returncode != 0 or unloads != 1:
+            return f'end: exit {proc.returncode}, {unloads} unloads, stderr: {said[:2000]}'
         if os.listdir(folder) != ['Quorrel.dat']:
             return f'settings: folder holds {os.listdir(folder)}'
         saved = [str(int(float(v))) for v in open(os.path.join(folder, 'Quorrel.dat')).read().split()[:7]]
         return None if saved == options else f'settings: file {saved}, game {options}'
     except (RuntimeError, OSError) as e:
-        proc.kill()
-        proc.wait()
+        proc.kill(), proc.wait()
         return f'crash: {e}'
     finally:
-        err.close()
-        shutil.rmtree(work, ignore_errors=True)
+        err.close(), shutil.rmtree(work, ignore_errors=True)
 
 
 def shrink(driver, seed, script, failure, budget_s=120):
-    """Drops chunks of commands while the same rule stays broken (delta debugging)."""
-    kind = lambda f: f.split(':')[0] + f.split('->')[-1]
+    # Delta debugging: drops chunks of commands while the same rule stays broken.
+    kind = lambda f: f.split(':')[0] + (f.split('->')[-1] if '->' in f else '')
     deadline, chunks = time.time() + budget_s, 2
     while chunks <= len(script) and time.time() < deadline:
         size = max(len(script) // chunks, 1)
@@ -131,8 +126,8 @@ def main():
         if failure:
             print(f'seed {seed}: {failure}; shrinking...', flush=True)
             small = shrink(driver, seed, script, failure)
-            print(f'reproduction ({run(driver, seed, small)}):')
-            print("printf '" + '\\n'.join(small) + f"\\n' | {driver} --seed {seed}")
+            print(f'reproduction ({run(driver, seed, small)}):\nprintf \'' + '\\n'.join(small) +
+                  f"\\n' | {driver} --seed {seed}")
             return 1
     spent = time.time() - start
     print(f'random input: {total} commands, seeds {seeds}, {spent:.1f} s, {total / spent:.0f} commands/s')

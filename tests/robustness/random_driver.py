@@ -29,7 +29,12 @@ def commands(seed, count):
     while len(out) < count:
         r, el = rng.random(), element(rng, typed, len(out) > count - 40)
         at = f'clickat {rng.randrange(-20, 1300)} {rng.randrange(-20, 1000)}'
-        if r < 0.52:
+        if r < 0.04:  # the way to a panel or into the maker, and a value typed there
+            word = rng.choice([6, 7, 8, 16])
+            out += [f'click But(1)', f'click But({word})'] if r < 0.02 else \
+                ['click Form', f'click But({rng.randrange(11, 14)})', f'click CalBut({rng.randrange(10)})',
+                 f'click CalBut({rng.randrange(10)})', 'click CalBut(11)']
+        elif r < 0.52:
             out.append(('click ' if r < 0.45 else 'dblclick ') + el)
         elif r < 0.70:
             out.append(at if r < 0.60 else 'queue ' + rng.choice(['click ' + el, 'dblclick ' + el, at]))
@@ -119,8 +124,9 @@ def shrink(driver, seed, script, failure, budget_s=120):
 def main():
     driver, count = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 5000
     seeds, total, start = [int(s) for s in sys.argv[3:]] or [1, 2, 3, 4], 0, time.time()
-    for seed in seeds:
-        script = commands(seed, count)
+    # Games of 500 commands: the Quit word at the end of each, and a check of its close.
+    for seed in [s * 1000 + game for s in seeds for game in range(max(count // 500, 1))]:
+        script = commands(seed, 500)
         failure = run(driver, seed, script)
         total += len(script)
         if failure:
@@ -130,7 +136,8 @@ def main():
                   f"\\n' | {driver} --seed {seed}")
             return 1
     spent = time.time() - start
-    print(f'random input: {total} commands, seeds {seeds}, {spent:.1f} s, {total / spent:.0f} commands/s')
+    print(f'random input: {total} commands in {len(seeds) * max(count // 500, 1)} games from seeds {seeds}, '
+          f'{spent:.1f} s, {total / spent:.0f} commands/s')
     return 0
 
 

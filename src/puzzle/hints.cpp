@@ -33,9 +33,6 @@ std::string HintCaption(const std::string& problem_text, int16_t hints_used) {
 
 void HintWord(Calc& calc) {
     GameState& gs = calc.gs;
-    // A click that waited in the queue while a move's feedback played belongs to the board the
-    // player saw then; like the number clicks of that moment it is let go.
-    if (gs.ClickLock) return;
     if (gs.board.offers_reset) {
         SetUpPuzzle(calc, kFalse);
         return;

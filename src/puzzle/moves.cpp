@@ -59,19 +59,23 @@ void SecondNumber(Calc& calc, int16_t i) {
     digit.caption = PlainNumberText(*result);
     gs.Numbers[i] = *result;
 
+    // The board is whole again before any event can run: a Reset or a deal let in by the
+    // feedback below then finds a finished move to undo, never a half-made one.
+    gs.MoveState = 0;
+    gs.NumbersLeft = static_cast<int16_t>(gs.NumbersLeft - 1);
+    const int16_t left = gs.NumbersLeft;
+
     if (gs.SoundLevel == 1 || gs.SoundLevel == 2) {
         gs.ClickLock = kTrue;
         calc.DoEvents();
         calc.EnableTimer(TimerId::KlikOff);
         // The events let in here may have closed the window, or dealt or reset the board under
-        // this move (a setup choice queued behind the click); then the move is void.
-        if (calc.loop.Closing() || gs.MoveState != 2) return;
+        // this move; then its words and its verdict belong to a board that is gone.
+        if (calc.loop.Closing() || gs.MoveState != 0 || gs.NumbersLeft != left) return;
         SpeakMove(calc);
     }
 
-    gs.MoveState = 0;
-    gs.NumbersLeft = static_cast<int16_t>(gs.NumbersLeft - 1);
-    if (gs.NumbersLeft != 1) return;
+    if (left != 1) return;
     if (gs.ResultValue == gs.TargetValue)
         CorrectAnswer(calc);
     else

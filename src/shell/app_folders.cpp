@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,25 +89,46 @@ bool ReadSmallTextFile(const std::string& path, std::string& text) {
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
-    FILE* file = fdopen(fd, "wb");
-    if (!file) {
+namespace {
+
+// Opens path + ".new" and holds its write lock. Writers take turns on that one name, so an
+// interrupted write leaves at most that file, and the next writer simply reuses it. A writer
+// that waited may find the name moved on meanwhile (renamed into place or removed by the one
+// before); its file is then no longer the temp file and it opens the name again.
+int LockTempFile(const std::string& temp) {
+    for (int tries = 0; tries < 100; ++tries) {
+        int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        if (fd < 0) return -1;
+        struct stat held, named;
+        if (flock(fd, LOCK_EX) == 0 && fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+            stat(temp.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+            held.st_ino == named.st_ino)
+            return fd;
         close(fd);
-        unlink(temp.c_str());
-        return false;
     }
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = ok && fsync(fileno(file)) == 0;
-    ok = std::fclose(file) == 0 && ok;
+    return -1;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+    std::string temp = path + ".new";
+    int fd = LockTempFile(temp);
+    if (fd < 0) return false;
+    bool ok = ftruncate(fd, 0) == 0;
+    for (size_t done = 0; ok && done < text.size();) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<size_t>(n);
+    }
+    ok = ok && fsync(fd) == 0;
+    // Renamed or removed while the lock is held, so no other writer ever writes into the
+    // file that has become path.
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        unlink(temp.c_str());
-        return false;
-    }
+    if (!ok) unlink(temp.c_str());
+    close(fd);
+    if (!ok) return false;
     // The rename itself is durable once the folder is synced; failing that is not a failure
     // of the write.
     size_t slash = path.rfind('/');

@@ -23,9 +23,10 @@ std::string MakeDataFolder(const std::string& base);
 // regular file, cannot be read or is larger.
 bool ReadSmallTextFile(const std::string& path, std::string& text);
 
-// Replaces path's contents all at once: the text goes into a temporary file beside it, which
-// is flushed, synced and renamed over path. On any failure the temporary file is removed, the
-// old file stays as it was, and false is returned.
+// Replaces path's contents all at once: the text goes into path + ".new", written under an
+// exclusive lock, synced and renamed over path. On any failure that file is removed, the old
+// file stays as it was, and false is returned; a writer killed midway leaves only that one
+// name behind, which the next write reuses.
 bool WriteFileAtomically(const std::string& path, const std::string& text);
 
 }  // namespace quorrel

@@ -1,5 +1,6 @@
 #include "spiro/spiro_walk.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -55,6 +56,7 @@ void SpiroWalker::Widen() {
 
 SegmentEnd SpiroWalker::FinishSegment() {
     ++segments_;
+    ++walked_;
     if (gs_.SpiroFirstStep) {
         gs_.SpiroFirstStep = kFalse;
     } else if (std::fabs(double{gs_.SpiroX}) < 0.05 && std::fabs(double{gs_.SpiroY}) < 0.05 &&
@@ -63,7 +65,8 @@ SegmentEnd SpiroWalker::FinishSegment() {
         // the first one, and the figure is closed.
         return SegmentEnd::PassEnd;
     }
-    if (segments_ >= kMaxCycles * order_ + 1) return SegmentEnd::PassEnd;
+    if (segments_ >= std::min(kMaxCycles * order_ + 1, kMaxSpiroPassSegments))
+        return SegmentEnd::PassEnd;
 
     // Turn: a left turn after every segment whose number is a multiple of left_turns.
     bool left = left_turns_ > 1 && Remainder(int32_t{gs_.SpiroStep}, int32_t{left_turns_}) == 0;
@@ -99,7 +102,10 @@ bool SpiroWalker::CanRaiseOrder() const {
     // A turn of whole circles walks every segment straight down, whatever the order: raising
     // it would drift again for ever. The order is also a 16-bit value.
     bool straight = Remainder(180 - int32_t{angle_}, 360) == 0;
-    return !straight && order_ < std::numeric_limits<int16_t>::max();
+    // Once the measuring has walked its budget, a drifting figure is drawn as it stands; the
+    // count only grows, so the drawing passes end where the measuring pass ended.
+    return !straight && order_ < std::numeric_limits<int16_t>::max() &&
+           walked_ < kMaxSpiroPassSegments;
 }
 
 SpiroMeasure MeasureSpiro(GameState& gs, const SpiroRequest& request) {

@@ -10,6 +10,13 @@
 
 namespace quorrel {
 
+// The work of one drawing is bounded whatever the maker is given: a pass ends after this many
+// segments, and a drifting figure's order is raised only while the measuring has walked fewer
+// in all. So a drawing walks at most five times this many segments (two of measuring, three
+// pens). Every reward figure walks under 2,000; a maker figure is cut short only when its walk
+// is longer, which needs an order of 278 or more.
+constexpr int64_t kMaxSpiroPassSegments = 100000;
+
 struct SpiroRequest {
     int16_t order = 0;
     int16_t angle = 0;
@@ -53,6 +60,7 @@ private:
     int16_t angle_;
     int16_t left_turns_;
     int64_t segments_ = 0;
+    int64_t walked_ = 0;  // over every pass and figure
 };
 
 // The measuring pass alone, without a window: the segments it walks in its last figure, the

@@ -9,22 +9,40 @@ Image::Image(int w, int h, uint32_t argb)
     : width(std::max(w, 0)), height(std::max(h, 0)),
       pixels(static_cast<size_t>(width) * height, argb) {}
 
+namespace {
+
+// The part [from, from + length) of [0, size) that lies inside it, in 64 bits so that no sum of
+// a far-off place and a length overflows; false when nothing is left. Callers index only
+// inside what this returns, so no pointer is ever formed outside the pixels, even on a
+// surface of no pixels at all.
+bool ClipSpan(int64_t from, int64_t length, int64_t size, int& begin, int& end) {
+    int64_t b = std::max<int64_t>(from, 0), e = std::min<int64_t>(from + length, size);
+    if (b >= e) return false;
+    begin = static_cast<int>(b);
+    end = static_cast<int>(e);
+    return true;
+}
+
+uint32_t* Row(Image& image, int y) { return image.pixels.data() + static_cast<size_t>(y) * image.width; }
+
+}  // namespace
+
 void FillRect(Image& image, int x, int y, int w, int h, uint32_t argb) {
-    int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min(x + w, image.width), y1 = std::min(y + h, image.height);
-    for (int yy = y0; yy < y1; ++yy)
-        std::fill(&image.At(x0, yy), &image.At(x0, yy) + std::max(x1 - x0, 0), argb);
+    int x0, x1, y0, y1;
+    if (!ClipSpan(x, w, image.width, x0, x1) || !ClipSpan(y, h, image.height, y0, y1)) return;
+    for (int yy = y0; yy < y1; ++yy) std::fill(Row(image, yy) + x0, Row(image, yy) + x1, argb);
 }
 
 namespace {
 
-// Stamps a filled disc of the pen's diameter on a pixel; an even pen is centred on the pixel's
-// top-left corner so that it covers as many pixels on each side.
-void Stamp(Image& image, int cx, int cy, int width, uint32_t argb) {
-    if (width <= 1) {
-        if (cx >= 0 && cy >= 0 && cx < image.width && cy < image.height) image.At(cx, cy) = argb;
-        return;
-    }
+// The rows of a filled disc of the pen's diameter; an even pen is centred on a pixel's
+// top-left corner so that it covers as many pixels on each side. Worked out once per line,
+// since a line stamps it on every pixel it passes.
+struct PenSpan {
+    int dy, from, to;
+};
+std::vector<PenSpan> PenShape(int width) {
+    std::vector<PenSpan> spans;
     double r2 = width * width / 4.0;
     double o = width % 2 == 0 ? -0.5 : 0.0;
     int reach = width / 2;
@@ -35,8 +53,18 @@ void Stamp(Image& image, int cx, int cy, int width, uint32_t argb) {
             if (from > to) from = dx;
             to = dx;
         }
-        if (from <= to) FillRect(image, cx + from, cy + dy, to - from + 1, 1, argb);
+        if (from <= to) spans.push_back({dy, from, to});
     }
+    return spans;
+}
+
+void Stamp(Image& image, int cx, int cy, const std::vector<PenSpan>& pen, uint32_t argb) {
+    if (pen.empty()) {
+        if (cx >= 0 && cy >= 0 && cx < image.width && cy < image.height) image.At(cx, cy) = argb;
+        return;
+    }
+    for (const PenSpan& span : pen)
+        FillRect(image, cx + span.from, cy + span.dy, span.to - span.from + 1, 1, argb);
 }
 
 }  // namespace
@@ -51,9 +79,20 @@ void DrawLine(Image& image, double x1, double y1, double x2, double y2, int widt
     long sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
     long err = dx + dy;
     int margin = width + 1;
+    // A line wholly beyond one side of the image draws nothing: not a pixel of it is walked,
+    // which matters when a window larger than the image lays a figure out past its edges.
+    if (std::max(ax, bx) <= -margin || std::max(ay, by) <= -margin ||
+        std::min(ax, bx) >= image.width + margin || std::min(ay, by) >= image.height + margin)
+        return;
+    const std::vector<PenSpan> pen = width <= 1 ? std::vector<PenSpan>{} : PenShape(width);
+    bool entered = false;
     for (;;) {
-        if (ax > -margin && ay > -margin && ax < image.width + margin && ay < image.height + margin)
-            Stamp(image, static_cast<int>(ax), static_cast<int>(ay), width, argb);
+        if (ax > -margin && ay > -margin && ax < image.width + margin && ay < image.height + margin) {
+            Stamp(image, static_cast<int>(ax), static_cast<int>(ay), pen, argb);
+            entered = true;
+        } else if (entered) {
+            break;  // a straight line that has left the image does not come back
+        }
         if (ax == bx && ay == by) break;
         long e2 = 2 * err;
         if (e2 >= dy) { err += dy; ax += sx; }
@@ -63,26 +102,29 @@ void DrawLine(Image& image, double x1, double y1, double x2, double y2, int widt
 
 void CopyBlock(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h) {
     // Clip the block against both images once, then copy whole rows.
-    int left = std::max({0, -dx, -sx});
-    int top = std::max({0, -dy, -sy});
-    int right = std::min({w, dst.width - dx, src.width - sx});
-    int bottom = std::min({h, dst.height - dy, src.height - sy});
+    int64_t left = std::max<int64_t>({0, -int64_t{dx}, -int64_t{sx}});
+    int64_t top = std::max<int64_t>({0, -int64_t{dy}, -int64_t{sy}});
+    int64_t right = std::min<int64_t>({w, int64_t{dst.width} - dx, int64_t{src.width} - sx});
+    int64_t bottom = std::min<int64_t>({h, int64_t{dst.height} - dy, int64_t{src.height} - sy});
     if (left >= right || top >= bottom) return;
-    for (int y = top; y < bottom; ++y)
-        std::copy_n(src.pixels.data() + static_cast<size_t>(sy + y) * src.width + sx + left, right - left,
-                    &dst.At(dx + left, dy + y));
+    for (int64_t y = top; y < bottom; ++y)
+        std::copy_n(src.pixels.data() + static_cast<size_t>(sy + y) * src.width + sx + left,
+                    right - left, Row(dst, static_cast<int>(dy + y)) + dx + left);
 }
 
 void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip) {
     if (to.w <= 0 || to.h <= 0 || from.w <= 0 || from.h <= 0 || src.Empty()) return;
-    int x0 = std::max({to.x, clip.x, 0}), y0 = std::max({to.y, clip.y, 0});
-    int x1 = std::min({to.x + to.w, clip.x + clip.w, dst.width});
-    int y1 = std::min({to.y + to.h, clip.y + clip.h, dst.height});
+    int x0, x1, y0, y1, cx0, cx1, cy0, cy1;
+    if (!ClipSpan(to.x, to.w, dst.width, x0, x1) || !ClipSpan(to.y, to.h, dst.height, y0, y1) ||
+        !ClipSpan(clip.x, clip.w, dst.width, cx0, cx1) ||
+        !ClipSpan(clip.y, clip.h, dst.height, cy0, cy1))
+        return;
+    x0 = std::max(x0, cx0), x1 = std::min(x1, cx1), y0 = std::max(y0, cy0), y1 = std::min(y1, cy1);
     for (int y = y0; y < y1; ++y) {
-        int fy = from.y + static_cast<int>((static_cast<int64_t>(y - to.y) * from.h) / to.h);
+        int fy = from.y + static_cast<int>(((int64_t{y} - to.y) * from.h) / to.h);
         if (fy < 0 || fy >= src.height) continue;
         for (int x = x0; x < x1; ++x) {
-            int fx = from.x + static_cast<int>((static_cast<int64_t>(x - to.x) * from.w) / to.w);
+            int fx = from.x + static_cast<int>(((int64_t{x} - to.x) * from.w) / to.w);
             if (fx < 0 || fx >= src.width) continue;
             uint32_t p = src.At(fx, fy);
             if ((p >> 24) >= 0x80) dst.At(x, y) = p | 0xFF000000u;
@@ -91,9 +133,12 @@ void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip) {
 }
 
 void BlendImage(Image& dst, int dx, int dy, const Image& src, Rect clip) {
-    int x0 = std::max({dx, clip.x, 0}), y0 = std::max({dy, clip.y, 0});
-    int x1 = std::min({dx + src.width, clip.x + clip.w, dst.width});
-    int y1 = std::min({dy + src.height, clip.y + clip.h, dst.height});
+    int x0, x1, y0, y1, cx0, cx1, cy0, cy1;
+    if (!ClipSpan(dx, src.width, dst.width, x0, x1) || !ClipSpan(dy, src.height, dst.height, y0, y1) ||
+        !ClipSpan(clip.x, clip.w, dst.width, cx0, cx1) ||
+        !ClipSpan(clip.y, clip.h, dst.height, cy0, cy1))
+        return;
+    x0 = std::max(x0, cx0), x1 = std::min(x1, cx1), y0 = std::max(y0, cy0), y1 = std::min(y1, cy1);
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) {
             uint32_t s = src.At(x - dx, y - dy);

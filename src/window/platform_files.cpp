@@ -4,7 +4,9 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <fstream>
 #include <vector>
 
@@ -35,32 +37,42 @@ bool IsFile(const std::string& path) {
 }  // namespace
 
 int WaveLengthMs(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    // Every size is checked against the bytes really in the file, in 64 bits, so a header that
+    // claims more than is there (or sizes near 4 GiB) can neither overflow nor promise a
+    // sound longer than the file holds.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return 0;
+    const int64_t file_size = static_cast<int64_t>(in.tellg());
+    in.seekg(0);
     unsigned char header[12];
-    if (!in.read(reinterpret_cast<char*>(header), 12)) return 0;
+    if (file_size < 12 || !in.read(reinterpret_cast<char*>(header), 12)) return 0;
     if (std::string(reinterpret_cast<char*>(header), 4) != "RIFF" ||
         std::string(reinterpret_cast<char*>(header) + 8, 4) != "WAVE")
         return 0;
+    int64_t at = 12;
     uint32_t byte_rate = 0;
     for (int chunks = 0; chunks < 64; ++chunks) {
         unsigned char chunk[8];
         if (!in.read(reinterpret_cast<char*>(chunk), 8)) return 0;
+        at += 8;
         std::string id(reinterpret_cast<char*>(chunk), 4);
-        uint32_t size = Le32(chunk + 4);
+        const int64_t size = Le32(chunk + 4);
+        if (id == "data") {
+            if (byte_rate == 0) return 0;
+            int64_t bytes = std::min(size, file_size - at);
+            return static_cast<int>(std::min<int64_t>((bytes * 1000 + byte_rate - 1) / byte_rate,
+                                                      std::numeric_limits<int>::max()));
+        }
+        if (size > file_size - at) return 0;
         if (id == "fmt ") {
             if (size < 16 || size > 1024) return 0;
-            std::vector<unsigned char> fmt(size);
+            std::vector<unsigned char> fmt(static_cast<size_t>(size));
             if (!in.read(reinterpret_cast<char*>(fmt.data()), size)) return 0;
             if (Le16(fmt.data()) != 1) return 0;  // PCM only
             byte_rate = Le32(fmt.data() + 8);
-        } else if (id == "data") {
-            if (byte_rate == 0) return 0;
-            return static_cast<int>((static_cast<uint64_t>(size) * 1000 + byte_rate - 1) / byte_rate);
-        } else {
-            in.seekg(size + (size & 1), std::ios::cur);
         }
-        if (size & 1 && id == "fmt ") in.seekg(1, std::ios::cur);
+        at += size + (size & 1);
+        in.seekg(at);
     }
     return 0;
 }

@@ -6,8 +6,10 @@
 namespace quorrel {
 
 void WindowSurface::Resize(int width, int height, uint32_t back_bgr) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    width = std::clamp(width, 0, kMaxSide);
+    height = std::clamp(height, 0, kMaxSide);
+    if (width > 0 && int64_t{width} * height > kMaxPixels)
+        height = static_cast<int>(kMaxPixels / width);
     if (width == image_.width && height == image_.height) return;
     Image resized(width, height, PixelFromBgr(back_bgr));
     CopyBlock(resized, 0, 0, image_, 0, 0, image_.width, image_.height);

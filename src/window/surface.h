@@ -2,6 +2,7 @@
 // spirolaterals are drawn into it, and the panels are painted over it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,16 @@ namespace quorrel {
 
 class WindowSurface {
 public:
+    // The largest surface kept: an 8K screen either way up (7680 x 4320 or 4320 x 7680), about
+    // 127 MiB at four bytes a pixel, and as much again for the frame composited from it. A
+    // larger window keeps its real size for the layout; what lies past the surface is never
+    // drawn and shows the back colour.
+    static constexpr int kMaxSide = 7680;
+    static constexpr int64_t kMaxPixels = int64_t{7680} * 4320;
+
     const Image& Pixels() const { return image_; }
     // Keeps what is drawn where the old and new sizes overlap; new area gets the back colour.
+    // Sizes are cut down to the bounds above.
     void Resize(int width, int height, uint32_t back_bgr);
     void Clear(uint32_t back_bgr);
     void Line(double x1, double y1, double x2, double y2, int width, uint32_t bgr);

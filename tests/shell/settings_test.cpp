@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -178,6 +180,29 @@ TEST(SettingsFile, AnUnwritableFolderKeepsTheOldFile) {
         EXPECT_EQ(Slurp(folder + "/Quorrel.dat"), saved) << read_only;
         EXPECT_EQ(Entries(folder), std::vector<std::string>{"Quorrel.dat"}) << read_only;
     }
+}
+
+// Two games closing at once, and a temp file left by a writer that was killed: the file is
+// always one whole text, and nothing but it remains.
+TEST(SettingsFile, RacingWritersNeverTearTheFile) {
+    TempFolder temp;
+    std::string path = temp.path() + "/Quorrel.dat";
+    std::ofstream(path + ".new") << "left by a killed writer";
+    const std::string a(3000, 'a'), b(2000, 'b');
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    bool torn = false;
+    for (int i = 0; i < 200; ++i) {
+        WriteFileAtomically(path, child == 0 ? b : a);
+        std::string now = Slurp(path);
+        torn = torn || (now != a && now != b);
+    }
+    if (child == 0) _exit(torn ? 1 : 0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_FALSE(torn);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Entries(temp.path()), std::vector<std::string>{"Quorrel.dat"});
 }
 
 }  // namespace

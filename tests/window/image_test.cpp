@@ -1,0 +1,76 @@
+// The drawing primitives: pen widths, and clipping on any surface.
+#include "window/image.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace quorrel {
+namespace {
+
+constexpr uint32_t kInk = 0xFFFFFFFF, kPaper = 0xFF000000;
+
+int InkCount(const Image& image) {
+    int n = 0;
+    for (uint32_t p : image.pixels) n += p == kInk;
+    return n;
+}
+
+TEST(DrawLine, PenWidthIsTheStrokeAcross) {
+    for (int width : {1, 2, 3, 5, 7}) {
+        Image image(40, 40, kPaper);
+        DrawLine(image, 20, 5, 20, 30, width, kInk);  // vertical: count the pixels across row 15
+        int across = 0;
+        for (int x = 0; x < 40; ++x) across += image.At(x, 15) == kInk;
+        EXPECT_EQ(across, width);
+        EXPECT_EQ(image.At(20, 5), kInk);  // round ends reach the end points
+        EXPECT_EQ(image.At(20, 30), kInk);
+    }
+}
+
+TEST(DrawLine, IgnoresCoordinatesThatAreNotFinite) {
+    Image image(10, 10, kPaper);
+    DrawLine(image, std::numeric_limits<double>::quiet_NaN(), 0, 5, 5, 2, kInk);
+    DrawLine(image, 0, 0, std::numeric_limits<double>::infinity(), 5, 2, kInk);
+    EXPECT_EQ(InkCount(image), 0);
+    DrawLine(image, -1e9, 5, 1e9, 5, 1, kInk);  // huge but finite: clipped, still drawn
+    EXPECT_EQ(InkCount(image), 10);
+}
+
+// Every primitive on surfaces of 0 to 3 pixels a side, with shapes across each edge: the
+// sanitizers catch any pixel reached outside, the counts catch clipping that loses pixels.
+TEST(Primitives, ClipToTinySurfaces) {
+    constexpr int kFar = std::numeric_limits<int>::max();
+    for (int w = 0; w <= 3; ++w)
+        for (int h = 0; h <= 3; ++h) {
+            struct Fill { int x, y, w, h, inked; };
+            const Fill fills[] = {
+                {-1, 0, 2, h, h * std::min(w, 1)}, {w - 1, 0, 2, h, w ? h : 0},  // left, right
+                {0, -1, w, 2, w * std::min(h, 1)}, {0, h - 1, w, 2, h ? w : 0},  // top, bottom
+                {-kFar, -kFar, kFar, kFar, 0},     {kFar, kFar, kFar, kFar, 0},
+                {-2, -2, 8, 8, w * h},
+            };
+            for (const Fill& f : fills) {
+                Image image(w, h, kPaper);
+                FillRect(image, f.x, f.y, f.w, f.h, kInk);
+                EXPECT_EQ(InkCount(image), f.inked) << w << "x" << h << " at " << f.x << "," << f.y;
+            }
+            Image image(w, h, kPaper), tile(2, 2, kInk);
+            for (int pen = 1; pen <= 7; ++pen)
+                for (double e : {-1.0, 0.0, double(w), double(w) - 1, double(h), double(h) - 1}) {
+                    DrawLine(image, e, -5, e, h + 5, pen, kInk);  // across each edge
+                    DrawLine(image, -5, e, w + 5, e, pen, kInk);
+                    DrawLine(image, e, e, e, e, pen, kInk);       // a lone stamp on a corner
+                }
+            for (int at : {-1, w - 1, h - 1}) {
+                CopyBlock(image, at, at, tile, 0, 0, 2, 2);
+                StretchBlock(image, {at, at, 3, 3}, tile, {0, 0, 2, 2}, {-1, -1, 5, 5});
+                BlendImage(image, at, -at, tile, {0, 0, w, h});
+            }
+            EXPECT_EQ(image.pixels.size(), static_cast<size_t>(w * h));
+            EXPECT_EQ(InkCount(image), w * h) << w << "x" << h << ": every pixel lies on an edge";
+        }
+}
+
+}  // namespace
+}  // namespace quorrel

@@ -40,7 +40,7 @@ void Calc::But_Click(int16_t Index) {
         // The viewer runs on its own; whatever it makes of the page, the game carries on with
         // the background kept fresh behind it.
         EnableTimer(TimerId::TileBoy);
-        platform.OpenHelp(gs.HelpFile, context);
+        OpenHelpPage(context);
         TileBackground();
     };
 

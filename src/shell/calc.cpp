@@ -30,6 +30,8 @@ void Calc::OnClick(int element_id) {
         case Name::Snd: Snd_Click(i); break;
         case Name::Rew: Rew_Click(i); break;
         case Name::BackColorSet: BackColorSet_Click(); break;
+        case Name::HelpNote:
+        case Name::HelpNoteText: HelpNote_Click(); break;
         default: break;  // an element without a click handler swallows the click
     }
 }

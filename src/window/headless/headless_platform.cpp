@@ -1,4 +1,5 @@
 #include "window/headless/headless_platform.h"
+#include "window/program_folder.h"
 
 #include <cmath>
 
@@ -7,6 +8,7 @@
 namespace quorrel {
 
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options) : options_(std::move(options)) {
+    options_.program_folder = ChooseProgramFolder(options_.program_folder, IsFolder);
     // The stored window: 678 x 578 pixels inside, at 1455, 1485 twips.
     double t = options_.twips_per_pixel;
     normal_ = {1455, 1485, (678 + kFrameWidth) * t, (578 + kFrameHeight) * t};
@@ -46,8 +48,9 @@ void HeadlessPlatform::PlayWave(const std::string& sound_name, const std::string
     now_ms_ += static_cast<uint64_t>(cached->second);
 }
 
-void HeadlessPlatform::OpenHelp(const std::string&, int context) {
+bool HeadlessPlatform::OpenHelp(const std::string&, int context) {
     events_.push_back("help " + std::to_string(context));
+    return !options_.help_fails;
 }
 
 void HeadlessPlatform::SetTitle(const std::string& title) {

@@ -23,6 +23,7 @@ struct HeadlessOptions {
     double clock_start = 12 * 3600;  // seconds since midnight
     // Loads a picture file; without one, pictures are absent.
     std::function<std::optional<Image>(const std::string& path)> load_picture;
+    bool help_fails = false;  // stands for a desktop with no browser to show help
 };
 
 class HeadlessPlatform : public Platform {
@@ -48,7 +49,7 @@ public:
     void WaitForInput(uint64_t deadline_ms) override;
     void PlayWave(const std::string& sound_name, const std::string& path) override;
     void Beep() override { events_.push_back("beep"); }
-    void OpenHelp(const std::string& help_folder, int context) override;
+    bool OpenHelp(const std::string& help_folder, int context) override;
     void SetTitle(const std::string& title) override;
     std::string Title() override { return title_; }
     WindowState State() override { return state_; }

@@ -33,6 +33,8 @@ public:
 
     // What Present draws; both must outlive the window, or be detached with nullptr first.
     void Attach(const Elements* elements, const WindowSurface* surface);
+    // The per-user data folder's base, chosen by the caller (the settings' own rule).
+    void SetDataFolderBase(const std::string& base) { data_folder_base_ = base; }
 
     uint64_t NowMs() override;
     float SecondsSinceMidnight() override;
@@ -41,7 +43,7 @@ public:
     void WaitForInput(uint64_t deadline_ms) override;
     void PlayWave(const std::string& sound_name, const std::string& path) override;
     void Beep() override;
-    void OpenHelp(const std::string& help_folder, int context) override;
+    bool OpenHelp(const std::string& help_folder, int context) override;
     void SetTitle(const std::string& title) override;
     std::string Title() override { return title_; }
     WindowState State() override;
@@ -72,7 +74,6 @@ private:
     void RememberNormalPlacement();
     void Repaint();  // the last frame again, after the window was uncovered
     void SetIcon();
-    void ReapHelpers();
     struct Borders {
         int top = 0, left = 0, bottom = 0, right = 0;
     };
@@ -93,7 +94,8 @@ private:
     std::string title_;
     Placement normal_;
     std::unique_ptr<SdlAudio> audio_;
-    std::vector<int> helpers_;  // help viewers started and not yet reaped
+    std::string data_folder_base_;
+    std::string program_folder_;  // chosen on first use
     std::array<std::optional<Image>, static_cast<size_t>(Picture::Count)> pictures_;
     std::array<bool, static_cast<size_t>(Picture::Count)> pictures_tried_{};
 };

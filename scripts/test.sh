@@ -17,10 +17,10 @@ run_pass() {
     (cd "$dir" && ctest --output-on-failure -j "$jobs")
 }
 
-run_pass build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_pass build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 if [ "${1:-}" != "--quick" ]; then
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    run_pass build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORREL_SANITIZE=ON
+    run_pass build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORREL_SANITIZE=ON -DBUILD_TESTING=ON
 fi
 echo "test: all passes green"

@@ -12,6 +12,11 @@ run_pass() {
     local dir=$1; shift
     echo "test: configuring and building in $dir/ $*"
     cmake -S . -B "$dir" "$@" >/dev/null
+    # A configure without GoogleTest leaves the tests out; here that is a failure, not a pass.
+    if [ ! -f "$dir/tests/CTestTestfile.cmake" ]; then
+        echo "test: the tests are off in $dir/ (is GoogleTest installed? scripts/deps.sh test)" >&2
+        exit 1
+    fi
     cmake --build "$dir" -j "$jobs"
     echo "test: running the tests in $dir/"
     (cd "$dir" && ctest --output-on-failure -j "$jobs")

@@ -28,6 +28,8 @@ public:
             case Name::Snd: Snd_Click(calc_, i); break;
             case Name::Rew: Rew_Click(calc_, i); break;
             case Name::BackColorSet: BackColorSet_Click(calc_); break;
+            case Name::HelpNote:
+            case Name::HelpNoteText: calc_.HelpNote_Click(); break;
             default: break;  // an element without a click handler swallows the click
         }
     }

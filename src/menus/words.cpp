@@ -44,7 +44,7 @@ void But_Click(Calc& calc, int16_t Index) {
         // The viewer runs on its own; whatever it makes of the page, the game carries on with
         // the background kept fresh behind it.
         calc.EnableTimer(TimerId::TileBoy);
-        calc.platform.OpenHelp(calc.gs.HelpFile, context);
+        calc.OpenHelpPage(context);
         calc.TileBackground();
     };
 

@@ -99,6 +99,10 @@ public:
     void SetTitle(const std::string& title) { platform.SetTitle(title); }
     // The window surface follows the window's inner size.
     void SyncSurfaceSize();
+    // Opens a help page; where no viewer can be started, beeps once and shows the page's path
+    // in the notice HelpNote instead, which a click puts away.
+    void OpenHelpPage(int context);
+    void HelpNote_Click();
 
 private:
     uint64_t seed_;

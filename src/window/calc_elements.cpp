@@ -76,6 +76,8 @@ std::vector<Row> StoredWindow() {
     add(Panel(Name::SelFloat, 120, 120));
     add(Panel(Name::Spirom, 6600, 3360));
     add(Box(Name::First).at(120, 3360, 3285, 3285).bg(kRed).pic(Picture::Title));
+    // Where help could not be opened: the page's path, above everything, until clicked.
+    add(Box(Name::HelpNote).at(120, 120, 9600, 900).bg(kWhite).box().hidden());
 
     // The puzzle board.
     const int digLeft[4] = {360, 1200, 2040, 1200}, digTop[4] = {1200, 360, 1200, 2040};
@@ -205,6 +207,7 @@ std::vector<Row> StoredWindow() {
     add(Lbl(Name::Hell).in(Name::Hellf).text("Label11").at(240, 0, 9020, 2120).fg(kYellow).font(9.75f).centre());
     add(Make(Kind::MediaPlayer, Name::MMControl1, -1).in(Name::First).hidden());
     add(Lbl(Name::Label11).in(Name::First).at(1920, 2120, 255, 135));
+    add(Lbl(Name::HelpNoteText).in(Name::HelpNote).at(120, 60, 9360, 780).fg(kBlack).font(9).regular());
     return rows;
 }
 

@@ -42,6 +42,7 @@ enum class Name : uint8_t {
     Label4, Score, Picture7, Label18,
     Label7, Label12, LMOrder, Cap, Label13, BackColorSet, CalBut,
     OKBut, Label19, Hell, MMControl1, Label11,
+    HelpNote, HelpNoteText,
     Count
 };
 

@@ -14,6 +14,7 @@ const char* const kNames[] = {
     "Line2", "Label9", "Label2", "Target", "Diff", "Probs", "Snd", "Rew", "Label4", "Score",
     "Picture7", "Label18", "Label7", "Label12", "LMOrder", "Cap", "Label13", "BackColorSet",
     "CalBut", "OKBut", "Label19", "Hell", "MMControl1", "Label11",
+    "HelpNote", "HelpNoteText",
 };
 static_assert(sizeof kNames / sizeof kNames[0] == static_cast<size_t>(Name::Count));
 

@@ -47,8 +47,9 @@ public:
     // Sound: play one wave file to its end before returning (nothing when it cannot be played).
     virtual void PlayWave(const std::string& sound_name, const std::string& path) = 0;
     virtual void Beep() = 0;
-    // Help: open a page by its context number, without waiting.
-    virtual void OpenHelp(const std::string& help_folder, int context) = 0;
+    // Help: open a page by its context number, without waiting. False when no viewer could be
+    // started for it (the page is missing, or there is nothing to show it with).
+    virtual bool OpenHelp(const std::string& help_folder, int context) = 0;
 
     // The window.
     virtual void SetTitle(const std::string& title) = 0;
@@ -75,7 +76,7 @@ public:
     virtual void Unload() = 0;
 
     // Files: the per-user local application-data folder ("" when there is none) and the
-    // program's own folder, both without a trailing '/'.
+    // program's own folder (see window/program_folder.h), both without a trailing '/'.
     virtual std::string DataFolderBase() = 0;
     virtual std::string ProgramFolder() = 0;
     // A stored picture, or nullptr when it could not be loaded.

@@ -1,13 +1,24 @@
 #include "window/headless/headless_platform.h"
+#include "window/program_folder.h"
 
 #include <cmath>
 
 #include "state/text_escape.h"
 
 namespace quorrel {
+namespace {
+
+// A build folder holds its data beside the executable; an installed tree under share/quorrel.
+HeadlessOptions WithProgramFolder(HeadlessOptions options) {
+    options.program_folder = ChooseProgramFolder(options.program_folder, IsFolder);
+    return options;
+}
+
+}  // namespace
 
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options)
-    : options_(std::move(options)), pictures_(options_.program_folder, options_.load_picture) {
+    : options_(WithProgramFolder(std::move(options))),
+      pictures_(options_.program_folder, options_.load_picture) {
     // The stored window: 678 x 578 pixels inside, at 1455, 1485 twips.
     double t = options_.twips_per_pixel;
     normal_ = {1455, 1485, (678 + kFrameWidth) * t, (578 + kFrameHeight) * t};
@@ -47,8 +58,9 @@ void HeadlessPlatform::PlayWave(const std::string& sound_name, const std::string
     now_ms_ += static_cast<uint64_t>(cached->second);
 }
 
-void HeadlessPlatform::OpenHelp(const std::string&, int context) {
+bool HeadlessPlatform::OpenHelp(const std::string&, int context) {
     events_.push_back("help " + std::to_string(context));
+    return !options_.help_fails;
 }
 
 void HeadlessPlatform::SetTitle(const std::string& title) {

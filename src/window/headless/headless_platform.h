@@ -26,6 +26,7 @@ struct HeadlessOptions {
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
     std::shared_ptr<TextRasteriser> text = nullptr;
+    bool help_fails = false;  // stands for a desktop with no browser to show help
 };
 
 class HeadlessPlatform : public Platform {
@@ -53,7 +54,7 @@ public:
     void WaitForInput(uint64_t deadline_ms) override;
     void PlayWave(const std::string& sound_name, const std::string& path) override;
     void Beep() override { events_.push_back("beep"); }
-    void OpenHelp(const std::string& help_folder, int context) override;
+    bool OpenHelp(const std::string& help_folder, int context) override;
     void SetTitle(const std::string& title) override;
     std::string Title() override { return title_; }
     WindowState State() override { return state_; }

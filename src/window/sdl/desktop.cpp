@@ -1,20 +1,16 @@
 // The SDL platform's dealings outside the window: the clocks, the sound device, the help
 // viewer and the user's folders.
 #include <SDL.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
-#include "shell/app_folders.h"
+#include "window/program_folder.h"
 #include "window/sdl/sdl_platform.h"
-
-extern char** environ;
 
 namespace quorrel {
 
@@ -42,39 +38,65 @@ void SdlPlatform::Beep() {
     if (audio_) audio_->Beep();
 }
 
-void SdlPlatform::ReapHelpers() {
-    std::erase_if(helpers_, [](int pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
+namespace {
+
+// An executable of that name in one of PATH's folders.
+bool OnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "/usr/bin:/bin";
+    size_t begin = 0;
+    while (begin <= folders.size()) {
+        size_t end = folders.find(':', begin);
+        if (end == std::string::npos) end = folders.size();
+        std::string folder = end > begin ? folders.substr(begin, end - begin) : ".";
+        std::string candidate = folder + "/" + program;
+        struct stat st;
+        if (stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            access(candidate.c_str(), X_OK) == 0)
+            return true;
+        begin = end + 1;
+    }
+    return false;
 }
 
-void SdlPlatform::OpenHelp(const std::string& help_folder, int context) {
-    ReapHelpers();
-    std::string page = help_folder;
-    if (!page.empty() && page.back() != '/') page += '/';
-    page += "topic-" + std::to_string(context) + ".html";
+// A file URL for an absolute path, with every byte outside the unreserved set escaped.
+std::string FileUrl(const std::string& path) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (unsigned char c : path) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+            url += static_cast<char>(c);
+        } else {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 15];
+        }
+    }
+    return url;
+}
+
+}  // namespace
+
+bool SdlPlatform::OpenHelp(const std::string& help_folder, int context) {
+    std::string page = HelpPage(help_folder, context);
     struct stat st;
-    if (stat(page.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-    posix_spawn_file_actions_t actions;
-    if (posix_spawn_file_actions_init(&actions) != 0) return;
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    char program[] = "xdg-open";
-    char* argv[] = {program, page.data(), nullptr};
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, program, &actions, nullptr, argv, environ) == 0) helpers_.push_back(pid);
-    posix_spawn_file_actions_destroy(&actions);
+    if (page.empty() || page[0] != '/' || stat(page.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // SDL starts xdg-open from a grandchild and reports only a failed fork, so a missing
+    // xdg-open would pass unseen: look for it first.
+    if (!OnPath("xdg-open")) return false;
+    return SDL_OpenURL(FileUrl(page).c_str()) == 0;
 }
 
-std::string SdlPlatform::DataFolderBase() {
-    // The start-up makes the folder (and this base with it) when it is missing.
-    return LocalDataFolderBase();
-}
+std::string SdlPlatform::DataFolderBase() { return data_folder_base_; }
 
 std::string SdlPlatform::ProgramFolder() {
+    if (!program_folder_.empty()) return program_folder_;
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec || !exe.has_parent_path()) return ".";
-    return exe.parent_path().string();
+    std::string exe_folder = ec || !exe.has_parent_path() ? "." : exe.parent_path().string();
+    program_folder_ = ChooseProgramFolder(exe_folder, IsFolder);
+    return program_folder_;
 }
 
 }  // namespace quorrel

@@ -159,8 +159,6 @@ void SdlPlatform::Translate(const SDL_Event& event) {
 
 bool SdlPlatform::PollInput(InputEvent& event) {
     if (!window_) return false;
-    // A help viewer that has finished is not left as a zombie until the next help request.
-    if (!helpers_.empty()) ReapHelpers();
     SDL_Event sdl;
     while (window_ && SDL_PollEvent(&sdl)) Translate(sdl);
     if (pending_.empty()) return false;

@@ -28,6 +28,9 @@ public:
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
 
+    // The per-user data folder's base, chosen by the caller (the settings' own rule).
+    void SetDataFolderBase(const std::string& base) { data_folder_base_ = base; }
+
     uint64_t NowMs() override;
     float SecondsSinceMidnight() override;
     void Sleep(int ms) override;
@@ -35,7 +38,7 @@ public:
     void WaitForInput(uint64_t deadline_ms) override;
     void PlayWave(const std::string& sound_name, const std::string& path) override;
     void Beep() override;
-    void OpenHelp(const std::string& help_folder, int context) override;
+    bool OpenHelp(const std::string& help_folder, int context) override;
     void SetTitle(const std::string& title) override;
     std::string Title() override { return title_; }
     WindowState State() override;
@@ -68,7 +71,6 @@ private:
     void Repaint();  // the last frame again, after the window was uncovered
     void CopyToWindowSurface(const Image& frame);
     void SetIcon();
-    void ReapHelpers();
     struct Borders {
         int top = 0, left = 0, bottom = 0, right = 0;
     };
@@ -82,13 +84,14 @@ private:
 
     uint32_t back_;  // the window's colour around the frame
     SdlTextRasteriser text_;
+    std::string data_folder_base_;
+    std::string program_folder_;  // chosen on first use, before the pictures are looked for
     PictureCache pictures_;
 
     std::deque<InputEvent> pending_;
     std::string title_;
     Placement normal_;
     std::unique_ptr<SdlAudio> audio_;
-    std::vector<int> helpers_;  // help viewers started and not yet reaped
 };
 
 }  // namespace quorrel

@@ -1,0 +1,26 @@
+// Help that always answers: the page in a browser, or, on a desktop without one, the page's
+// path on the window, so that a parent can open it by hand.
+#include <algorithm>
+
+#include "shell/calc.h"
+#include "window/program_folder.h"
+
+namespace quorrel {
+
+void Calc::OpenHelpPage(int context) {
+    if (platform.OpenHelp(gs.HelpFile, context)) return;
+    platform.Beep();
+    // The notice spans the window as it is now, less a margin, so a long path stays readable.
+    int width = std::max(120, platform.InnerWidth() - 16);
+    Element& note = el(Name::HelpNote);
+    note.width = width;
+    el(Name::HelpNoteText).width = width - 16;
+    el(Name::HelpNoteText).caption =
+        "Help could not be opened in a browser. The help page is:\n" +
+        HelpPage(gs.HelpFile, context) + "\n(click here to close this note)";
+    note.visible = true;
+}
+
+void Calc::HelpNote_Click() { el(Name::HelpNote).visible = false; }
+
+}  // namespace quorrel

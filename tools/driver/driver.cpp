@@ -140,6 +140,10 @@ void Driver::Run(std::istream& in, std::ostream& out) {
     }
 }
 
+// The largest window side a test may ask for: far past any screen, so that the surface's own
+// bound is what a huge window meets.
+constexpr long long kMaxWindowSide = 100000;
+
 std::string Driver::Execute(const std::string& line, std::vector<std::string>& output) {
     std::vector<std::string> args = Split(line);
     if (args.empty()) return "empty command";
@@ -214,7 +218,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         if (rest[0] == "resize") {
             long long w, h;
             if (rest.size() != 3 || !ParseInt(rest[1], w) || !ParseInt(rest[2], h) || w <= 0 ||
-                h <= 0 || w > 20000 || h > 20000)
+                h <= 0 || w > kMaxWindowSide || h > kMaxWindowSide)
                 return "usage: queue resize W H";
             platform_->ResizeOuter(static_cast<int>(w), static_cast<int>(h));
             platform_->Queue({InputEvent::Type::Resize});
@@ -232,7 +236,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     if (command == "resize") {
         long long w, h;
         if (args.size() != 3 || !ParseInt(args[1], w) || !ParseInt(args[2], h) || w <= 0 || h <= 0 ||
-            w > 20000 || h > 20000)
+            w > kMaxWindowSide || h > kMaxWindowSide)
             return "usage: resize W H";
         platform_->ResizeOuter(static_cast<int>(w), static_cast<int>(h));
     } else if (command == "maximize") {

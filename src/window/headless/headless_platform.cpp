@@ -109,7 +109,7 @@ void HeadlessPlatform::Unload() {
 }
 
 void HeadlessPlatform::Present(const Image& frame, uint32_t) {
-    frame_ = frame;
+    frame_ = &frame;
     ++presents_;
 }
 

@@ -44,7 +44,8 @@ public:
     void ResizeOuter(int width_px, int height_px);
     bool unloaded() const { return unloaded_; }
     int presents() const { return presents_; }
-    const Image& LastFrame() const { return frame_; }
+    // The frame presented last; it belongs to the window's loop and stays valid until the next.
+    const Image& LastFrame() const { return frame_ ? *frame_ : kNoFrame; }
     void SetText(std::shared_ptr<TextRasteriser> text) { options_.text = std::move(text); }
 
     uint64_t NowMs() override { return now_ms_; }
@@ -86,7 +87,8 @@ private:
     Placement normal_;
     bool unloaded_ = false;
     int presents_ = 0;
-    Image frame_;
+    static inline const Image kNoFrame{};
+    const Image* frame_ = nullptr;
     std::map<std::string, int> wave_lengths_;
     PictureCache pictures_;
 };

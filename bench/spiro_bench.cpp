@@ -30,7 +30,7 @@ SpiroRequest Reward(int d0, int d1, int d2, int d3) {
 
 // The engine on the real window object, timed until its measuring pass ends.
 class MeasuringCanvas : public SpiroCanvas {
-public:
+  public:
     explicit MeasuringCanvas(Calc& calc) : calc_(calc) {}
     double measured_ms = -1;
     long pumps = 0;
@@ -51,7 +51,7 @@ public:
     uint64_t NowMs() override { return calc_.platform.NowMs(); }
     void Sleep(int) override {}
 
-private:
+  private:
     Calc& calc_;
 };
 

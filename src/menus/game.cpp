@@ -8,29 +8,58 @@ namespace quorrel {
 namespace {
 
 class Game : public GameHooks {
-public:
+  public:
     explicit Game(Calc& calc) : calc_(calc) {}
 
     void Click(int element_id) override {
         Element& e = calc_.el.At(element_id);
         int16_t i = e.index;
         switch (e.name) {
-            case Name::Dig: Dig_Click(calc_, i); break;
-            case Name::Digit: Digit_Click(calc_, i); break;
-            case Name::Op: Op_Click(calc_, i); break;
-            case Name::But: But_Click(calc_, i); break;
-            case Name::CalBut: CalBut_Click(calc_, i); break;
-            case Name::OKBut: OKBut_Click(calc_); break;
-            case Name::LMOrder: LMOrder_Click(calc_, i); break;
-            case Name::Cap: Cap_Click(calc_, i); break;
-            case Name::Target: Target_Click(calc_, i); break;
-            case Name::Diff: Diff_Click(calc_, i); break;
-            case Name::Snd: Snd_Click(calc_, i); break;
-            case Name::Rew: Rew_Click(calc_, i); break;
-            case Name::BackColorSet: BackColorSet_Click(calc_); break;
+            case Name::Dig:
+                Dig_Click(calc_, i);
+                break;
+            case Name::Digit:
+                Digit_Click(calc_, i);
+                break;
+            case Name::Op:
+                Op_Click(calc_, i);
+                break;
+            case Name::But:
+                But_Click(calc_, i);
+                break;
+            case Name::CalBut:
+                CalBut_Click(calc_, i);
+                break;
+            case Name::OKBut:
+                OKBut_Click(calc_);
+                break;
+            case Name::LMOrder:
+                LMOrder_Click(calc_, i);
+                break;
+            case Name::Cap:
+                Cap_Click(calc_, i);
+                break;
+            case Name::Target:
+                Target_Click(calc_, i);
+                break;
+            case Name::Diff:
+                Diff_Click(calc_, i);
+                break;
+            case Name::Snd:
+                Snd_Click(calc_, i);
+                break;
+            case Name::Rew:
+                Rew_Click(calc_, i);
+                break;
+            case Name::BackColorSet:
+                BackColorSet_Click(calc_);
+                break;
             case Name::HelpNote:
-            case Name::HelpNoteText: calc_.HelpNote_Click(); break;
-            default: break;  // an element without a click handler swallows the click
+            case Name::HelpNoteText:
+                calc_.HelpNote_Click();
+                break;
+            default:
+                break;  // an element without a click handler swallows the click
         }
     }
 
@@ -54,7 +83,7 @@ public:
     // The draw word, so that a value being typed only beeps and keeps its keypad open.
     void RedrawMakerFigure() override { But_Click(calc_, kWordDraw); }
 
-private:
+  private:
     Calc& calc_;
 };
 

@@ -92,7 +92,7 @@ void BackColorSet_Click(Calc& calc) {
         calc.TileBackground();
     } else {
         uint32_t back = kBackColours[gs.BackColorIndex];
-        calc.el.windowBack = back;
+        calc.el.window_back = back;
         calc.surface.Clear(back);
         if (gs.BackColorIndex == 2) gs.SpiroPenColor = colour::kBlack;
     }

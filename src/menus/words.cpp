@@ -68,7 +68,8 @@ void But_Click(Calc& calc, int16_t Index) {
             el(Name::SelFloat).visible = false;
             // With every operator group off there would be nothing to deal: "+ -" comes back on
             // and a puzzle is dealt before the board shows.
-            if (gs.OperatorSetOn[0] + gs.OperatorSetOn[1] + gs.OperatorSetOn[2] == 0) Diff_Click(calc, 0);
+            if (gs.OperatorSetOn[0] + gs.OperatorSetOn[1] + gs.OperatorSetOn[2] == 0)
+                Diff_Click(calc, 0);
             el(Name::Floater).visible = true;
             break;
         case kWordHint:

@@ -11,8 +11,8 @@ class Calc;
 // Changes neither the board nor the move.
 void RejectClick(Calc& calc);
 
-// Lets the window's events run until two seconds have passed since the board's wait mark, sleeping in
-// between; ends at once while the board is showing, and when the window is closing.
+// Lets the window's events run until two seconds have passed since the board's wait mark, sleeping
+// in between; ends at once while the board is showing, and when the window is closing.
 void BoardWait(Calc& calc);
 
 // The last number equals the target: count it, maybe draw the reward, deal the next puzzle.

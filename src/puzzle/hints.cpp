@@ -2,7 +2,6 @@
 #include "puzzle/hints.h"
 
 #include "puzzle/puzzle.h"
-
 #include "shell/calc.h"
 
 namespace quorrel {

@@ -46,7 +46,8 @@ void SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
         gs.HintsUsed = 0;
         gs.ProblemText.clear();
         if (gs.ProblemCount > 0 && static_cast<size_t>(gs.ProblemCount) < gs.ProblemList.size()) {
-            gs.ProblemText = gs.ProblemList[static_cast<size_t>(calc.rng.Below(gs.ProblemCount)) + 1];
+            gs.ProblemText =
+                gs.ProblemList[static_cast<size_t>(calc.rng.Below(gs.ProblemCount)) + 1];
         }
         for (char& c : gs.ProblemText)
             if (c == '/') c = kDivisionSign;

@@ -2,12 +2,11 @@
 // it on starts a new scoring period with cleared counters.
 #include "puzzle/scoring.h"
 
-#include "puzzle/puzzle.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
 

@@ -5,7 +5,8 @@
 
 namespace quorrel {
 
-TileGrid ComputeTileGrid(double outer_width, double outer_height, int holder_width, int holder_height) {
+TileGrid ComputeTileGrid(double outer_width, double outer_height, int holder_width,
+                         int holder_height) {
     TileGrid grid;
     int w = RoundToInt16(outer_width), h = RoundToInt16(outer_height);
     grid.tile_width = holder_width - 2;  // the holder's one-pixel border on each side
@@ -24,8 +25,9 @@ void Calc::TileBackground() {
     const Image* tile = platform.GetPicture(paper.picture);
     if (!tile || tile->Empty()) return;  // the background keeps its plain back colour
     Placement outer = platform.GetPlacement();
-    TileGrid grid = ComputeTileGrid(outer.width / platform.TwipsPerPixelX(),
-                                    outer.height / platform.TwipsPerPixelY(), paper.width, paper.height);
+    TileGrid grid =
+        ComputeTileGrid(outer.width / platform.TwipsPerPixelX(),
+                        outer.height / platform.TwipsPerPixelY(), paper.width, paper.height);
     if (grid.columns == 0) return;
     SyncSurfaceSize();
     surface.Tile(*tile, grid.tile_width, grid.tile_height, grid.columns, grid.rows);
@@ -35,8 +37,8 @@ void Calc::TileBoy_Timer() { TileBackground(); }
 
 void Calc::StretchPicture(Element& element, int16_t SrcWidth, int16_t SrcHeight) {
     if (SrcWidth <= 0 || SrcHeight <= 0) return;
-    element.pictureSrcWidth = SrcWidth;
-    element.pictureSrcHeight = SrcHeight;
+    element.picture_src_width = SrcWidth;
+    element.picture_src_height = SrcHeight;
 }
 
 }  // namespace quorrel

@@ -3,7 +3,10 @@
 namespace quorrel {
 
 Calc::Calc(Platform& p, GameHooksMaker make_hooks, uint64_t seed)
-    : platform(p), timers(p.NowMs()), loop(p, el, timers, surface), seed_(seed),
+    : platform(p),
+      timers(p.NowMs()),
+      loop(p, el, timers, surface),
+      seed_(seed),
       game_(make_hooks(*this)) {
     loop.SetHandlers(this);
     rng.Seed(seed);
@@ -11,7 +14,7 @@ Calc::Calc(Platform& p, GameHooksMaker make_hooks, uint64_t seed)
 }
 
 void Calc::SyncSurfaceSize() {
-    surface.Resize(platform.InnerWidth(), platform.InnerHeight(), el.windowBack);
+    surface.Resize(platform.InnerWidth(), platform.InnerHeight(), el.window_back);
 }
 
 void Calc::OnResize() {
@@ -21,10 +24,18 @@ void Calc::OnResize() {
 
 void Calc::OnTimer(TimerId timer) {
     switch (timer) {
-        case TimerId::FirstUp: FirstUp_Timer(); break;
-        case TimerId::LastUp: LastUp_Timer(); break;
-        case TimerId::TileBoy: TileBoy_Timer(); break;
-        default: game_->Timer(timer); break;
+        case TimerId::FirstUp:
+            FirstUp_Timer();
+            break;
+        case TimerId::LastUp:
+            LastUp_Timer();
+            break;
+        case TimerId::TileBoy:
+            TileBoy_Timer();
+            break;
+        default:
+            game_->Timer(timer);
+            break;
     }
 }
 

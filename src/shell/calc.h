@@ -24,7 +24,7 @@ class Calc;
 
 // What the shell asks of the subsystems above it.
 class GameHooks {
-public:
+  public:
     virtual ~GameHooks() = default;
     // The window's input and the timers the shell does not own, passed to their handlers.
     virtual void Click(int element_id) = 0;
@@ -43,7 +43,7 @@ public:
 using GameHooksMaker = std::unique_ptr<GameHooks> (*)(Calc& calc);
 
 class Calc : public WindowEvents {
-public:
+  public:
     // seed 0 seeds the random numbers from the clock at load; any other value fixes them
     // (tests).
     Calc(Platform& platform, GameHooksMaker make_hooks, uint64_t seed = 0);
@@ -104,7 +104,7 @@ public:
     void OpenHelpPage(int context);
     void HelpNote_Click();
 
-private:
+  private:
     uint64_t seed_;
     std::unique_ptr<GameHooks> game_;
 };

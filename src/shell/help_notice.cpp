@@ -15,9 +15,9 @@ void Calc::OpenHelpPage(int context) {
     Element& note = el(Name::HelpNote);
     note.width = width;
     el(Name::HelpNoteText).width = width - 16;
-    el(Name::HelpNoteText).caption =
-        "Help could not be opened in a browser. The help page is:\n" +
-        HelpPage(gs.HelpFile, context) + "\n(click here to close this note)";
+    el(Name::HelpNoteText).caption = "Help could not be opened in a browser. The help page is:\n" +
+                                     HelpPage(gs.HelpFile, context) +
+                                     "\n(click here to close this note)";
     note.visible = true;
 }
 

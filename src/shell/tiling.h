@@ -11,6 +11,7 @@ struct TileGrid {
 // outer_width/height: the window's outer size in pixels (frame included, rounded to 16 bits);
 // holder_width/height: the size of the element that holds the tile, border included.
 // A holder too small to hold a tile gives an empty grid.
-TileGrid ComputeTileGrid(double outer_width, double outer_height, int holder_width, int holder_height);
+TileGrid ComputeTileGrid(double outer_width, double outer_height, int holder_width,
+                         int holder_height);
 
 }  // namespace quorrel

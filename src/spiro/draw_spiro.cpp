@@ -12,7 +12,7 @@ namespace quorrel {
 namespace {
 
 class CalcCanvas : public SpiroCanvas {
-public:
+  public:
     CalcCanvas(Calc& calc, const uint64_t& generation)
         : calc_(calc), generation_(generation), started_(generation) {}
 
@@ -20,7 +20,7 @@ public:
     int InnerHeight() override { return calc_.platform.InnerHeight(); }
     bool NormalState() override { return calc_.platform.State() == WindowState::Normal; }
     void ClearBackground() override {
-        calc_.surface.Clear(calc_.el.windowBack);
+        calc_.surface.Clear(calc_.el.window_back);
         calc_.TileBackground();
     }
     void Line(double x1, double y1, double x2, double y2, int width) override {
@@ -39,7 +39,7 @@ public:
     uint64_t NowMs() override { return calc_.platform.NowMs(); }
     void Sleep(int ms) override { calc_.platform.Sleep(ms); }
 
-private:
+  private:
     Calc& calc_;
     const uint64_t& generation_;
     uint64_t started_;

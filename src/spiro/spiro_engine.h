@@ -11,7 +11,7 @@ namespace quorrel {
 
 // What the drawing needs from the window.
 class SpiroCanvas {
-public:
+  public:
     enum class Interruption { None, Stop, Replaced };
 
     virtual ~SpiroCanvas() = default;

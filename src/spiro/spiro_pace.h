@@ -7,7 +7,7 @@
 namespace quorrel {
 
 class SpiroPace {
-public:
+  public:
     // Sleeps shorter than a frame are saved up: a long figure puts several segments into one.
     static constexpr int kFrameMs = 16;
     static constexpr int kShortestMs = 500;
@@ -23,7 +23,7 @@ public:
     // drawing lost elsewhere (a long handler run between segments) is made up by not sleeping.
     int BeforeSegment(uint64_t now_ms);
 
-private:
+  private:
     uint64_t start_ms_ = 0;
     double segment_ms_ = 0;
     int64_t drawn_ = 0;

@@ -30,7 +30,7 @@ enum class SegmentEnd {
 };
 
 class SpiroWalker {
-public:
+  public:
     SpiroWalker(GameState& gs, const SpiroRequest& request);
 
     // A fresh figure with the current order: an empty bounding box, measuring pass.
@@ -50,7 +50,7 @@ public:
     // Segments walked in the current pass.
     int64_t segments() const { return segments_; }
 
-private:
+  private:
     bool Drifts() const;
     bool CanRaiseOrder() const;
 

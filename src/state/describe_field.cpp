@@ -45,26 +45,79 @@ std::string ShowAny(const T& v) {
 
 using Printer = std::function<std::string(const GameState&)>;
 
-#define FIELD(name) {#name, [](const GameState& s) { return ShowAny(s.name); }}
+#define FIELD(name)                                               \
+    {                                                             \
+#name, [](const GameState& s) { return ShowAny(s.name); } \
+    }
 
 const std::map<std::string, Printer>& Printers() {
     static const std::map<std::string, Printer> printers = {
-        FIELD(TargetIndex), FIELD(TargetValue), FIELD(OperatorSetOn), FIELD(SoundLevel),
-        FIELD(GiveReward), FIELD(BackColorIndex), FIELD(SpiroPenColor),
-        FIELD(ProblemCount), FIELD(ProblemText), FIELD(Numbers), FIELD(DealtNumbers),
-        FIELD(Picked), FIELD(MoveState), FIELD(NumbersLeft), FIELD(ClickLock), FIELD(FirstValue),
-        FIELD(FirstIndex), FIELD(OpClicked), FIELD(OpChosen), FIELD(SecondValue),
-        FIELD(ResultValue), FIELD(Quotient), FIELD(RewardShown), FIELD(HintsUsed), FIELD(Stats),
-        FIELD(SolvedCount), FIELD(ScoreStart), FIELD(TimeMark), FIELD(SayName), FIELD(SayNumber),
-        FIELD(MakerMode), FIELD(LineThickness), FIELD(KeypadOpen), FIELD(EditIndex),
-        FIELD(EditOldValue), FIELD(StartWindowState), FIELD(TitleText), FIELD(HelpFile),
-        FIELD(SettingsPath), FIELD(SavedReward), FIELD(SavedTarget),
-        FIELD(SavedSound), FIELD(PiValue), FIELD(SpiroSizeX), FIELD(SpiroSizeY),
-        FIELD(SpiroCenterX), FIELD(SpiroCenterY), FIELD(SpiroTurn), FIELD(SpiroMinX),
-        FIELD(SpiroMaxX), FIELD(SpiroMinY), FIELD(SpiroMaxY), FIELD(SpiroX), FIELD(SpiroY),
-        FIELD(SpiroNextX), FIELD(SpiroNextY), FIELD(SpiroHeading), FIELD(SpiroStep),
-        FIELD(SpiroStartStep), FIELD(SpiroTurnSign), FIELD(SpiroFirstStep), FIELD(SpiroCycles),
-        FIELD(SpiroPass), FIELD(SpiroScaleX), FIELD(SpiroScaleY), FIELD(SpiroOffsetX),
+        FIELD(TargetIndex),
+        FIELD(TargetValue),
+        FIELD(OperatorSetOn),
+        FIELD(SoundLevel),
+        FIELD(GiveReward),
+        FIELD(BackColorIndex),
+        FIELD(SpiroPenColor),
+        FIELD(ProblemCount),
+        FIELD(ProblemText),
+        FIELD(Numbers),
+        FIELD(DealtNumbers),
+        FIELD(Picked),
+        FIELD(MoveState),
+        FIELD(NumbersLeft),
+        FIELD(ClickLock),
+        FIELD(FirstValue),
+        FIELD(FirstIndex),
+        FIELD(OpClicked),
+        FIELD(OpChosen),
+        FIELD(SecondValue),
+        FIELD(ResultValue),
+        FIELD(Quotient),
+        FIELD(RewardShown),
+        FIELD(HintsUsed),
+        FIELD(Stats),
+        FIELD(SolvedCount),
+        FIELD(ScoreStart),
+        FIELD(TimeMark),
+        FIELD(SayName),
+        FIELD(SayNumber),
+        FIELD(MakerMode),
+        FIELD(LineThickness),
+        FIELD(KeypadOpen),
+        FIELD(EditIndex),
+        FIELD(EditOldValue),
+        FIELD(StartWindowState),
+        FIELD(TitleText),
+        FIELD(HelpFile),
+        FIELD(SettingsPath),
+        FIELD(SavedReward),
+        FIELD(SavedTarget),
+        FIELD(SavedSound),
+        FIELD(PiValue),
+        FIELD(SpiroSizeX),
+        FIELD(SpiroSizeY),
+        FIELD(SpiroCenterX),
+        FIELD(SpiroCenterY),
+        FIELD(SpiroTurn),
+        FIELD(SpiroMinX),
+        FIELD(SpiroMaxX),
+        FIELD(SpiroMinY),
+        FIELD(SpiroMaxY),
+        FIELD(SpiroX),
+        FIELD(SpiroY),
+        FIELD(SpiroNextX),
+        FIELD(SpiroNextY),
+        FIELD(SpiroHeading),
+        FIELD(SpiroStep),
+        FIELD(SpiroStartStep),
+        FIELD(SpiroTurnSign),
+        FIELD(SpiroFirstStep),
+        FIELD(SpiroCycles),
+        FIELD(SpiroPass),
+        FIELD(SpiroScaleX),
+        FIELD(SpiroScaleY),
+        FIELD(SpiroOffsetX),
         FIELD(SpiroOffsetY),
         // Names the driver has always answered, for values the game no longer keeps: the tile
         // surface (always prepared once loaded) and the replay of the options at start-up
@@ -74,7 +127,8 @@ const std::map<std::string, Printer>& Printers() {
         {"ProblemList",
          [](const GameState& s) {
              std::string out;
-             for (size_t i = 1; i < s.ProblemList.size() && i <= static_cast<size_t>(s.ProblemCount); ++i) {
+             for (size_t i = 1;
+                  i < s.ProblemList.size() && i <= static_cast<size_t>(s.ProblemCount); ++i) {
                  if (i > 1) out += ' ';
                  out += QuoteText(s.ProblemList[i]);
              }

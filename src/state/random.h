@@ -6,7 +6,7 @@
 namespace quorrel {
 
 class Random {
-public:
+  public:
     explicit Random(uint64_t seed = 1) { Seed(seed); }
     void Seed(uint64_t seed);
     // Never returns 1.0, so floor(n * Next()) is always below n.
@@ -14,7 +14,7 @@ public:
     // floor(n * Next()): an index in 0..n-1 for n > 0, else 0.
     int32_t Below(int32_t n);
 
-private:
+  private:
     uint64_t state_ = 0;
 };
 

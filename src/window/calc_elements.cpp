@@ -12,13 +12,15 @@ using namespace colour;
 
 int Px(int twips) { return RoundToInt32(twips / 15.0); }
 
-// A row of the table, built with chained setters so that each element reads as one line.
+// A row of the table, built with chained setters so that each element reads as one line (the
+// formatter is kept off the table for that).
+// clang-format off
 struct Row {
     Element e;
-    Name parentName = Name::Count;  // Count: the window itself
-    int parentIndex = -1;
+    Name parent_name = Name::Count;  // Count: the window itself
+    int parent_index = -1;
 
-    Row& in(Name parent, int index = -1) { parentName = parent; parentIndex = index; return *this; }
+    Row& in(Name parent, int index = -1) { parent_name = parent; parent_index = index; return *this; }
     Row& at(int l, int t, int w, int h) {
         e.left = Px(l); e.top = Px(t); e.width = Px(w); e.height = Px(h);
         return *this;
@@ -26,7 +28,8 @@ struct Row {
     Row& text(const char* caption) { e.caption = caption; return *this; }
     Row& fg(uint32_t c) { e.fore = c; return *this; }
     Row& bg(uint32_t c) { e.back = c; e.opaque = true; return *this; }
-    Row& storedBack(uint32_t c) { e.back = c; return *this; }  // kept but not painted
+    // A back colour kept but not painted.
+    Row& stored_back(uint32_t c) { e.back = c; return *this; }
     Row& box() { e.border = true; return *this; }
     Row& font(float points, const char* family = "Arial") {
         e.font.points = points; e.font.family = family;
@@ -80,14 +83,14 @@ std::vector<Row> StoredWindow() {
     add(Box(Name::HelpNote).at(120, 120, 9600, 900).bg(kWhite).box().hidden());
 
     // The puzzle board.
-    const int digLeft[4] = {360, 1200, 2040, 1200}, digTop[4] = {1200, 360, 1200, 2040};
+    const int dig_left[4] = {360, 1200, 2040, 1200}, dig_top[4] = {1200, 360, 1200, 2040};
     for (int i = 0; i < 4; ++i) {
-        add(Box(Name::Dig, i).in(Name::Floater).at(digLeft[i], digTop[i], 855, 855).bg(kYellow));
+        add(Box(Name::Dig, i).in(Name::Floater).at(dig_left[i], dig_top[i], 855, 855).bg(kYellow));
         add(Lbl(Name::Digit, i).in(Name::Dig, i).text("5").at(0, 120, 855, 735).fg(kBlack).font(24).centre());
     }
-    const int opLeft[4] = {345, 2055, 300, 2055}, opTop[4] = {345, 345, 2055, 2040};
+    const int op_left[4] = {345, 2055, 300, 2055}, op_top[4] = {345, 345, 2055, 2040};
     for (int i = 0; i < 8; ++i) {
-        Row op = Box(Name::Op, i).in(Name::Floater).at(opLeft[i % 4], opTop[i % 4], 855, 855)
+        Row op = Box(Name::Op, i).in(Name::Floater).at(op_left[i % 4], op_top[i % 4], 855, 855)
                      .bg(i < 4 ? kGreen : kRed)
                      .pic(static_cast<Picture>(static_cast<int>(Picture::Op0) + i));
         if (i >= 4) op.hidden();
@@ -95,7 +98,7 @@ std::vector<Row> StoredWindow() {
     }
     add(Lbl(Name::Label1).in(Name::Op, 0).text("Label1").at(840, 840, 735, 615));
     add(Lbl(Name::Label3).in(Name::Op, 4).text("Label1").at(840, 840, 735, 615));
-    add(Lbl(Name::Cent).in(Name::Floater).text("24").at(1200, 1440, 855, 645).fg(kSilver).storedBack(kGreen).font(18).centre());
+    add(Lbl(Name::Cent).in(Name::Floater).text("24").at(1200, 1440, 855, 645).fg(kSilver).stored_back(kGreen).font(18).centre());
     add(Lbl(Name::HintL).in(Name::Floater).text("1+6 then 23/23").at(720, 3000, 1815, 255).fg(kYellow).font(9).centre());
     add(Lbl(Name::ScoreB).in(Name::Floater).text(" ").at(720, 0, 1815, 255).fg(kYellow).font(8.25f).centre().hidden());
     add(Lbl(Name::But, 1).in(Name::Floater).text("  Menu ").at(0, 45, 735, 255).fg(kSilver).font(9).centre());
@@ -122,17 +125,17 @@ std::vector<Row> StoredWindow() {
     add(Make(Kind::Line, Name::Line1, -1).in(Name::About).at(240, 1200, 2535, 0).fg(kDarkGrey));
     add(Make(Kind::Line, Name::Line2, -1).in(Name::About).at(240, 2160, 2535, 0).fg(kDarkGrey));
     const char* notice[3] = {"A number puzzle game", "for players aged 6 to 12", "Brindlecove Software"};
-    const int noticeLeft[3] = {240, 330, 420};
+    const int notice_left[3] = {240, 330, 420};
     for (int i = 0; i < 3; ++i)
-        add(Lbl(Name::Label9, i).in(Name::About).text(notice[i]).at(noticeLeft[i], 1320 + 240 * i, 2535 - 180 * i, 255).fg(kBlack).font(8.25f).centre());
+        add(Lbl(Name::Label9, i).in(Name::About).text(notice[i]).at(notice_left[i], 1320 + 240 * i, 2535 - 180 * i, 255).fg(kBlack).font(8.25f).centre());
 
     // The setup panel.
     add(Lbl(Name::Label2, 1).in(Name::SelFloat).text("Target Answer").at(900, 60, 1455, 255).fg(kWhite).font(8.25f).centre());
     const char* targets[10] = {"0", "6", "12", "15", "18", "24", "30", "36", "42", "48"};
-    const int targetLeft[10] = {420, 900, 1380, 3000, 1860, 2340, 660, 1140, 1620, 2100};
-    const int targetTop[10] = {300, 300, 300, 120, 300, 300, 660, 660, 660, 660};
+    const int target_left[10] = {420, 900, 1380, 3000, 1860, 2340, 660, 1140, 1620, 2100};
+    const int target_top[10] = {300, 300, 300, 120, 300, 300, 660, 660, 660, 660};
     for (int i = 0; i < 10; ++i) {
-        Row t = Lbl(Name::Target, i).in(Name::SelFloat).text(targets[i]).at(targetLeft[i], targetTop[i], 495, 375)
+        Row t = Lbl(Name::Target, i).in(Name::SelFloat).text(targets[i]).at(target_left[i], target_top[i], 495, 375)
                     .fg(i == 0 ? kSystemText : kSilver).bg(kYellow).box().font(12).centre();
         if (i == 3) t.hidden();
         add(t);
@@ -155,10 +158,10 @@ std::vector<Row> StoredWindow() {
     add(Lbl(Name::But, 2).in(Name::SelFloat).text(" Play").at(2400, 2925, 855, 375).fg(kSilver).font(9).centre());
 
     // The statistics panel; "Wrong:" is element 3 but stands on the last row.
-    const char* rowCaption[5] = {"Correct:", "1 Hint:", "2 Hints:", "Wrong:", "3 Hints:"};
-    const int rowTop[5] = {1080, 1320, 1560, 2040, 1800};
+    const char* row_caption[5] = {"Correct:", "1 Hint:", "2 Hints:", "Wrong:", "3 Hints:"};
+    const int row_top[5] = {1080, 1320, 1560, 2040, 1800};
     for (int i = 0; i < 5; ++i)
-        add(Lbl(Name::Label4, i).in(Name::Hist).text(rowCaption[i]).at(1080, rowTop[i], 735, 255).fg(kLightGrey).font(8.25f).right());
+        add(Lbl(Name::Label4, i).in(Name::Hist).text(row_caption[i]).at(1080, row_top[i], 735, 255).fg(kLightGrey).font(8.25f).right());
     for (int i = 0; i < 5; ++i)
         add(Lbl(Name::Score, i).in(Name::Hist).text("23").at(1920, 1080 + 240 * i, 495, 255).fg(kWhite).font(8.25f));
     add(Lbl(Name::But, 20).in(Name::Hist).text("Play ").at(2520, 2880, 615, 375).fg(kSilver).font(9).right());
@@ -208,20 +211,21 @@ std::vector<Row> StoredWindow() {
     add(Make(Kind::MediaPlayer, Name::MMControl1, -1).in(Name::First).hidden());
     add(Lbl(Name::Label11).in(Name::First).at(1920, 2120, 255, 135));
     add(Lbl(Name::HelpNoteText).in(Name::HelpNote).at(120, 60, 9360, 780).fg(kBlack).font(9).regular());
+    // clang-format on
     return rows;
 }
 
 }  // namespace
 
-Elements::Elements() : windowBack(kPurple), windowFore(kSilver) {
+Elements::Elements() : window_back(kPurple), window_fore(kSilver) {
     std::vector<Row> rows = StoredWindow();
     all_.reserve(rows.size());
     for (Row& row : rows) all_.push_back(row.e);
     Index();
     // Parents are named in the table; resolve them once the ids exist.
     for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].parentName != Name::Count)
-            all_[i].parent = Id((*this)(rows[i].parentName, rows[i].parentIndex));
+        if (rows[i].parent_name != Name::Count)
+            all_[i].parent = Id((*this)(rows[i].parent_name, rows[i].parent_index));
     Index();
 }
 

@@ -30,19 +30,80 @@ enum class Align : uint8_t { Left, Centre, Right };
 
 // The stored pictures. Op0..Op3 carry grey symbols, Op4..Op7 their white twins.
 enum class Picture : uint8_t {
-    None, Panel, Board, Title, Op0, Op1, Op2, Op3, Op4, Op5, Op6, Op7, Tile, Icon, Count
+    None,
+    Panel,
+    Board,
+    Title,
+    Op0,
+    Op1,
+    Op2,
+    Op3,
+    Op4,
+    Op5,
+    Op6,
+    Op7,
+    Tile,
+    Icon,
+    Count
 };
 
 // Element names; arrays share one name and are told apart by their index.
 enum class Name : uint8_t {
-    Floater, Helper, SelFloat, Hist, Spirom, RestoreHint, First, Hellf, Paper,
-    Dig, Digit, Op, Label1, Label3, Cent, HintL, ScoreB, But, spot, Label5,
-    Label10, Picture2, Label8, About, Label6, Regest, VerLab, Picture3, Line1, Line2, Label9,
-    Label2, Target, Diff, Probs, Snd, Rew,
-    Label4, Score, Picture7, Label18,
-    Label7, Label12, LMOrder, Cap, Label13, BackColorSet, CalBut,
-    OKBut, Label19, Hell, MMControl1, Label11,
-    HelpNote, HelpNoteText,
+    Floater,
+    Helper,
+    SelFloat,
+    Hist,
+    Spirom,
+    RestoreHint,
+    First,
+    Hellf,
+    Paper,
+    Dig,
+    Digit,
+    Op,
+    Label1,
+    Label3,
+    Cent,
+    HintL,
+    ScoreB,
+    But,
+    spot,
+    Label5,
+    Label10,
+    Picture2,
+    Label8,
+    About,
+    Label6,
+    Regest,
+    VerLab,
+    Picture3,
+    Line1,
+    Line2,
+    Label9,
+    Label2,
+    Target,
+    Diff,
+    Probs,
+    Snd,
+    Rew,
+    Label4,
+    Score,
+    Picture7,
+    Label18,
+    Label7,
+    Label12,
+    LMOrder,
+    Cap,
+    Label13,
+    BackColorSet,
+    CalBut,
+    OKBut,
+    Label19,
+    Hell,
+    MMControl1,
+    Label11,
+    HelpNote,
+    HelpNoteText,
     Count
 };
 
@@ -72,7 +133,7 @@ struct Element {
     Picture picture = Picture::None;
     // The block of the picture that is stretched over the element; 0 shows it 1:1 from the
     // top-left corner, as a picture box does until its picture is fitted.
-    int pictureSrcWidth = 0, pictureSrcHeight = 0;
+    int picture_src_width = 0, picture_src_height = 0;
 };
 
 // "Digit(2)", "Floater".

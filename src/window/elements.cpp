@@ -8,13 +8,14 @@ namespace quorrel {
 namespace {
 
 const char* const kNames[] = {
-    "Floater", "Helper", "SelFloat", "Hist", "Spirom", "RestoreHint", "First", "Hellf", "Paper",
-    "Dig", "Digit", "Op", "Label1", "Label3", "Cent", "HintL", "ScoreB", "But", "spot", "Label5",
-    "Label10", "Picture2", "Label8", "About", "Label6", "Regest", "VerLab", "Picture3", "Line1",
-    "Line2", "Label9", "Label2", "Target", "Diff", "Probs", "Snd", "Rew", "Label4", "Score",
-    "Picture7", "Label18", "Label7", "Label12", "LMOrder", "Cap", "Label13", "BackColorSet",
-    "CalBut", "OKBut", "Label19", "Hell", "MMControl1", "Label11",
-    "HelpNote", "HelpNoteText",
+    "Floater",  "Helper",  "SelFloat",   "Hist",    "Spirom",       "RestoreHint",  "First",
+    "Hellf",    "Paper",   "Dig",        "Digit",   "Op",           "Label1",       "Label3",
+    "Cent",     "HintL",   "ScoreB",     "But",     "spot",         "Label5",       "Label10",
+    "Picture2", "Label8",  "About",      "Label6",  "Regest",       "VerLab",       "Picture3",
+    "Line1",    "Line2",   "Label9",     "Label2",  "Target",       "Diff",         "Probs",
+    "Snd",      "Rew",     "Label4",     "Score",   "Picture7",     "Label18",      "Label7",
+    "Label12",  "LMOrder", "Cap",        "Label13", "BackColorSet", "CalBut",       "OKBut",
+    "Label19",  "Hell",    "MMControl1", "Label11", "HelpNote",     "HelpNoteText",
 };
 static_assert(sizeof kNames / sizeof kNames[0] == static_cast<size_t>(Name::Count));
 
@@ -81,7 +82,8 @@ Element* Elements::FindByText(const std::string& text) {
     if (open != std::string::npos) {
         if (text.back() != ')' || open + 2 >= text.size()) return nullptr;
         std::string digits = text.substr(open + 1, text.size() - open - 2);
-        if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string::npos)
+        if (digits.empty() || digits.size() > 3 ||
+            digits.find_first_not_of("0123456789") != std::string::npos)
             return nullptr;
         index = std::stoi(digits);
         base = text.substr(0, open);

@@ -11,7 +11,7 @@
 namespace quorrel {
 
 class Elements {
-public:
+  public:
     Elements();  // the stored window, before any code runs
 
     // The element; asking for one that does not exist (But(18)) is a programming error.
@@ -37,10 +37,10 @@ public:
     // The topmost shown element under a window pixel, or -1 for the bare window background.
     int HitTest(int x, int y) const;
 
-    uint32_t windowBack;
-    uint32_t windowFore;
+    uint32_t window_back;
+    uint32_t window_fore;
 
-private:
+  private:
     void Index();
     std::vector<Element> all_;
     std::array<std::vector<int>, static_cast<size_t>(Name::Count)> ids_;  // [name][index + 1]

@@ -7,7 +7,8 @@ namespace {
 constexpr uint64_t kFrameMs = 16;
 }
 
-EventLoop::EventLoop(Platform& platform, Elements& elements, TimerSet& timers, WindowSurface& surface)
+EventLoop::EventLoop(Platform& platform, Elements& elements, TimerSet& timers,
+                     WindowSurface& surface)
     : platform_(platform), elements_(elements), timers_(timers), surface_(surface) {}
 
 template <typename F>
@@ -45,7 +46,8 @@ void EventLoop::Deliver(const InputEvent& event) {
                 return;  // it was hidden while the click waited in the queue
             }
             if (id < 0) {
-                if (event.type == InputEvent::Type::Click) RunHandler([this] { handlers_->OnFormClick(); });
+                if (event.type == InputEvent::Type::Click)
+                    RunHandler([this] { handlers_->OnFormClick(); });
                 return;
             }
             if (event.type == InputEvent::Type::Click)
@@ -77,7 +79,8 @@ void EventLoop::RunTimers() {
         for (size_t i = 0; i < done.size(); ++i) {
             const Timer& t = timers_.Get(static_cast<TimerId>(i));
             if (done[i] || ticking_[i] || !t.enabled || t.due > now) continue;
-            if (next == TimerId::Count || t.due < timers_.Get(next).due) next = static_cast<TimerId>(i);
+            if (next == TimerId::Count || t.due < timers_.Get(next).due)
+                next = static_cast<TimerId>(i);
         }
         if (next == TimerId::Count || closing_ || unloaded_) return;
         size_t slot = static_cast<size_t>(next);
@@ -102,7 +105,7 @@ void EventLoop::PresentIfChanged() {
 
 void EventLoop::RenderAndPresent() {
     renderer_.Render(elements_, surface_, platform_, frame_);
-    platform_.Present(frame_, PixelFromBgr(elements_.windowBack));
+    platform_.Present(frame_, PixelFromBgr(elements_.window_back));
 }
 
 void EventLoop::Redraw() {

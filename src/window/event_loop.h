@@ -18,7 +18,7 @@ namespace quorrel {
 
 // The window's handlers, as the event loop delivers them.
 class WindowEvents {
-public:
+  public:
     virtual ~WindowEvents() = default;
     virtual void OnLoad() = 0;
     virtual void OnClick(int element_id) = 0;
@@ -30,7 +30,7 @@ public:
 };
 
 class EventLoop {
-public:
+  public:
     EventLoop(Platform& platform, Elements& elements, TimerSet& timers, WindowSurface& surface);
     void SetHandlers(WindowEvents* handlers) { handlers_ = handlers; }
 
@@ -61,7 +61,7 @@ public:
     // (the driver's screenshot).
     void Redraw();
 
-private:
+  private:
     template <typename F>
     void RunHandler(F&& handler);
     void RunTimers();

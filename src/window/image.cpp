@@ -6,7 +6,8 @@
 namespace quorrel {
 
 Image::Image(int w, int h, uint32_t argb)
-    : width(std::max(w, 0)), height(std::max(h, 0)),
+    : width(std::max(w, 0)),
+      height(std::max(h, 0)),
       pixels(static_cast<size_t>(width) * height, argb) {}
 
 namespace {
@@ -23,7 +24,9 @@ bool ClipSpan(int64_t from, int64_t length, int64_t size, int& begin, int& end) 
     return true;
 }
 
-uint32_t* Row(Image& image, int y) { return image.pixels.data() + static_cast<size_t>(y) * image.width; }
+uint32_t* Row(Image& image, int y) {
+    return image.pixels.data() + static_cast<size_t>(y) * image.width;
+}
 
 }  // namespace
 
@@ -70,7 +73,8 @@ void Stamp(Image& image, int cx, int cy, const std::vector<PenSpan>& pen, uint32
 }  // namespace
 
 void DrawLine(Image& image, double x1, double y1, double x2, double y2, int width, uint32_t argb) {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
     // Coordinates far outside the image draw nothing useful; clamping keeps the walk bounded.
     auto clampc = [](double v) { return std::clamp(v, -100000.0, 100000.0); };
     long ax = std::lround(clampc(x1)), ay = std::lround(clampc(y1));
@@ -87,7 +91,8 @@ void DrawLine(Image& image, double x1, double y1, double x2, double y2, int widt
     const std::vector<PenSpan> pen = width <= 1 ? std::vector<PenSpan>{} : PenShape(width);
     bool entered = false;
     for (;;) {
-        if (ax > -margin && ay > -margin && ax < image.width + margin && ay < image.height + margin) {
+        if (ax > -margin && ay > -margin && ax < image.width + margin &&
+            ay < image.height + margin) {
             Stamp(image, static_cast<int>(ax), static_cast<int>(ay), pen, argb);
             entered = true;
         } else if (entered) {
@@ -95,8 +100,14 @@ void DrawLine(Image& image, double x1, double y1, double x2, double y2, int widt
         }
         if (ax == bx && ay == by) break;
         long e2 = 2 * err;
-        if (e2 >= dy) { err += dy; ax += sx; }
-        if (e2 <= dx) { err += dx; ay += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            ax += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            ay += sy;
+        }
     }
 }
 
@@ -134,7 +145,8 @@ void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip) {
 
 void BlendImage(Image& dst, int dx, int dy, const Image& src, Rect clip) {
     int x0, x1, y0, y1, cx0, cx1, cy0, cy1;
-    if (!ClipSpan(dx, src.width, dst.width, x0, x1) || !ClipSpan(dy, src.height, dst.height, y0, y1) ||
+    if (!ClipSpan(dx, src.width, dst.width, x0, x1) ||
+        !ClipSpan(dy, src.height, dst.height, y0, y1) ||
         !ClipSpan(clip.x, clip.w, dst.width, cx0, cx1) ||
         !ClipSpan(clip.y, clip.h, dst.height, cy0, cy1))
         return;
@@ -145,7 +157,9 @@ void BlendImage(Image& dst, int dx, int dy, const Image& src, Rect clip) {
             uint32_t a = s >> 24;
             if (a == 0) continue;
             uint32_t d = dst.At(x, y);
-            auto mix = [a](uint32_t sc, uint32_t dc) { return (sc * a + dc * (255 - a) + 127) / 255; };
+            auto mix = [a](uint32_t sc, uint32_t dc) {
+                return (sc * a + dc * (255 - a) + 127) / 255;
+            };
             uint32_t r = mix((s >> 16) & 0xFF, (d >> 16) & 0xFF);
             uint32_t g = mix((s >> 8) & 0xFF, (d >> 8) & 0xFF);
             uint32_t b = mix(s & 0xFF, d & 0xFF);

@@ -16,7 +16,7 @@ namespace quorrel {
 using PictureLoader = std::function<std::optional<Image>(const std::string& path)>;
 
 class PictureCache {
-public:
+  public:
     PictureCache() = default;
     // Pictures are looked up below program_folder; without a loader they are all absent.
     PictureCache(std::string program_folder, PictureLoader loader)
@@ -25,7 +25,7 @@ public:
     // nullptr when the picture is missing or unreadable (asked once, remembered).
     const Image* Get(Picture picture);
 
-private:
+  private:
     std::string folder_;
     PictureLoader loader_;
     std::array<std::optional<Image>, static_cast<size_t>(Picture::Count)> pictures_;

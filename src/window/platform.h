@@ -32,7 +32,7 @@ struct InputEvent {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Time: a monotonic millisecond count for timers, the clock for the game.

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <fstream>
+#include <limits>
 #include <vector>
 
 #include "window/platform.h"
@@ -16,8 +16,8 @@ namespace quorrel {
 
 std::string PictureFile(Picture picture) {
     static const char* const files[] = {
-        "",          "panel.png", "board.png", "title.png", "op0.png", "op1.png", "op2.png",
-        "op3.png",   "op4.png",   "op5.png",   "op6.png",   "op7.png", "tile.png", "icon.png",
+        "",        "panel.png", "board.png", "title.png", "op0.png", "op1.png",  "op2.png",
+        "op3.png", "op4.png",   "op5.png",   "op6.png",   "op7.png", "tile.png", "icon.png",
     };
     size_t i = static_cast<size_t>(picture);
     if (i == 0 || i >= static_cast<size_t>(Picture::Count)) return "";
@@ -26,7 +26,9 @@ std::string PictureFile(Picture picture) {
 
 namespace {
 
-uint32_t Le32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
+uint32_t Le32(const unsigned char* p) {
+    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
 uint16_t Le16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 bool IsFile(const std::string& path) {
@@ -84,7 +86,8 @@ std::string FindFileIgnoringCase(const std::string& base, const std::string& rel
     size_t start = 0;
     while (start <= relative.size()) {
         size_t slash = relative.find('/', start);
-        std::string part = relative.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        std::string part =
+            relative.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
         start = slash == std::string::npos ? relative.size() + 1 : slash + 1;
         if (part.empty()) continue;
         DIR* dir = opendir(path.c_str());

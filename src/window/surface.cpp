@@ -28,7 +28,8 @@ void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, 
     ++version_;
     if (log_) {
         char buffer[160];
-        std::snprintf(buffer, sizeof buffer, "line %.1f %.1f %.1f %.1f %d &H%X", x1, y1, x2, y2, width, bgr);
+        std::snprintf(buffer, sizeof buffer, "line %.1f %.1f %.1f %.1f %d &H%X", x1, y1, x2, y2,
+                      width, bgr);
         log_->push_back(buffer);
     }
 }

@@ -11,7 +11,7 @@
 namespace quorrel {
 
 class WindowSurface {
-public:
+  public:
     // The largest surface kept: an 8K screen either way up (7680 x 4320 or 4320 x 7680), about
     // 127 MiB at four bytes a pixel, and as much again for the frame composited from it. A
     // larger window keeps its real size for the layout; what lies past the surface is never
@@ -33,7 +33,7 @@ public:
     // Counts every change, so a front end can tell when the picture is out of date.
     unsigned Version() const { return version_; }
 
-private:
+  private:
     Image image_;
     std::vector<std::string>* log_ = nullptr;
     unsigned version_ = 0;

@@ -19,7 +19,7 @@ struct Timer {
 };
 
 class TimerSet {
-public:
+  public:
     explicit TimerSet(uint64_t now);  // the stored timers, counting from now
 
     const Timer& Get(TimerId id) const { return timers_[static_cast<size_t>(id)]; }
@@ -30,7 +30,7 @@ public:
     uint64_t EarliestDue() const;
     void Ticked(TimerId id, uint64_t now);
 
-private:
+  private:
     std::array<Timer, static_cast<size_t>(TimerId::Count)> timers_;
 };
 

@@ -46,14 +46,16 @@ void Problems(const std::string& data) {
     Check(texts.size() <= capacity && texts.size() <= data.size() / 8, "problem count");
     for (const std::string& t : texts) {
         Check(t.size() == kProblemTextLength, "problem text length");
-        for (int i = 0; i < 4; ++i) Check(ProblemDigit(t, i) >= 0 && ProblemDigit(t, i) <= 9, "digit");
+        for (int i = 0; i < 4; ++i)
+            Check(ProblemDigit(t, i) >= 0 && ProblemDigit(t, i) <= 9, "digit");
     }
 }
 
 void Wave(const std::string& data) {
     // In memory where there is a tmpfs: a disk would make every run wait on it.
-    static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
-                                    "/quorrel-fuzz-" + std::to_string(getpid()) + ".wav";
+    static const std::string path =
+        std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/quorrel-fuzz-" +
+        std::to_string(getpid()) + ".wav";
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return;
     std::fwrite(data.data(), 1, data.size(), file);

@@ -25,7 +25,8 @@ TEST(HelpNotice, ShowsThePathOnlyWhenNoViewerStarts) {
         const Element& note = calc.el(Name::HelpNote);
         ASSERT_EQ(note.visible, fails);
         if (!fails) continue;
-        EXPECT_NE(calc.el(Name::HelpNoteText).caption.find("/help/topic-1000.html"), std::string::npos);
+        EXPECT_NE(calc.el(Name::HelpNoteText).caption.find("/help/topic-1000.html"),
+                  std::string::npos);
         calc.OnClick(calc.el.Id(calc.el(Name::HelpNoteText)));
         EXPECT_FALSE(note.visible);
     }

@@ -28,7 +28,8 @@ bool Combine(char op, int a, int b, int& result) {
 
 void Search(const int* board, int size, int group, GroupTable& table) {
     if (size == 1) {
-        if (board[0] >= 0 && board[0] <= kMaxTarget) table[board[0]] = std::min(table[board[0]], group);
+        if (board[0] >= 0 && board[0] <= kMaxTarget)
+            table[board[0]] = std::min(table[board[0]], group);
         return;
     }
     for (int i = 0; i < size; ++i)
@@ -78,11 +79,13 @@ class ProblemFile : public ::testing::TestWithParam<int> {};
 
 TEST_P(ProblemFile, HoldsEverySolvablePuzzleOnceWithAWorkingSolution) {
     const int target = GetParam();
-    const std::string name = "/Media/BIN" + std::to_string(target / 10) + std::to_string(target % 10) + ".DAT";
+    const std::string name =
+        "/Media/BIN" + std::to_string(target / 10) + std::to_string(target % 10) + ".DAT";
     std::ifstream in(QUORREL_SOURCE_DIR + name, std::ios::binary);
     std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
     std::vector<int16_t> f(bytes.size() / 2);
-    for (size_t i = 0; i < f.size(); ++i) f[i] = static_cast<int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    for (size_t i = 0; i < f.size(); ++i)
+        f[i] = static_cast<int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
     ASSERT_GE(f.size(), 4u) << name;
     const int total = f[0] + f[1] + f[2];
     ASSERT_TRUE(f[0] >= 0 && f[1] >= 0 && f[2] >= 0 && total > 0 && total <= kCapacity) << name;
@@ -109,6 +112,7 @@ TEST_P(ProblemFile, HoldsEverySolvablePuzzleOnceWithAWorkingSolution) {
                         << a << b << c << d << " missing";
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, ProblemFile, ::testing::Values(0, 6, 12, 15, 18, 24, 30, 36, 42, 48));
+INSTANTIATE_TEST_SUITE_P(Shipped, ProblemFile,
+                         ::testing::Values(0, 6, 12, 15, 18, 24, 30, 36, 42, 48));
 
 }  // namespace

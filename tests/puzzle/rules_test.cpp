@@ -13,16 +13,28 @@ namespace quorrel {
 namespace {
 
 TEST(MoveMath, CombinesOrRefuses) {
-    struct Case { int16_t op, first, second; std::optional<int16_t> want; };
+    struct Case {
+        int16_t op, first, second;
+        std::optional<int16_t> want;
+    };
     const Case cases[] = {
-        {kAdd, 12, 12, 24}, {kSubtract, 7, 9, -2}, {kMultiply, 81, 81, 6561}, {kDivide, 8, 4, 2},
-        {kDivide, 8, 3, std::nullopt}, {kDivide, 0, 5, 0}, {kDivide, -6, 3, -2},
-        {kDivide, 5, 0, std::nullopt}, {kDivide, 0, 0, std::nullopt}, {kDivide, 6561, 81, 81},
+        {kAdd, 12, 12, 24},
+        {kSubtract, 7, 9, -2},
+        {kMultiply, 81, 81, 6561},
+        {kDivide, 8, 4, 2},
+        {kDivide, 8, 3, std::nullopt},
+        {kDivide, 0, 5, 0},
+        {kDivide, -6, 3, -2},
+        {kDivide, 5, 0, std::nullopt},
+        {kDivide, 0, 0, std::nullopt},
+        {kDivide, 6561, 81, 81},
         {kDivide, 6561, 80, std::nullopt},
         // Never dealt, but never wrapped either: too big for a box, or the emptied-box marker.
-        {kMultiply, 200, 200, std::nullopt}, {kSubtract, -32768, 1, std::nullopt},
-        {kSubtract, 0, 999, std::nullopt}, {4, 1, 2, std::nullopt}, {-1, 1, 2, std::nullopt}
-    };
+        {kMultiply, 200, 200, std::nullopt},
+        {kSubtract, -32768, 1, std::nullopt},
+        {kSubtract, 0, 999, std::nullopt},
+        {4, 1, 2, std::nullopt},
+        {-1, 1, 2, std::nullopt}};
     for (const Case& c : cases) {
         float quotient = -1;
         EXPECT_EQ(CombineNumbers(c.op, c.first, c.second, quotient), c.want)
@@ -35,8 +47,12 @@ TEST(Reward, DueByHintsAndSolvedCountWithAFigureFromTheDeal) {
     const int32_t last_rewarded[5] = {1000000, 10, 6, 2, 0};
     for (int16_t hints = 0; hints <= 4; ++hints)
         for (int32_t solved = 1; solved <= 12; ++solved)
-            EXPECT_EQ(RewardDue(hints, solved), solved <= last_rewarded[hints]) << hints << " " << solved;
-    struct Case { std::array<int16_t, 4> dealt; int16_t order, angle, left_turns; };
+            EXPECT_EQ(RewardDue(hints, solved), solved <= last_rewarded[hints])
+                << hints << " " << solved;
+    struct Case {
+        std::array<int16_t, 4> dealt;
+        int16_t order, angle, left_turns;
+    };
     for (const Case& c : {Case{{5, 2, 4, 3}, 15, 36, 3}, Case{{0, 0, 0, 0}, 4, 0, 0},
                           Case{{9, 9, 9, 9}, 40, 81, 9}, Case{{-999, -999, 1, 2}, -3992, 9, 2}}) {
         RewardFigure f = RewardFigureFor(c.dealt);
@@ -47,12 +63,20 @@ TEST(Reward, DueByHintsAndSolvedCountWithAFigureFromTheDeal) {
 
 TEST(Score, PointsAndTheLine) {
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-    struct Points { std::array<int32_t, 5> stats; int32_t want; };
-    for (const Points& c : {Points{{3, 0, 1, 0, 0}, 32}, Points{{1, 1, 1, 1, 0}, 17},
-                            Points{{3, 1, 1, 0, 2}, 36}, Points{{0, 0, 0, 0, 9}, 0},
-                            Points{{kMax, 0, 0, 0, 0}, kMax}, Points{{0, kMax, kMax, kMax, kMax}, kMax}})
+    struct Points {
+        std::array<int32_t, 5> stats;
+        int32_t want;
+    };
+    for (const Points& c :
+         {Points{{3, 0, 1, 0, 0}, 32}, Points{{1, 1, 1, 1, 0}, 17}, Points{{3, 1, 1, 0, 2}, 36},
+          Points{{0, 0, 0, 0, 9}, 0}, Points{{kMax, 0, 0, 0, 0}, kMax},
+          Points{{0, kMax, kMax, kMax, kMax}, kMax}})
         EXPECT_EQ(quorrel::Points(c.stats), c.want) << c.stats[0] << " " << c.stats[1];
-    struct Line { float seconds; int32_t points; const char* want; };
+    struct Line {
+        float seconds;
+        int32_t points;
+        const char* want;
+    };
     for (const Line& c : {Line{95, 36, " 1.5min - 36pts"}, Line{40, 0, " .6min - 0pts"},
                           Line{5.99f, 10, " 0min - 10pts"}, Line{6, 10, " .1min - 10pts"},
                           Line{3600, 2, " 60min - 2pts"}, Line{86399, 0, " 1439.9min - 0pts"}})

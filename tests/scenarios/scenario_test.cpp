@@ -10,12 +10,11 @@
 // the file is written into the data folder or a copy of the app folder; after it, the file
 // must hold exactly those bytes at that point.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <unistd.h>
 
 #include "driver.h"
 
@@ -42,7 +41,8 @@ void AddBytes(std::string& bytes, const std::string& line) {
         bytes += line.substr(2) + "\r\n";
     } else if (line.rfind("r ", 0) == 0) {
         std::istringstream words(line.substr(2));
-        for (int v; words >> v;) bytes += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)};
+        for (int v; words >> v;)
+            bytes += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)};
     }
 }
 
@@ -81,7 +81,8 @@ bool Matches(const std::string& expected, const std::string& actual) {
 }
 
 // Returns "" when the output fits the expectation, else a description of the first mismatch.
-std::string Compare(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
+std::string Compare(const std::vector<std::string>& expected,
+                    const std::vector<std::string>& actual) {
     size_t a = 0;
     for (size_t e = 0; e < expected.size(); ++e) {
         if (expected[e] == "...") {
@@ -90,7 +91,8 @@ std::string Compare(const std::vector<std::string>& expected, const std::vector<
             continue;
         }
         if (a >= actual.size()) return "missing output line: " + expected[e];
-        if (!Matches(expected[e], actual[a])) return "expected: " + expected[e] + "\n  actual: " + actual[a];
+        if (!Matches(expected[e], actual[a]))
+            return "expected: " + expected[e] + "\n  actual: " + actual[a];
         ++a;
     }
     if (a != actual.size()) return "unexpected output line: " + actual[a];
@@ -101,7 +103,8 @@ std::vector<std::string> ScenarioFiles() {
     std::vector<std::string> files;
     fs::path root = fs::path(QUORREL_SOURCE_DIR) / "tests" / "scenarios";
     for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.path().extension() == ".scn") files.push_back(fs::relative(entry.path(), root).string());
+        if (entry.path().extension() == ".scn")
+            files.push_back(fs::relative(entry.path(), root).string());
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -117,13 +120,17 @@ TEST_P(Scenario, PlaysAsWritten) {
     for (std::string& o : script.options) argv.push_back(o.data());
     DriverOptions options;
     std::string error;
-    ASSERT_TRUE(ParseDriverOptions(static_cast<int>(argv.size()), argv.data(), options, error)) << error;
+    ASSERT_TRUE(ParseDriverOptions(static_cast<int>(argv.size()), argv.data(), options, error))
+        << error;
     if (options.app_folder.empty()) options.app_folder = QUORREL_SOURCE_DIR;
     if (options.seed == 0) options.seed = 1;
     // A file for the app folder goes into a copy of it whose other files link to the real ones.
     struct Removed {  // also when a step fails
         fs::path path;
-        ~Removed() { std::error_code ec; if (!path.empty()) fs::remove_all(path, ec); }
+        ~Removed() {
+            std::error_code ec;
+            if (!path.empty()) fs::remove_all(path, ec);
+        }
     } copy;
     fs::path& app_copy = copy.path;
     for (const Step& f : script.files) {
@@ -150,14 +157,16 @@ TEST_P(Scenario, PlaysAsWritten) {
     for (const Step& step : script.steps) {
         if (!step.where.empty()) {
             std::ifstream in(where(step), std::ios::binary);
-            std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            std::string bytes((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
             EXPECT_EQ(bytes, step.bytes) << GetParam() << ":" << step.line << ": " << step.path;
             continue;
         }
         std::vector<std::string> output;
         std::string result = driver.Execute(step.command, output);
         output.push_back(result.empty() ? "ok" : "error: " + result);
-        std::vector<std::string> expected = step.expected.empty() ? std::vector<std::string>{"ok"} : step.expected;
+        std::vector<std::string> expected =
+            step.expected.empty() ? std::vector<std::string>{"ok"} : step.expected;
         if (step.expected.empty()) output = {output.back()};
         std::string mismatch = Compare(expected, output);
         ASSERT_EQ(mismatch, "") << GetParam() << ":" << step.line << ": > " << step.command;

@@ -28,15 +28,16 @@ const ScreenTwips kScreen{15360, 11520, 15};  // 1024 x 768 pixels at 15 twips p
 
 std::string Text(const SavedSettings& s) {
     std::ostringstream out;
-    out << s.reward << ' ' << s.target << ' ' << s.sound << ' ' << s.groups[0] << ' '
-        << s.groups[1] << ' ' << s.groups[2] << ' ' << s.window_state << ' ' << s.left << ' '
-        << s.top << ' ' << s.width << ' ' << s.height;
+    out << s.reward << ' ' << s.target << ' ' << s.sound << ' ' << s.groups[0] << ' ' << s.groups[1]
+        << ' ' << s.groups[2] << ' ' << s.window_state << ' ' << s.left << ' ' << s.top << ' '
+        << s.width << ' ' << s.height;
     return out.str();
 }
 
 std::vector<std::string> Entries(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     return names;
 }
 
@@ -58,7 +59,10 @@ TEST(Settings, ReadsEveryKindOfFile) {
     const char* kDefaults = "-1 5 1 -1 -1 -1 0 1680 1260 12000 9000";
     const char* kCustom = "0 2 2 0 -1 0 0 100 200 9000 6000";
     const char* kCustomDefaultPlace = "0 2 2 0 -1 0 0 1680 1260 12000 9000";
-    struct Case { const char* text; const char* want; };
+    struct Case {
+        const char* text;
+        const char* want;
+    };
     const Case cases[] = {
         {" 0  2  2  0 -1  0 \r\n 0  100  200  9000  6000 \r\n", kCustom},
         {"0,2,2,0,-1,0\n0,100,200,9000,6000\n", kCustom},
@@ -76,8 +80,7 @@ TEST(Settings, ReadsEveryKindOfFile) {
         {"0 2 2 0 -1 0 2 100 200 32767 6000", "0 2 2 0 -1 0 2 100 200 32767 6000"},
         {"0 2 2 0 -1 0 0 100 200 0 6000", kCustomDefaultPlace},
         {"0 2 2 0 -1 0 0 15360 200 9000 6000", kCustomDefaultPlace},
-        {"0 2 2 0 -1 0 0 -8985 11505 9000 6000", "0 2 2 0 -1 0 0 -8985 11505 9000 6000"}
-    };
+        {"0 2 2 0 -1 0 0 -8985 11505 9000 6000", "0 2 2 0 -1 0 0 -8985 11505 9000 6000"}};
     for (const Case& c : cases) EXPECT_EQ(Text(ParseSettings(c.text, kScreen)), c.want) << c.text;
     EXPECT_EQ(Text(DefaultSettings({9600, 7200, 12})), "-1 5 1 -1 -1 -1 0 0 0 9600 7200");
 }
@@ -90,15 +93,34 @@ TEST(Settings, WritesTheExactLayoutThatReadsBack) {
         Placement place;
         const char* want;
     };
-    const Case cases[] = {
-        {-1, 5, 1, {-1, -1, -1}, 0, {1680, 1260, 12000, 9000},
-         "-1  5  1 -1 -1 -1 \r\n 0  1680  1260  12000  9000 \r\n"},
-        {0, 9, 0, {0, -1, 0}, 2, {-8985, 11505, 9000, 6000},
-         " 0  9  0  0 -1  0 \r\n 2 -8985  11505  9000  6000 \r\n"},
-        {0, 0, 2, {0, 0, 0}, 0, {-120, 100.5, 9000.25, 0.5},
-         " 0  0  2  0  0  0 \r\n 0 -120  100.5  9000.25  .5 \r\n"},
-        {-1, 5, 1, {-1, -1, -1}, 0, {-40000, 1e9, 40000, 32767.25},
-         "-1  5  1 -1 -1 -1 \r\n 0 -32768  32767  32767  32767 \r\n"}
+    const Case cases[] = {{-1,
+                           5,
+                           1,
+                           {-1, -1, -1},
+                           0,
+                           {1680, 1260, 12000, 9000},
+                           "-1  5  1 -1 -1 -1 \r\n 0  1680  1260  12000  9000 \r\n"},
+                          {0,
+                           9,
+                           0,
+                           {0, -1, 0},
+                           2,
+                           {-8985, 11505, 9000, 6000},
+                           " 0  9  0  0 -1  0 \r\n 2 -8985  11505  9000  6000 \r\n"},
+                          {0,
+                           0,
+                           2,
+                           {0, 0, 0},
+                           0,
+                           {-120, 100.5, 9000.25, 0.5},
+                           " 0  0  2  0  0  0 \r\n 0 -120  100.5  9000.25  .5 \r\n"},
+                          {-1,
+                           5,
+                           1,
+                           {-1, -1, -1},
+                           0,
+                           {-40000, 1e9, 40000, 32767.25},
+                           "-1  5  1 -1 -1 -1 \r\n 0 -32768  32767  32767  32767 \r\n"}
 
     };
     for (const Case& c : cases) {
@@ -112,15 +134,15 @@ TEST(Settings, WritesTheExactLayoutThatReadsBack) {
 }
 
 TEST(DataFolder, ChosenFromTheEnvironment) {
-    struct Case { const char *xdg, *home, *passwd, *want; };
-    const Case cases[] = {
-        {"/x/data//", "/home/u", "/home/p", "/x/data"},
-        {"relative/data", "/home/u", "/home/p", "/home/u/.local/share"},
-        {"/", "/home/u", "/home/p", "/home/u/.local/share"},
-        {nullptr, "relative", "/home/p", "/home/p/.local/share"},
-        {nullptr, "relative", "", ""},
-        {nullptr, nullptr, nullptr, ""}
+    struct Case {
+        const char *xdg, *home, *passwd, *want;
     };
+    const Case cases[] = {{"/x/data//", "/home/u", "/home/p", "/x/data"},
+                          {"relative/data", "/home/u", "/home/p", "/home/u/.local/share"},
+                          {"/", "/home/u", "/home/p", "/home/u/.local/share"},
+                          {nullptr, "relative", "/home/p", "/home/p/.local/share"},
+                          {nullptr, "relative", "", ""},
+                          {nullptr, nullptr, nullptr, ""}};
     for (const Case& c : cases)
         EXPECT_EQ(ChooseDataFolderBase(c.xdg, c.home, c.passwd), c.want) << c.want;
 }
@@ -133,7 +155,8 @@ TEST(SettingsFile, ReadsOnlySmallRegularFilesInAFolderOfItsOwn) {
     ASSERT_EQ(stat(folder.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     std::ofstream(temp.path() + "/plain") << std::string(70000, ' ');
-    for (const std::string& base : {std::string(), std::string("/"), std::string("relative"), temp.path() + "/plain"})
+    for (const std::string& base :
+         {std::string(), std::string("/"), std::string("relative"), temp.path() + "/plain"})
         EXPECT_EQ(MakeDataFolder(base), "") << base;
     std::string text;
     EXPECT_FALSE(ReadSmallTextFile(temp.path() + "/plain", text));

@@ -11,7 +11,10 @@ namespace quorrel {
 namespace {
 
 TEST(SpiroFit, SquareIsNinetyPercentOfTheSmallerSideInTheMiddle) {
-    struct Case { int width, height; int16_t side, centre_x, centre_y; };
+    struct Case {
+        int width, height;
+        int16_t side, centre_x, centre_y;
+    };
     const Case cases[] = {
         {678, 578, 520, 339, 289},  // 0.9 x 578 = 520.2
         {800, 400, 360, 400, 200},  // wider than high
@@ -24,8 +27,9 @@ TEST(SpiroFit, SquareIsNinetyPercentOfTheSmallerSideInTheMiddle) {
     for (const Case& c : cases) {
         GameState gs;
         SetUpSpiroSquare(gs, c.width, c.height);
-        EXPECT_EQ((std::vector<int>{gs.SpiroSizeX, gs.SpiroSizeY, gs.SpiroCenterX, gs.SpiroCenterY}),
-                  (std::vector<int>{c.side, c.side, c.centre_x, c.centre_y}))
+        EXPECT_EQ(
+            (std::vector<int>{gs.SpiroSizeX, gs.SpiroSizeY, gs.SpiroCenterX, gs.SpiroCenterY}),
+            (std::vector<int>{c.side, c.side, c.centre_x, c.centre_y}))
             << c.width << "x" << c.height;
     }
 }
@@ -45,9 +49,14 @@ TEST(SpiroFit, BoundingBoxFillsTheSquareOnEachAxis) {
 }
 
 TEST(SpiroFit, PassesAndPensByWindowAndThickness) {
-    struct Case { bool normal; int16_t thickness; std::vector<int> pens; };
-    const Case cases[] = {{true, 0, {2}}, {true, 2, {2}}, {false, 0, {7, 5, 1}}, {false, 1, {5, 2}},
-                          {false, 2, {3}}, {false, 3, {7, 5, 1}}, {false, -1, {7, 5, 1}}};
+    struct Case {
+        bool normal;
+        int16_t thickness;
+        std::vector<int> pens;
+    };
+    const Case cases[] = {{true, 0, {2}},        {true, 2, {2}},  {false, 0, {7, 5, 1}},
+                          {false, 1, {5, 2}},    {false, 2, {3}}, {false, 3, {7, 5, 1}},
+                          {false, -1, {7, 5, 1}}};
     for (const Case& c : cases)
         EXPECT_EQ(SpiroPenWidths(c.normal, c.thickness), c.pens) << c.normal << " " << c.thickness;
 }

@@ -20,13 +20,14 @@ int64_t DrawMs(int64_t segments) {
 }
 
 TEST(SpiroPace, WholeDrawingTakesHalfASecondToThreeSeconds) {
-    struct Case { int64_t segments, least_ms, most_ms; };
-    const Case cases[] = {
-        {0, 0, 0},          {2, 485, 500},      // a tiny figure still takes half a second
-        {9, 485, 500},      {27, 795, 810},     // 30 ms a segment
-        {63, 1875, 1890},   {200, 2985, 3000},  // capped
-        {18361, 2985, 3000}, {66000, 2985, 3000}
+    struct Case {
+        int64_t segments, least_ms, most_ms;
     };
+    const Case cases[] = {
+        {0, 0, 0},           {2, 485, 500},      // a tiny figure still takes half a second
+        {9, 485, 500},       {27, 795, 810},     // 30 ms a segment
+        {63, 1875, 1890},    {200, 2985, 3000},  // capped
+        {18361, 2985, 3000}, {66000, 2985, 3000}};
     for (const Case& c : cases) {
         int64_t ms = DrawMs(c.segments);
         EXPECT_GE(ms, c.least_ms) << c.segments;

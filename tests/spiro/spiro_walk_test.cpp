@@ -16,7 +16,13 @@ GameState Maker(bool on) {
 
 TEST(SpiroWalk, FiguresEndAfterTheirSegments) {
     // Segments of the last figure measured (the closing retrace included), its order, figures.
-    struct Case { SpiroRequest request; bool maker; int64_t segments; int32_t order; int figures; };
+    struct Case {
+        SpiroRequest request;
+        bool maker;
+        int64_t segments;
+        int32_t order;
+        int figures;
+    };
     const Case cases[] = {
         {{4, 45, 1}, true, 9, 4, 1},  // closes after 8; the 9th retraces the first
         {{4, 45, 1}, false, 9, 4, 1},
@@ -40,8 +46,7 @@ TEST(SpiroWalk, FiguresEndAfterTheirSegments) {
         {{4, 900, 2}, false, 17, 4, 1},
         {{4, 0, 0}, false, 11, 5, 2},
         {{0, 45, 1}, false, 0, 0, 0},
-        {{-32768, 45, 1}, false, 0, 0, 0}
-    };
+        {{-32768, 45, 1}, false, 0, 0, 0}};
     for (const Case& c : cases) {
         const SpiroRequest& r = c.request;
         std::string name = std::to_string(r.order) + "/" + std::to_string(r.angle) + "/" +

@@ -16,8 +16,13 @@ namespace quorrel {
 namespace {
 
 TEST(NumberText, LeadingBlankForZeroAndAbove) {
-    struct Case { int64_t value; const char* text; const char* plain; };
-    const Case cases[] = {{237, " 237", "237"}, {-2, "-2", "-2"}, {0, " 0", "0"}, {-32768, "-32768", "-32768"}};
+    struct Case {
+        int64_t value;
+        const char* text;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {237, " 237", "237"}, {-2, "-2", "-2"}, {0, " 0", "0"}, {-32768, "-32768", "-32768"}};
     for (const Case& c : cases) {
         EXPECT_EQ(NumberText(c.value), c.text);
         EXPECT_EQ(PlainNumberText(c.value), c.plain);
@@ -25,15 +30,22 @@ TEST(NumberText, LeadingBlankForZeroAndAbove) {
 }
 
 TEST(ShortNumberText, ShortestFormWithoutZeroBeforeThePoint) {
-    struct Case { float value; const char* text; };
-    const Case cases[] = {{0.5f, " .5"}, {2.0f, " 2"}, {0.0f, " 0"}, {-0.25f, "-.25"}, {1234.5f, " 1234.5"}};
+    struct Case {
+        float value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.5f, " .5"}, {2.0f, " 2"}, {0.0f, " 0"}, {-0.25f, "-.25"}, {1234.5f, " 1234.5"}};
     for (const Case& c : cases) EXPECT_EQ(ShortNumberText(c.value), c.text) << c.value;
 }
 
 TEST(LeadingNumber, ReadsTheLongestLeadingNumber) {
-    struct Case { const char* text; double value; };
-    const Case cases[] = {{"007", 7}, {"1.2.3", 1.2}, {".", 0}, {"abc", 0}, {" 42", 42},
-                          {"12abc", 12}, {".5", 0.5}, {"-3", -3}, {"3.", 3}};
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {{"007", 7},    {"1.2.3", 1.2}, {".", 0},   {"abc", 0}, {" 42", 42},
+                          {"12abc", 12}, {".5", 0.5},    {"-3", -3}, {"3.", 3}};
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
 
@@ -43,7 +55,8 @@ bool UseCommaLocale(const std::string& folder) {
         if (std::setlocale(LC_NUMERIC, name)) return true;
     std::ofstream(folder + "/comma.src")
         << "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\ngrouping 3;3\nEND LC_NUMERIC\n";
-    std::string make = "localedef -c -i '" + folder + "/comma.src' '" + folder + "/comma' >/dev/null 2>&1";
+    std::string make =
+        "localedef -c -i '" + folder + "/comma.src' '" + folder + "/comma' >/dev/null 2>&1";
     if (std::system(make.c_str()) == -1) return false;
     setenv("LOCPATH", folder.c_str(), 1);
     bool made = std::setlocale(LC_NUMERIC, "comma") != nullptr;
@@ -58,7 +71,8 @@ TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
     std::string point = std::localeconv()->decimal_point;
     double read = LeadingNumber("2.5");
     std::string text = ShortNumberText(1.5f);
-    SavedSettings settings = ParseSettings("0 2 2 0 -1 0 0 100.5 200 9000 6000", {15360, 11520, 15});
+    SavedSettings settings =
+        ParseSettings("0 2 2 0 -1 0 0 100.5 200 9000 6000", {15360, 11520, 15});
     std::string written = FormatSettings(0, 2, 2, {0, -1, 0}, 0, {100.5, 200, 9000, 6000});
     std::setlocale(LC_NUMERIC, saved.c_str());
     ASSERT_EQ(point, ",");
@@ -69,7 +83,10 @@ TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
 }
 
 TEST(Rounding, HalfGoesToTheEvenNeighbour) {
-    struct Case { double value; int32_t rounded; };
+    struct Case {
+        double value;
+        int32_t rounded;
+    };
     const Case cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {2.5001, 3}, {-0.4, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(RoundToInt32(c.value), c.rounded) << c.value;
@@ -92,7 +109,9 @@ TEST(Remainder, HasTheSignOfTheDividendAndTheDivisionSignIsOneByte) {
     EXPECT_DOUBLE_EQ(Remainder(-405.0, 360.0), -45.0);
     std::string text = std::string("18") + kDivisionSign + "3";
     EXPECT_EQ(text.size(), 4u);
-    EXPECT_EQ(Cp1252ToUtf8(text), "18\xC3\xB7" "3");
+    EXPECT_EQ(Cp1252ToUtf8(text),
+              "18\xC3\xB7"
+              "3");
     EXPECT_EQ(QuoteText("a\rb\"c"), "\"a\\rb\\\"c\"");
 }
 

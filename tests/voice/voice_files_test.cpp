@@ -14,15 +14,16 @@
 namespace {
 
 constexpr uint32_t kRate = 22050;
-constexpr int kAudible = 328;                 // -40 dBFS: not yet, or no longer, speaking
+constexpr int kAudible = 328;                     // -40 dBFS: not yet, or no longer, speaking
 constexpr int kMinPeak = 3277, kMaxPeak = 32000;  // -20 dBFS, and clear of clipping
 
 const char* const kEffects[] = {"Click1", "Click2", "Aah"};
 const char* const kSpoken[] = {
     "equals", "Plus", "Minus", "Times", "Divide", "Good0", "Good1", "Good2", "Good3", "Good4",
-    "Bad0", "Bad1", "Bad2", "Bad3", "Bad4", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
-    "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "24", "30", "36", "40",
-    "42", "48", "50", "60", "70", "80", "90", "100"};
+    "Bad0",   "Bad1", "Bad2",  "Bad3",  "Bad4",   "0",     "1",     "2",     "3",     "4",
+    "5",      "6",    "7",     "8",     "9",      "10",    "11",    "12",    "13",    "14",
+    "15",     "16",   "17",    "18",    "19",     "20",    "24",    "30",    "36",    "40",
+    "42",     "48",   "50",    "60",    "70",     "80",    "90",    "100"};
 
 uint32_t Le(const std::vector<uint8_t>& b, size_t at, int bytes) {
     uint32_t v = 0;
@@ -45,12 +46,14 @@ std::string Check(const std::string& name, bool spoken) {
         uint32_t size = Le(b, at + 4, 4);
         if (size > b.size() - at - 8) return "chunk " + id + " runs past the end";
         if (id == "fmt ") {
-            fmt = size >= 16 && Le(b, at + 8, 2) == 1 && Le(b, at + 10, 2) == 1 && Le(b, at + 12, 4) == kRate &&
-                  Le(b, at + 16, 4) == 2 * kRate && Le(b, at + 20, 2) == 2 && Le(b, at + 22, 2) == 16;
+            fmt = size >= 16 && Le(b, at + 8, 2) == 1 && Le(b, at + 10, 2) == 1 &&
+                  Le(b, at + 12, 4) == kRate && Le(b, at + 16, 4) == 2 * kRate &&
+                  Le(b, at + 20, 2) == 2 && Le(b, at + 22, 2) == 16;
             if (!fmt) return "not 16-bit mono PCM at 22,050 Hz";
         } else if (id == "data") {
             if (!fmt || size % 2 || size == 0 || size >= 3 * 2 * kRate) return "bad data chunk";
-            for (size_t i = 0; i < size; i += 2) v.push_back(static_cast<int16_t>(Le(b, at + 8 + i, 2)));
+            for (size_t i = 0; i < size; i += 2)
+                v.push_back(static_cast<int16_t>(Le(b, at + 8 + i, 2)));
             break;
         }
     }

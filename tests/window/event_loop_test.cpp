@@ -58,7 +58,8 @@ TEST_F(EventLoopTest, InputFirstThenEachDueTimerOnceInOrder) {
     platform.Queue(ClickOn(Name::Digit, 2));
     loop.Pump();
     loop.Pump();
-    EXPECT_EQ(rec.log, (std::vector<std::string>{"click Digit(2)", "tick KlikOff", "tick TileBoy"}));
+    EXPECT_EQ(rec.log,
+              (std::vector<std::string>{"click Digit(2)", "tick KlikOff", "tick TileBoy"}));
 }
 
 TEST_F(EventLoopTest, CloseInsideANestedPumpUnloadsOnceAfterTheHandler) {

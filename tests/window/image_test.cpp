@@ -43,11 +43,16 @@ TEST(Primitives, ClipToTinySurfaces) {
     constexpr int kFar = std::numeric_limits<int>::max();
     for (int w = 0; w <= 3; ++w)
         for (int h = 0; h <= 3; ++h) {
-            struct Fill { int x, y, w, h, inked; };
+            struct Fill {
+                int x, y, w, h, inked;
+            };
             const Fill fills[] = {
-                {-1, 0, 2, h, h * std::min(w, 1)}, {w - 1, 0, 2, h, w ? h : 0},  // left, right
-                {0, -1, w, 2, w * std::min(h, 1)}, {0, h - 1, w, 2, h ? w : 0},  // top, bottom
-                {-kFar, -kFar, kFar, kFar, 0},     {kFar, kFar, kFar, kFar, 0},
+                {-1, 0, 2, h, h * std::min(w, 1)},
+                {w - 1, 0, 2, h, w ? h : 0},  // left, right
+                {0, -1, w, 2, w * std::min(h, 1)},
+                {0, h - 1, w, 2, h ? w : 0},  // top, bottom
+                {-kFar, -kFar, kFar, kFar, 0},
+                {kFar, kFar, kFar, kFar, 0},
                 {-2, -2, 8, 8, w * h},
             };
             for (const Fill& f : fills) {
@@ -60,7 +65,7 @@ TEST(Primitives, ClipToTinySurfaces) {
                 for (double e : {-1.0, 0.0, double(w), double(w) - 1, double(h), double(h) - 1}) {
                     DrawLine(image, e, -5, e, h + 5, pen, kInk);  // across each edge
                     DrawLine(image, -5, e, w + 5, e, pen, kInk);
-                    DrawLine(image, e, e, e, e, pen, kInk);       // a lone stamp on a corner
+                    DrawLine(image, e, e, e, e, pen, kInk);  // a lone stamp on a corner
                 }
             for (int at : {-1, w - 1, h - 1}) {
                 CopyBlock(image, at, at, tile, 0, 0, 2, 2);

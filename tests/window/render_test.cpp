@@ -28,7 +28,9 @@ TEST(Render, BoxesBordersLinesAndCentredNumbers) {
         el.WindowPosition(e, x, y);
         return f.At(x + (dx < 0 ? e.width + dx : dx), y + (dy < 0 ? e.height + dy : dy));
     };
-    auto black = [](uint32_t p) { return (p >> 16 & 0xFF) < 60 && (p >> 8 & 0xFF) < 60 && (p & 0xFF) < 60; };
+    auto black = [](uint32_t p) {
+        return (p >> 16 & 0xFF) < 60 && (p >> 8 & 0xFF) < 60 && (p & 0xFF) < 60;
+    };
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(at(Name::Dig, i, 3, 3), PixelFromBgr(colour::kYellow)) << i;
         EXPECT_EQ(at(Name::Dig, i, -4, -4), PixelFromBgr(colour::kYellow)) << i;
@@ -38,7 +40,8 @@ TEST(Render, BoxesBordersLinesAndCentredNumbers) {
         for (int y = 0; y < dig.height; ++y) {
             bool ink = false;
             for (int x = 0; x < dig.width; ++x)
-                if (black(at(Name::Dig, i, x, y))) left = std::min(left, x), right = std::max(right, x), ink = true;
+                if (black(at(Name::Dig, i, x, y)))
+                    left = std::min(left, x), right = std::max(right, x), ink = true;
             rows += ink;
         }
         EXPECT_GT(rows, 15) << i;

@@ -31,11 +31,16 @@ std::string Number(double value) {
 
 const char* KindText(Kind kind) {
     switch (kind) {
-        case Kind::Label: return "Label";
-        case Kind::PictureBox: return "PictureBox";
-        case Kind::CommandButton: return "CommandButton";
-        case Kind::Line: return "Line";
-        case Kind::MediaPlayer: return "MediaPlayer";
+        case Kind::Label:
+            return "Label";
+        case Kind::PictureBox:
+            return "PictureBox";
+        case Kind::CommandButton:
+            return "CommandButton";
+        case Kind::Line:
+            return "Line";
+        case Kind::MediaPlayer:
+            return "MediaPlayer";
     }
     return "?";
 }
@@ -90,8 +95,8 @@ bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::stri
             options.screen_height = h;
         } else if (arg == "--clock") {
             int hh = 0, mm = 0, ss = 0;
-            if (!value(text) || std::sscanf(text.c_str(), "%d:%d:%d", &hh, &mm, &ss) != 3 || hh < 0 ||
-                hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 59)
+            if (!value(text) || std::sscanf(text.c_str(), "%d:%d:%d", &hh, &mm, &ss) != 3 ||
+                hh < 0 || hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 59)
                 return error = "bad --clock, expected HH:MM:SS", false;
             options.clock_start = hh * 3600.0 + mm * 60.0 + ss;
         } else {
@@ -158,7 +163,8 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "clock") {
         char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.3f", static_cast<double>(platform_->SecondsSinceMidnight()));
+        std::snprintf(buffer, sizeof buffer, "%.3f",
+                      static_cast<double>(platform_->SecondsSinceMidnight()));
         output.push_back(buffer);
         return "";
     }
@@ -171,8 +177,9 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         lines_.clear();
         return "";
     }
-    static const char* const known[] = {"click", "dblclick", "clickat", "queue", "wait", "resize",
-                                        "maximize", "minimize", "restore", "close", "get", "state", "shot"};
+    static const char* const known[] = {"click",  "dblclick", "clickat",  "queue",   "wait",
+                                        "resize", "maximize", "minimize", "restore", "close",
+                                        "get",    "state",    "shot"};
     bool is_known = false;
     for (const char* k : known) is_known = is_known || command == k;
     if (!is_known) return "unknown command";
@@ -224,7 +231,8 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
             platform_->Queue({InputEvent::Type::Resize});
             return "";
         }
-        if (rest[0] != "click" && rest[0] != "dblclick" && rest[0] != "clickat") return "unknown command";
+        if (rest[0] != "click" && rest[0] != "dblclick" && rest[0] != "clickat")
+            return "unknown command";
         return Click(rest, true, rest[0] == "dblclick");
     }
     if (command == "wait") {
@@ -235,8 +243,8 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "resize") {
         long long w, h;
-        if (args.size() != 3 || !ParseInt(args[1], w) || !ParseInt(args[2], h) || w <= 0 || h <= 0 ||
-            w > kMaxWindowSide || h > kMaxWindowSide)
+        if (args.size() != 3 || !ParseInt(args[1], w) || !ParseInt(args[2], h) || w <= 0 ||
+            h <= 0 || w > kMaxWindowSide || h > kMaxWindowSide)
             return "usage: resize W H";
         platform_->ResizeOuter(static_cast<int>(w), static_cast<int>(h));
     } else if (command == "maximize") {
@@ -262,7 +270,8 @@ std::string Driver::Click(const std::vector<std::string>& args, bool queue, bool
     event.type = InputEvent::Type::Click;
     if (args[0] == "clickat") {
         long long x, y;
-        if (args.size() != 3 || !ParseInt(args[1], x) || !ParseInt(args[2], y)) return "usage: clickat X Y";
+        if (args.size() != 3 || !ParseInt(args[1], x) || !ParseInt(args[2], y))
+            return "usage: clickat X Y";
         event.x = static_cast<int>(x);
         event.y = static_cast<int>(y);
     } else {
@@ -310,8 +319,9 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
         Placement p = platform_->GetPlacement();
         output.push_back("Calc caption=" + QuoteText(platform_->Title()) +
                          " state=" + std::to_string(static_cast<int>(platform_->State())) +
-                         " left=" + Number(p.left) + " top=" + Number(p.top) + " width=" + Number(p.width) +
-                         " height=" + Number(p.height) + " back=" + Hex(calc_->el.windowBack));
+                         " left=" + Number(p.left) + " top=" + Number(p.top) +
+                         " width=" + Number(p.width) + " height=" + Number(p.height) +
+                         " back=" + Hex(calc_->el.window_back));
         return "";
     }
     for (int t = 0; t < static_cast<int>(TimerId::Count); ++t) {
@@ -325,12 +335,13 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
     Element* element = calc_->el.FindByText(name);
     if (!element) return "unknown element";
     const Element& e = *element;
-    output.push_back(FullName(e) + " kind=" + KindText(e.kind) + " visible=" + (e.visible ? "true" : "false") +
-                     " shown=" + (calc_->el.Shown(e) ? "true" : "false") + " caption=" + QuoteText(e.caption) +
-                     " fore=" + Hex(e.fore) + " back=" + Hex(e.back) +
-                     " style=" + (e.opaque ? "opaque" : "transparent") + " left=" + std::to_string(e.left) +
-                     " top=" + std::to_string(e.top) + " width=" + std::to_string(e.width) +
-                     " height=" + std::to_string(e.height));
+    output.push_back(FullName(e) + " kind=" + KindText(e.kind) +
+                     " visible=" + (e.visible ? "true" : "false") +
+                     " shown=" + (calc_->el.Shown(e) ? "true" : "false") +
+                     " caption=" + QuoteText(e.caption) + " fore=" + Hex(e.fore) +
+                     " back=" + Hex(e.back) + " style=" + (e.opaque ? "opaque" : "transparent") +
+                     " left=" + std::to_string(e.left) + " top=" + std::to_string(e.top) +
+                     " width=" + std::to_string(e.width) + " height=" + std::to_string(e.height));
     return "";
 }
 

@@ -24,7 +24,7 @@ struct DriverOptions {
 bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::string& error);
 
 class Driver {
-public:
+  public:
     explicit Driver(DriverOptions options);
     ~Driver();
 
@@ -40,7 +40,7 @@ public:
     HeadlessPlatform& platform() { return *platform_; }
     const std::string& data_folder() const { return options_.data_folder; }
 
-private:
+  private:
     std::string Click(const std::vector<std::string>& args, bool queue, bool dbl);
     std::string Get(const std::string& name, std::vector<std::string>& output);
     void Wait(uint64_t ms);

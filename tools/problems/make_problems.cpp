@@ -110,19 +110,19 @@ struct Solution {
     std::array<Step, 3> steps{};
     int group = 0;
     int tricks = 0;
-    int largest = 0;  // largest result along the way
-    int hardOps = 0;  // multiplications and divisions
-    int resultSum = 0;
+    int largest = 0;   // largest result along the way
+    int hard_ops = 0;  // multiplications and divisions
+    int result_sum = 0;
     std::array<int, 3> codes{};
 
-    auto Key() const { return std::tie(tricks, largest, hardOps, resultSum, codes); }
+    auto Key() const { return std::tie(tricks, largest, hard_ops, result_sum, codes); }
 };
 
 using Board = std::vector<int>;
 
 // Game rules: any ordered pair, any operator of the set, negatives allowed, no size limit.
 // Marks in reach[g] every final value reachable with the operators of group g.
-void ExploreGameRules(const Board& board, int maxGroup, std::vector<bool>& reach, int offset) {
+void ExploreGameRules(const Board& board, int max_group, std::vector<bool>& reach, int offset) {
     if (board.size() == 1) {
         int v = board[0] + offset;
         if (v >= 0 && v < static_cast<int>(reach.size())) reach[v] = true;
@@ -133,7 +133,7 @@ void ExploreGameRules(const Board& board, int maxGroup, std::vector<bool>& reach
             if (i == j) continue;
             for (int o = 0; o < 4; ++o) {
                 Op op = static_cast<Op>(o);
-                if (OpGroup(op) > maxGroup) continue;
+                if (OpGroup(op) > max_group) continue;
                 int result = 0;
                 if (!Apply(op, board[i], board[j], result)) continue;
                 Board next;
@@ -141,7 +141,7 @@ void ExploreGameRules(const Board& board, int maxGroup, std::vector<bool>& reach
                     if (m != i && m != j) next.push_back(board[m]);
                 }
                 next.push_back(result);
-                ExploreGameRules(next, maxGroup, reach, offset);
+                ExploreGameRules(next, max_group, reach, offset);
             }
         }
     }
@@ -149,7 +149,7 @@ void ExploreGameRules(const Board& board, int maxGroup, std::vector<bool>& reach
 
 // Child-followable solutions: no negative results, operands 0..99, + and x written larger first.
 void ExploreFollowable(const Board& board, std::array<Step, 3>& path, int depth,
-                       std::vector<std::vector<Solution>>& byTarget) {
+                       std::vector<std::vector<Solution>>& by_target) {
     if (board.size() == 1) {
         for (size_t t = 0; t < kTargets.size(); ++t) {
             if (board[0] != kTargets[t]) continue;
@@ -162,11 +162,11 @@ void ExploreFollowable(const Board& board, std::array<Step, 3>& path, int depth,
                 s.group = std::max(s.group, OpGroup(st.op));
                 s.tricks += IsTrick(st) ? 1 : 0;
                 s.largest = std::max(s.largest, r);
-                s.hardOps += OpGroup(st.op) > 0 ? 1 : 0;
-                s.resultSum += r;
+                s.hard_ops += OpGroup(st.op) > 0 ? 1 : 0;
+                s.result_sum += r;
                 s.codes[k] = StepCode(st);
             }
-            byTarget[t].push_back(s);
+            by_target[t].push_back(s);
         }
         return;
     }
@@ -187,7 +187,7 @@ void ExploreFollowable(const Board& board, std::array<Step, 3>& path, int depth,
                 }
                 next.push_back(result);
                 path[depth] = Step{left, op, right};
-                ExploreFollowable(next, path, depth + 1, byTarget);
+                ExploreFollowable(next, path, depth + 1, by_target);
             }
         }
     }
@@ -231,8 +231,8 @@ bool WipesOut(const Solution& s) {
 // Lower is dropped first; the order is explained at the top of the file.
 auto DropKey(const Candidate& c) {
     const Puzzle& p = c.puzzle;
-    const int manyZeros = p.Count(0) >= 2 ? 0 : 1;
-    return std::make_tuple(manyZeros, -c.solution.tricks, p.Count(0) > 0 ? 0 : 1,
+    const int many_zeros = p.Count(0) >= 2 ? 0 : 1;
+    return std::make_tuple(many_zeros, -c.solution.tricks, p.Count(0) > 0 ? 0 : 1,
                            WipesOut(c.solution) ? 0 : 1, p.Distinct(), c.solution.largest,
                            p.NumbersField());
 }
@@ -285,7 +285,7 @@ int main(int argc, char** argv) {
     constexpr int kOffset = 1000;
     constexpr int kSpan = 8000;
 
-    std::vector<std::vector<Candidate>> perTarget(kTargets.size());
+    std::vector<std::vector<Candidate>> per_target(kTargets.size());
     std::vector<std::array<int, 3>> solvable(kTargets.size(), {0, 0, 0});
     std::vector<std::vector<std::string>> unstorable(kTargets.size());
 
@@ -320,13 +320,13 @@ int main(int argc, char** argv) {
                                         ")");
                 continue;
             }
-            perTarget[t].push_back(Candidate{p, group, *best});
+            per_target[t].push_back(Candidate{p, group, *best});
         }
     }
 
     int status = 0;
     for (size_t t = 0; t < kTargets.size(); ++t) {
-        std::vector<Candidate>& list = perTarget[t];
+        std::vector<Candidate>& list = per_target[t];
         std::printf("target %2d: solvable by group %d/%d/%d, storable %zu, not storable %zu\n",
                     kTargets[t], solvable[t][0], solvable[t][1], solvable[t][2], list.size(),
                     unstorable[t].size());
@@ -340,16 +340,16 @@ int main(int argc, char** argv) {
             const size_t drop = list.size() - kCapacity;
             std::vector<bool> dropped(list.size(), false);
             for (size_t k = 0; k < drop; ++k) dropped[order[k]] = true;
-            std::array<int, 3> droppedByGroup{};
+            std::array<int, 3> dropped_by_group{};
             for (size_t k = 0; k < drop; ++k) {
                 const Candidate& c = list[order[k]];
-                ++droppedByGroup[c.group];
+                ++dropped_by_group[c.group];
                 std::printf("  left out %s group %d, %d trick step(s): %s\n",
                             c.puzzle.Text().c_str(), c.group, c.solution.tricks,
                             SolutionText(c.solution).c_str());
             }
-            std::printf("  left out %zu (by group %d/%d/%d)\n", drop, droppedByGroup[0],
-                        droppedByGroup[1], droppedByGroup[2]);
+            std::printf("  left out %zu (by group %d/%d/%d)\n", drop, dropped_by_group[0],
+                        dropped_by_group[1], dropped_by_group[2]);
             std::vector<Candidate> kept;
             for (size_t k = 0; k < list.size(); ++k) {
                 if (!dropped[k]) kept.push_back(list[k]);

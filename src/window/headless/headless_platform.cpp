@@ -1,9 +1,9 @@
 #include "window/headless/headless_platform.h"
-#include "window/program_folder.h"
 
 #include <cmath>
 
 #include "state/text_escape.h"
+#include "window/program_folder.h"
 
 namespace quorrel {
 namespace {
@@ -54,7 +54,8 @@ void HeadlessPlatform::WaitForInput(uint64_t deadline_ms) {
 void HeadlessPlatform::PlayWave(const std::string& sound_name, const std::string& path) {
     events_.push_back("sound " + sound_name);
     auto cached = wave_lengths_.find(path);
-    if (cached == wave_lengths_.end()) cached = wave_lengths_.emplace(path, path.empty() ? 0 : WaveLengthMs(path)).first;
+    if (cached == wave_lengths_.end())
+        cached = wave_lengths_.emplace(path, path.empty() ? 0 : WaveLengthMs(path)).first;
     now_ms_ += static_cast<uint64_t>(cached->second);
 }
 

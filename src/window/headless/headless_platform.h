@@ -30,7 +30,7 @@ struct HeadlessOptions {
 };
 
 class HeadlessPlatform : public Platform {
-public:
+  public:
     // The window frame: the outer size is the inner size plus these.
     static constexpr int kFrameWidth = 8, kFrameHeight = 31;
 
@@ -66,7 +66,9 @@ public:
     int InnerWidth() override;
     int InnerHeight() override;
     double ScreenWidthTwips() override { return options_.screen_width * options_.twips_per_pixel; }
-    double ScreenHeightTwips() override { return options_.screen_height * options_.twips_per_pixel; }
+    double ScreenHeightTwips() override {
+        return options_.screen_height * options_.twips_per_pixel;
+    }
     double TwipsPerPixelX() override { return options_.twips_per_pixel; }
     double TwipsPerPixelY() override { return options_.twips_per_pixel; }
     void Show() override {}
@@ -77,7 +79,7 @@ public:
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
     TextRasteriser* Text() override { return options_.text.get(); }
 
-private:
+  private:
     HeadlessOptions options_;
     uint64_t now_ms_ = 0;
     std::deque<InputEvent> input_;

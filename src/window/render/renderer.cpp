@@ -89,8 +89,8 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 if (picture && !picture->Empty()) {
                     Rect from{0, 0, picture->width, picture->height};
                     Rect to{x, y, picture->width, picture->height};
-                    if (e.pictureSrcWidth > 0 && e.pictureSrcHeight > 0) {
-                        from = {0, 0, e.pictureSrcWidth, e.pictureSrcHeight};
+                    if (e.picture_src_width > 0 && e.picture_src_height > 0) {
+                        from = {0, 0, e.picture_src_width, e.picture_src_height};
                         to = box;
                     }
                     StretchBlock(frame, to, *picture, from, inside);
@@ -118,9 +118,9 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 Fill(frame, {x, y + e.height - 1, e.width, 1}, clip, kButtonDarkShadow);
                 Fill(frame, {x + e.width - 1, y, 1, e.height}, clip, kButtonDarkShadow);
                 if (e.caption.empty()) break;
-                const auto& lines = text_.Get(rasteriser, e.font, colour::kBlack,
-                                              Cp1252ToUtf8(e.caption), e.width, Align::Centre,
-                                              false);
+                const auto& lines =
+                    text_.Get(rasteriser, e.font, colour::kBlack, Cp1252ToUtf8(e.caption), e.width,
+                              Align::Centre, false);
                 int line_height = rasteriser ? rasteriser->LineHeight(e.font) : 0;
                 int top = y + (e.height - line_height) / 2;
                 Text(frame, lines, x, top,

@@ -11,12 +11,12 @@
 namespace quorrel {
 
 class Renderer {
-public:
+  public:
     // frame takes the size of the surface; pictures and text come from the platform.
     void Render(const Elements& elements, const WindowSurface& surface, Platform& platform,
                 Image& frame);
 
-private:
+  private:
     TextCache text_;
 };
 

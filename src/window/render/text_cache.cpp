@@ -11,9 +11,9 @@ constexpr size_t kMaxEntries = 1024;
 
 }  // namespace
 
-const std::vector<TextLine>& TextCache::Get(TextRasteriser* text, const Font& font,
-                                            uint32_t bgr, const std::string& utf8, int width,
-                                            Align align, bool wrap) {
+const std::vector<TextLine>& TextCache::Get(TextRasteriser* text, const Font& font, uint32_t bgr,
+                                            const std::string& utf8, int width, Align align,
+                                            bool wrap) {
     if (!text) return none_;
     if (text != rasteriser_) {
         cache_.clear();
@@ -23,8 +23,7 @@ const std::vector<TextLine>& TextCache::Get(TextRasteriser* text, const Font& fo
     auto it = cache_.find(key);
     if (it != cache_.end()) return it->second;
     if (cache_.size() >= kMaxEntries) cache_.clear();
-    return cache_.emplace(key, Layout(*text, font, bgr, utf8, width, align, wrap))
-        .first->second;
+    return cache_.emplace(key, Layout(*text, font, bgr, utf8, width, align, wrap)).first->second;
 }
 
 std::vector<TextLine> TextCache::Layout(TextRasteriser& text, const Font& font, uint32_t bgr,

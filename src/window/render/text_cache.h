@@ -20,16 +20,15 @@ struct TextLine {
 };
 
 class TextCache {
-public:
+  public:
     // A caption (UTF-8) laid out in a box width; wrap false keeps it on one line (buttons).
     // Without a rasteriser there is no text.
     const std::vector<TextLine>& Get(TextRasteriser* text, const Font& font, uint32_t bgr,
                                      const std::string& utf8, int width, Align align, bool wrap);
 
-private:
+  private:
     static std::vector<TextLine> Layout(TextRasteriser& text, const Font& font, uint32_t bgr,
-                                        const std::string& utf8, int width, Align align,
-                                        bool wrap);
+                                        const std::string& utf8, int width, Align align, bool wrap);
 
     TextRasteriser* rasteriser_ = nullptr;  // the one the cached lines were drawn with
     using Key = std::tuple<std::string, bool, float, uint32_t, std::string, int, Align, bool>;

@@ -12,7 +12,7 @@
 namespace quorrel {
 
 class TextRasteriser {
-public:
+  public:
     virtual ~TextRasteriser() = default;
     // Height of one line of the font, 0 when it cannot be loaded.
     virtual int LineHeight(const Font& font) = 0;

@@ -10,7 +10,7 @@
 namespace quorrel {
 
 class SdlAudio {
-public:
+  public:
     SdlAudio();
     ~SdlAudio();
     SdlAudio(const SdlAudio&) = delete;
@@ -21,7 +21,7 @@ public:
     void PlayWave(const std::string& path);
     void Beep();
 
-private:
+  private:
     bool OpenDevice();
     const std::vector<uint8_t>& Converted(const std::string& path);
     void Play(const std::vector<uint8_t>& samples);

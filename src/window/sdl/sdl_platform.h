@@ -20,7 +20,7 @@ union SDL_Event;
 namespace quorrel {
 
 class SdlPlatform : public Platform {
-public:
+  public:
     // Opens SDL and a hidden window of the stored inner size; nullptr with a reason when there
     // is no display to open it on.
     static std::unique_ptr<SdlPlatform> Create(std::string& error);
@@ -60,7 +60,7 @@ public:
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
     TextRasteriser* Text() override { return &text_; }
 
-private:
+  private:
     static constexpr double kTwipsPerPixel = 15;
 
     SdlPlatform();

@@ -147,8 +147,9 @@ void SdlPlatform::CopyToWindowSurface(const Image& frame) {
     // No renderer could be made: copy straight into the window's own surface.
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (!target) return;
-    SDL_FillRect(target, nullptr,
-                 SDL_MapRGB(target->format, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF));
+    SDL_FillRect(
+        target, nullptr,
+        SDL_MapRGB(target->format, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF));
     if (!frame.Empty()) {
         SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<uint32_t*>(frame.pixels.data()), frame.width, frame.height, 32,
@@ -169,8 +170,7 @@ void SdlPlatform::Repaint() {
     }
     // Whatever the frame does not cover (the window grew before the game laid it out) shows
     // the window's colour.
-    SDL_SetRenderDrawColor(renderer_, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF,
-                           255);
+    SDL_SetRenderDrawColor(renderer_, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF, 255);
     SDL_RenderClear(renderer_);
     if (texture_) {
         SDL_Rect to{0, 0, texture_width_, texture_height_};

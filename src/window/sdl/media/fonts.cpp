@@ -43,7 +43,7 @@ const StandIn& StandInFor(const std::string& family) {
 // A configuration of our own rather than fontconfig's global one: it is released at exit, so
 // that leak checkers see nothing left behind, and nothing else in the process shares it.
 class FontconfigSession {
-public:
+  public:
     FontconfigSession() : config_(FcInitLoadConfigAndFonts()) {}
     ~FontconfigSession() {
         if (config_) FcConfigDestroy(config_);
@@ -52,7 +52,7 @@ public:
     FontconfigSession& operator=(const FontconfigSession&) = delete;
     FcConfig* config() const { return config_; }
 
-private:
+  private:
     FcConfig* config_;
 };
 

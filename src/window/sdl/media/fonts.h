@@ -21,7 +21,7 @@ std::string FindFontFile(const std::string& family, bool bold);
 int FontPixels(float points);
 
 class FontLibrary {
-public:
+  public:
     FontLibrary();
     ~FontLibrary();
     FontLibrary(const FontLibrary&) = delete;
@@ -32,7 +32,7 @@ public:
     // Names the face and size Get returns, for caches keyed by font.
     static std::string Key(const Font& font);
 
-private:
+  private:
     bool ttf_ready_ = false;
     std::map<std::string, TTF_Font*> open_;
 };

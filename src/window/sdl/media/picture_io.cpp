@@ -1,7 +1,7 @@
+#include "window/sdl/media/picture_io.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
-
-#include "window/sdl/media/picture_io.h"
 
 namespace quorrel {
 
@@ -14,7 +14,8 @@ std::optional<Image> LoadPicture(const std::string& path) {
     Image image(argb->w, argb->h);
     SDL_LockSurface(argb);
     for (int y = 0; y < argb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
         std::copy(row, row + argb->w, &image.At(0, y));
     }
     SDL_UnlockSurface(argb);

@@ -7,12 +7,12 @@
 namespace quorrel {
 
 class SdlTextRasteriser : public TextRasteriser {
-public:
+  public:
     int LineHeight(const Font& font) override;
     int Width(const Font& font, const std::string& utf8) override;
     Image Draw(const Font& font, uint32_t bgr, const std::string& utf8) override;
 
-private:
+  private:
     FontLibrary fonts_;
 };
 

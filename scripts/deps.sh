@@ -6,9 +6,11 @@ set -euo pipefail
 # build: what the game needs to build and run (xdg-utils opens the help pages).
 build_packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
                 libfontconfig-dev fonts-liberation2 fonts-dejavu-core xdg-utils)
-# test: the test suite, the real-window and install checks, and the Debian package's checks.
+# test: the test suite, the real-window and install checks, the Debian package's checks, the
+# format check, the random-input run and the fuzz targets.
 test_packages=(libgtest-dev xvfb xdotool imagemagick pocketsphinx pocketsphinx-en-us
-               desktop-file-utils appstream groff-base dpkg-dev file lintian)
+               desktop-file-utils appstream groff-base dpkg-dev file lintian
+               python3 clang-format clang-14 libclang-rt-14-dev libfuzzer-14-dev)
 
 wanted=("${build_packages[@]}")
 if [ "${1:-build}" = test ]; then wanted+=("${test_packages[@]}"); fi

@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh test
 jobs="$(nproc)"
 
+echo "test: checking the format of the C++ files against .clang-format"
+find src tools tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+
 run_pass() {
     local dir=$1; shift
     echo "test: configuring and building in $dir/ $*"

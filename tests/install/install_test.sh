@@ -6,21 +6,12 @@
 # usage: install_test.sh SOURCE_DIR WORK_BUILD_DIR   (exit 77: a needed tool is missing)
 src=$1
 build=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/xvfb.sh"
 [ -d "$src" ] && [ -n "$build" ] || { echo "usage: $0 SOURCE_DIR WORK_BUILD_DIR" >&2; exit 2; }
 for tool in Xvfb import convert desktop-file-validate appstreamcli groff cpack lintian dpkg-deb; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
-work=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-install.XXXXXX") || fail "no temporary folder"
-xvfb_pid= game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-poll() { tries=$1; shift; while [ "$tries" -gt 0 ]; do "$@" && return 0; sleep 0.2; tries=$((tries - 1)); done; return 1; }
+make_work install
 
 # --- A game-only build: breaks here when the game needs a test package to build. -------------
 cmake -S "$src" -B "$build" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/log" 2>&1 ||
@@ -54,15 +45,8 @@ game="$root/bin/quorrel"
 echo "ok: --version, --help, unknown option -> exit 2"
 
 # --- The moved game under Xvfb, from a folder outside the source tree. -----------------------
-display=
-for n in $(seq 141 190); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    poll 25 test -e "/tmp/.X11-unix/X$n" && kill -0 "$xvfb_pid" 2>/dev/null && { display=":$n"; break; }
-    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=
-done
-[ -n "$display" ] || fail "could not start Xvfb"
+start_xvfb 141
+display=$DISPLAY
 mkdir -p "$work/data" "$work/cwd"
 (cd "$work/cwd" && export DISPLAY="$display" XDG_DATA_HOME="$work/data" && exec "$game") 2>"$work/game.err" &
 game_pid=$!

@@ -6,19 +6,11 @@
 # ImageMagick.
 quorrel=$1
 [ -x "$quorrel" ] || { echo "usage: $0 QUORREL BUILD_DIR" >&2; exit 2; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/xvfb.sh"
 # A sanitized build reports leaks of system libraries at exit; those are not the game's.
 LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export LSAN_OPTIONS
-work=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-real-window.XXXXXX") || fail "no temporary folder"
-xvfb_pid= game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
+make_work real-window
 
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$quorrel" >"$work/out" 2>"$work/err"
 [ $? -eq 1 ] && [ "$(cat "$work/err")" = "quorrel: cannot open a window: no display (is DISPLAY set?)" ] ||
@@ -26,19 +18,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$quorrel" >"$work/out" 2>"
 for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
-poll() {  # tries command...: every 0.2 s
-    tries=$1; shift
-    while [ "$tries" -gt 0 ]; do "$@" && return 0; sleep 0.2; tries=$((tries - 1)); done
-    return 1
-}
-for n in $(seq 91 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    poll 25 test -e "/tmp/.X11-unix/X$n" && kill -0 "$xvfb_pid" 2>/dev/null && { export DISPLAY=":$n"; break; }
-    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=  # number taken meanwhile
-done
-[ -n "$xvfb_pid" ] || fail "could not start Xvfb: $(cat "$work/xvfb.log")"
+start_xvfb 91
 
 mkdir -p "$work/data"
 (cd "$work" && XDG_DATA_HOME="$work/data" exec "$quorrel") >"$work/game.out" 2>"$work/game.err" &

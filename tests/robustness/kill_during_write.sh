@@ -4,20 +4,11 @@
 # and at most one temp file may be left.   usage: kill_during_write.sh QUORREL [ROUNDS]
 # Exit 77 (skipped) when Xvfb or xdotool is missing.
 quorrel=$1 rounds=${2:-30}
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/xvfb.sh"
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "skipped: no Xvfb or xdotool"; exit 77; }
 export LSAN_OPTIONS="suppressions=$(dirname "$0")/../real_window/lsan_suppressions.txt"
-work=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-kill.XXXXXX") || fail "no temporary folder"
-xvfb_pid= game_pid=
-trap '[ -n "$game_pid" ] && kill -9 $game_pid 2>/dev/null; [ -n "$xvfb_pid" ] && kill $xvfb_pid; rm -rf "$work"' EXIT
-for n in $(seq 141 190); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xvfb_pid=$!
-    for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    kill -0 $xvfb_pid 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ] && export DISPLAY=":$n" && break
-    xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || fail "could not start Xvfb"
+make_work kill
+start_xvfb 191
 folder="$work/data/Brindlecove Software" file="$work/data/Brindlecove Software/Quorrel.dat"
 
 # One game: started, closed once its window shows, killed $1 ms after the close (none: let it end).

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 namespace quorrel {
 
 std::string ChooseProgramFolder(const std::string& exe_folder,
@@ -26,6 +28,12 @@ std::string MissingDataFolders(const std::string& folder,
         missing += std::string(data) + "/";
     }
     return missing;
+}
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec || !exe.has_parent_path() ? "." : exe.parent_path().string();
 }
 
 bool IsFolder(const std::string& path) {

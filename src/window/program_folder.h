@@ -21,6 +21,9 @@ std::string ChooseProgramFolder(const std::string& exe_folder,
 std::string MissingDataFolders(const std::string& folder,
                                const std::function<bool(const std::string&)>& is_folder);
 
+// The folder of the running executable; "." when it cannot be told.
+std::string ExecutableFolder();
+
 // stat-based is_folder for the two functions above.
 bool IsFolder(const std::string& path);
 

@@ -11,6 +11,7 @@
 
 #include "menus/menus.h"
 #include "state/text_escape.h"
+#include "window/program_folder.h"
 #include "window/sdl/media/picture_io.h"
 #include "window/sdl/media/sdl_text.h"
 
@@ -59,12 +60,6 @@ bool ParseInt(const std::string& text, long long& value) {
     return end && *end == '\0';
 }
 
-std::string DefaultAppFolder() {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
-}
-
 }  // namespace
 
 bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::string& error) {
@@ -108,7 +103,7 @@ bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::stri
 }
 
 Driver::Driver(DriverOptions options) : options_(std::move(options)) {
-    if (options_.app_folder.empty()) options_.app_folder = DefaultAppFolder();
+    if (options_.app_folder.empty()) options_.app_folder = ExecutableFolder();
     if (options_.data_folder.empty()) {
         char pattern[] = "/tmp/quorrel-driver-XXXXXX";
         if (mkdtemp(pattern)) {

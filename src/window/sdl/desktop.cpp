@@ -92,10 +92,7 @@ std::string SdlPlatform::DataFolderBase() { return data_folder_base_; }
 
 std::string SdlPlatform::ProgramFolder() {
     if (!program_folder_.empty()) return program_folder_;
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    std::string exe_folder = ec || !exe.has_parent_path() ? "." : exe.parent_path().string();
-    program_folder_ = ChooseProgramFolder(exe_folder, IsFolder);
+    program_folder_ = ChooseProgramFolder(ExecutableFolder(), IsFolder);
     return program_folder_;
 }
 

@@ -7,7 +7,6 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <filesystem>
 
 #include "window/program_folder.h"
 #include "window/sdl/sdl_platform.h"

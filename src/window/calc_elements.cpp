@@ -1,5 +1,5 @@
-// The stored window: every element of Calc with its place (in twips, as designed), colours,
-// fonts, captions and pictures. This is the one place these values live.
+// The stored window: every element of Calc with its place (in twips, turned into pixels here),
+// colours, fonts, captions and pictures. This is the one place these values live.
 #include <vector>
 
 #include "state/convert.h"

@@ -6,7 +6,7 @@
 
 namespace quorrel {
 
-// Colours are 24-bit values in blue-green-red order (&H00BBGGRR), as the game stores them.
+// Colours are 24-bit values in blue-green-red order (&H00BBGGRR), the order the driver prints.
 namespace colour {
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kRed = 0x0000FF;

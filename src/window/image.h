@@ -19,7 +19,7 @@ struct Image {
     uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-// &H00BBGGRR as the game stores colours, to an opaque 0xAARRGGBB pixel.
+// A colour as the elements keep it (&H00BBGGRR), to an opaque 0xAARRGGBB pixel.
 constexpr uint32_t PixelFromBgr(uint32_t bgr) {
     return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
 }

@@ -15,7 +15,7 @@ namespace quorrel {
 struct DriverOptions {
     std::string app_folder;   // holds Media/ and pictures/
     std::string data_folder;  // "" makes a fresh temporary folder
-    uint64_t seed = 0;        // 0: seeded from the clock, as the game
+    uint64_t seed = 0;        // 0: seeded from the clock, like the desktop game
     int screen_width = 1024, screen_height = 768;
     double clock_start = 12 * 3600;
 };

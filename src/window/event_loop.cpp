@@ -100,7 +100,7 @@ void EventLoop::PresentIfChanged() {
     dirty_ = false;
     presented_surface_version_ = surface_.Version();
     last_present_ = now;
-    RenderAndPresent();
+    if (platform_.ShowsFrames()) RenderAndPresent();
 }
 
 void EventLoop::RenderAndPresent() {

@@ -72,6 +72,9 @@ class Platform {
     // back is the window's colour, for whatever the frame does not cover (the window grew
     // before the game laid it out).
     virtual void Present(const Image& frame, uint32_t back) = 0;
+    // False where nobody looks at the frames as they come (the headless platform draws one only
+    // when a screenshot asks for it), so that they are not composited for nothing.
+    virtual bool ShowsFrames() const { return true; }
     // The window is gone; nothing is shown or delivered after this.
     virtual void Unload() = 0;
 

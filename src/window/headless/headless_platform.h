@@ -73,6 +73,7 @@ class HeadlessPlatform : public Platform {
     double TwipsPerPixelY() override { return options_.twips_per_pixel; }
     void Show() override {}
     void Present(const Image& frame, uint32_t) override;
+    bool ShowsFrames() const override { return false; }
     void Unload() override;
     std::string DataFolderBase() override { return options_.data_folder; }
     std::string ProgramFolder() override { return options_.program_folder; }

@@ -1,5 +1,6 @@
 // The top of the game: the window's input passed to the handlers of each subsystem, and what
 // the shell asks of them at load and on resize.
+#include "menus/keys.h"
 #include "menus/menus.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
@@ -74,6 +75,8 @@ class Game : public GameHooks {
 
     void FormClick() override { Form_Click(calc_); }
 
+    void Key(const InputEvent& key) override { Key_Down(calc_, *this, typed_, key); }
+
     void Timer(TimerId timer) override {
         if (timer == TimerId::KlikOff) KlikOff_Timer(calc_);
     }
@@ -85,6 +88,7 @@ class Game : public GameHooks {
 
   private:
     Calc& calc_;
+    TypedDigits typed_;
 };
 
 }  // namespace

@@ -30,6 +30,8 @@ class GameHooks {
     virtual void Click(int element_id) = 0;
     virtual void DblClick(int element_id) = 0;
     virtual void FormClick() = 0;
+    // A key press; keys mean nothing unless the layer above gives them a meaning.
+    virtual void Key(const InputEvent& /*key*/) {}
     virtual void Timer(TimerId timer) = 0;
     // At load: the saved options chosen on the setup panel, the problems of the saved target
     // loaded and the first puzzle dealt.
@@ -67,6 +69,7 @@ class Calc : public WindowEvents {
     void OnClick(int element_id) override { game_->Click(element_id); }
     void OnDblClick(int element_id) override { game_->DblClick(element_id); }
     void OnFormClick() override { game_->FormClick(); }
+    void OnKey(const InputEvent& key) override { game_->Key(key); }
     void OnResize() override;
     void OnTimer(TimerId timer) override;
     void OnUnload() override { Form_Unload(); }

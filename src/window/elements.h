@@ -40,6 +40,13 @@ class Elements {
     uint32_t window_back;
     uint32_t window_fore;
 
+    // The element keys act on (-1: none), and whether its ring is drawn: from a key press to
+    // the next mouse click, so that mouse players never see it.
+    struct KeyFocus {
+        int element = -1;
+        bool shown = false;
+    } focus;
+
   private:
     void Index();
     std::vector<Element> all_;

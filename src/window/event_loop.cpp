@@ -35,8 +35,17 @@ void EventLoop::Deliver(const InputEvent& event) {
         case InputEvent::Type::Resize:
             RunHandler([this] { handlers_->OnResize(); });
             return;
+        case InputEvent::Type::Key: {
+            InputEvent key = event;  // the caller's event may be reused by a nested pump
+            RunHandler([this, &key] { handlers_->OnKey(key); });
+            return;
+        }
         case InputEvent::Type::Click:
         case InputEvent::Type::DblClick: {
+            if (elements_.focus.shown) {
+                elements_.focus.shown = false;
+                dirty_ = true;
+            }
             int id = event.element;
             if (id == kWindowBackground) {
                 id = -1;

@@ -24,6 +24,7 @@ class WindowEvents {
     virtual void OnClick(int element_id) = 0;
     virtual void OnDblClick(int element_id) = 0;
     virtual void OnFormClick() = 0;
+    virtual void OnKey(const InputEvent& /*key*/) {}
     virtual void OnResize() = 0;
     virtual void OnTimer(TimerId timer) = 0;
     virtual void OnUnload() = 0;

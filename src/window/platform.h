@@ -23,13 +23,23 @@ struct Placement {
 constexpr int kWindowBackground = -2;
 
 struct InputEvent {
-    enum class Type : uint8_t { Click, DblClick, Resize, Close };
+    enum class Type : uint8_t { Click, DblClick, Resize, Close, Key };
     Type type = Type::Click;
     // A click aimed at a window pixel (hit-tested when it is handled), or, when element >= 0,
     // at that element directly (the driver's `click NAME`), or at kWindowBackground.
     int x = 0, y = 0;
     int element = -1;
+    // A key press: the key's name as the keyboard layer names it ("Tab", "Return", "Q", "3"),
+    // the modifiers held (kKeyShift | kKeyCtrl | kKeyAlt), and whether the press is the
+    // keyboard's own repeat of a key held down.
+    std::string key;
+    uint8_t modifiers = 0;
+    bool repeat = false;
 };
+
+constexpr uint8_t kKeyShift = 1;
+constexpr uint8_t kKeyCtrl = 2;
+constexpr uint8_t kKeyAlt = 4;
 
 class Platform {
   public:

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +59,48 @@ bool ParseInt(const std::string& text, long long& value) {
     char* end = nullptr;
     value = std::strtoll(text.c_str(), &end, 10);
     return end && *end == '\0';
+}
+
+InputEvent Event(InputEvent::Type type) {
+    InputEvent event;
+    event.type = type;
+    return event;
+}
+
+// A key by its keyboard name with optional modifiers ("Tab", "shift+Tab", "ctrl+q"); false
+// for a name the keyboard does not have.
+bool ParseKey(std::string text, InputEvent& event) {
+    static const char* const named[] = {
+        "Tab", "Return",    "Space",  "Escape",       "Left", "Right", "Up", "Down", "Home",
+        "End", "Backspace", "Delete", "Keypad Enter", "F1",   "F2",    "F3", "F4",   "F5",
+        "F6",  "F7",        "F8",     "F9",           "F10",  "F11",   "F12"};
+    event = InputEvent{};
+    event.type = InputEvent::Type::Key;
+    for (bool more = true; more;) {
+        more = false;
+        for (auto [prefix, bit] : {std::pair<const char*, uint8_t>{"shift+", kKeyShift},
+                                   {"ctrl+", kKeyCtrl},
+                                   {"alt+", kKeyAlt}}) {
+            std::string p = prefix;
+            if (text.size() > p.size() && text.compare(0, p.size(), p) == 0) {
+                text.erase(0, p.size());
+                event.modifiers |= bit;
+                more = true;
+            }
+        }
+    }
+    if (text.size() == 1 && std::isgraph(static_cast<unsigned char>(text[0]))) {
+        // Letter keys are named in capitals, whatever the shift.
+        event.key = std::string(1, static_cast<char>(std::toupper(text[0])));
+        return true;
+    }
+    for (const char* name : named) {
+        if (text == name) {
+            event.key = text;
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -174,7 +217,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     static const char* const known[] = {"click",  "dblclick", "clickat",  "queue",   "wait",
                                         "resize", "maximize", "minimize", "restore", "close",
-                                        "get",    "state",    "shot"};
+                                        "get",    "state",    "shot",     "key"};
     bool is_known = false;
     for (const char* k : known) is_known = is_known || command == k;
     if (!is_known) return "unknown command";
@@ -208,13 +251,14 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "click" || command == "dblclick" || command == "clickat")
         return Click(args, false, command == "dblclick");
+    if (command == "key") return Key(args, false);
     if (command == "queue") {
         if (args.size() < 2) return "usage: queue click|dblclick|clickat ...";
         std::vector<std::string> rest(args.begin() + 1, args.end());
         // A close or a resize that arrives while a handler runs: the window system changes the
         // size at once and reports it later.
         if (rest[0] == "close" && rest.size() == 1) {
-            platform_->Queue({InputEvent::Type::Close});
+            platform_->Queue(Event(InputEvent::Type::Close));
             return "";
         }
         if (rest[0] == "resize") {
@@ -223,9 +267,10 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
                 h <= 0 || w > kMaxWindowSide || h > kMaxWindowSide)
                 return "usage: queue resize W H";
             platform_->ResizeOuter(static_cast<int>(w), static_cast<int>(h));
-            platform_->Queue({InputEvent::Type::Resize});
+            platform_->Queue(Event(InputEvent::Type::Resize));
             return "";
         }
+        if (rest[0] == "key") return Key(rest, true);
         if (rest[0] != "click" && rest[0] != "dblclick" && rest[0] != "clickat")
             return "unknown command";
         return Click(rest, true, rest[0] == "dblclick");
@@ -249,13 +294,13 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     } else if (command == "restore") {
         platform_->SetState(WindowState::Normal);
     } else if (command == "close") {
-        calc_->loop.Deliver({InputEvent::Type::Close});
+        calc_->loop.Deliver(Event(InputEvent::Type::Close));
         Settle();
         if (calc_->loop.Unloaded()) output.push_back("closed");
         return "";
     }
     // A change of the window: the resize event comes through the queue.
-    platform_->Queue({InputEvent::Type::Resize});
+    platform_->Queue(Event(InputEvent::Type::Resize));
     Settle();
     return "";
 }
@@ -289,6 +334,15 @@ std::string Driver::Click(const std::vector<std::string>& args, bool queue, bool
     return "";
 }
 
+std::string Driver::Key(const std::vector<std::string>& args, bool queue) {
+    if (args.size() != 2) return "usage: key NAME";
+    InputEvent event;
+    if (!ParseKey(args[1], event)) return "unknown key";
+    platform_->Queue(event);
+    if (!queue) Settle();
+    return "";
+}
+
 void Driver::Settle() {
     // Runs what is queued now, as the window's own loop would before it waits again.
     do {
@@ -317,6 +371,13 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
                          " left=" + Number(p.left) + " top=" + Number(p.top) +
                          " width=" + Number(p.width) + " height=" + Number(p.height) +
                          " back=" + Hex(calc_->el.window_back));
+        return "";
+    }
+    if (name == "Focus") {
+        const Elements::KeyFocus& focus = calc_->el.focus;
+        output.push_back(
+            "Focus name=" + (focus.element >= 0 ? FullName(calc_->el.At(focus.element)) : "") +
+            " shown=" + (focus.shown ? "true" : "false"));
         return "";
     }
     for (int t = 0; t < static_cast<int>(TimerId::Count); ++t) {

@@ -49,6 +49,28 @@ void PenLine(Image& frame, int x1, int y1, int x2, int y2, Rect clip, uint32_t a
     CopyBlock(frame, area.x, area.y, part, 0, 0, area.w, area.h);
 }
 
+// The keyboard focus: a white outline with a dark edge either side, just outside the element so
+// that a small word stays readable, and reading on every colour of the board.
+void FocusRing(Image& frame, const Elements& elements, Rect window) {
+    const Elements::KeyFocus& focus = elements.focus;
+    if (!focus.shown || focus.element < 0) return;
+    const Element* e = &elements.At(focus.element);
+    if (!elements.Shown(*e)) return;
+    // A caption that fills its box across (a number in its square) rings the whole box.
+    if (e->kind == Kind::Label && e->parent >= 0 && elements.At(e->parent).parent >= 0 &&
+        elements.At(e->parent).width == e->width)
+        e = &elements.At(e->parent);
+    int x, y;
+    elements.WindowPosition(*e, x, y);
+    Rect r{x - 2, y - 2, e->width + 4, e->height + 4};
+    const uint32_t dark = PixelFromBgr(colour::kBlack), white = PixelFromBgr(colour::kWhite);
+    for (uint32_t pen : {dark, white, white, white, dark}) {
+        if (Empty(r)) return;
+        Frame(frame, r, window, pen);
+        r = {r.x + 1, r.y + 1, r.w - 2, r.h - 2};
+    }
+}
+
 void Text(Image& frame, const std::vector<TextLine>& lines, int x, int y, Rect clip) {
     for (const TextLine& line : lines) BlendImage(frame, x + line.x, y + line.y, line.pixels, clip);
 }
@@ -132,6 +154,7 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 break;
         }
     }
+    FocusRing(frame, elements, window);
 }
 
 }  // namespace quorrel

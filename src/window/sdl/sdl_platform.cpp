@@ -69,10 +69,10 @@ bool SdlPlatform::Open(std::string& error) {
     }
     // Without any renderer Present falls back to the window's own surface.
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    // The game reads neither the keyboard nor mouse movement; leaving them out of the queue
-    // keeps an idle window from waking for them.
-    for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEWHEEL, SDL_KEYDOWN, SDL_KEYUP, SDL_TEXTINPUT,
-                        SDL_TEXTEDITING, SDL_FINGERMOTION})
+    // The game reads key presses by their key names, never typed text, key releases or mouse
+    // movement; leaving those out of the queue keeps an idle window from waking for them.
+    for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEWHEEL, SDL_KEYUP, SDL_TEXTINPUT, SDL_TEXTEDITING,
+                        SDL_FINGERMOTION})
         SDL_EventState(type, SDL_IGNORE);
     SDL_StopTextInput();
     SetIcon();
@@ -121,6 +121,19 @@ void SdlPlatform::Translate(const SDL_Event& event) {
             Queue(event.button.clicks >= 2 ? InputEvent::Type::DblClick : InputEvent::Type::Click,
                   event.button.x, event.button.y);
             break;
+        case SDL_KEYDOWN: {
+            InputEvent key;
+            key.type = InputEvent::Type::Key;
+            key.key = SDL_GetKeyName(event.key.keysym.sym);
+            if (key.key.empty()) break;
+            Uint16 mod = event.key.keysym.mod;
+            key.modifiers = static_cast<uint8_t>(((mod & KMOD_SHIFT) ? kKeyShift : 0) |
+                                                 ((mod & KMOD_CTRL) ? kKeyCtrl : 0) |
+                                                 ((mod & KMOD_ALT) ? kKeyAlt : 0));
+            key.repeat = event.key.repeat != 0;
+            pending_.push_back(std::move(key));
+            break;
+        }
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
             // The texture's contents are gone: the game lays the window out again, and the

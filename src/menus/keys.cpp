@@ -1,0 +1,267 @@
+#include "menus/keys.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "menus/keypad.h"
+#include "menus/menus.h"
+#include "puzzle/move_math.h"
+
+namespace quorrel {
+namespace {
+
+// Digits typed further apart than this start a new number.
+constexpr uint64_t kTypingGapMs = 600;
+
+bool Actionable(const Element& e) {
+    switch (e.name) {
+        case Name::Digit:
+        case Name::Op:
+        case Name::Cent:
+        case Name::But:
+        case Name::CalBut:
+        case Name::OKBut:
+        case Name::LMOrder:
+        case Name::Cap:
+        case Name::Target:
+        case Name::Diff:
+        case Name::Snd:
+        case Name::Rew:
+        case Name::BackColorSet:
+        case Name::HelpNote:
+            return true;
+        default:
+            return false;
+    }
+}
+
+int Root(const Elements& el, int id) {
+    while (el.At(id).parent >= 0) id = el.At(id).parent;
+    return id;
+}
+
+struct Spot {
+    int id, x, y, w, h;
+};
+
+Spot SpotOf(const Elements& el, int id) {
+    const Element& e = el.At(id);
+    Spot s{id, 0, 0, e.width, e.height};
+    el.WindowPosition(e, s.x, s.y);
+    return s;
+}
+
+// The shown actionable elements of the topmost panel that has any, in reading order; of two
+// that cover the same spot (an operator and its twin) only the upper one, which a click takes.
+std::vector<Spot> FocusOrder(const Elements& el) {
+    std::vector<Spot> spots;
+    const std::vector<int>& order = el.PaintOrder();
+    int root = -1;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Element& e = el.At(*it);
+        if (!Actionable(e) || !el.Shown(e)) continue;
+        if (root < 0) root = Root(el, *it);
+        if (Root(el, *it) != root) continue;
+        Spot s = SpotOf(el, *it);
+        bool covered = std::any_of(spots.begin(), spots.end(), [&](const Spot& o) {
+            return o.x == s.x && o.y == s.y && o.w == s.w && o.h == s.h;
+        });
+        if (!covered) spots.push_back(s);
+    }
+    // Rows first: an element belongs to the row of the one above it when their middles are
+    // within half a height of each other.
+    std::sort(spots.begin(), spots.end(),
+              [](const Spot& a, const Spot& b) { return a.y + a.h / 2 < b.y + b.h / 2; });
+    std::vector<int> row(spots.size());
+    for (size_t i = 1; i < spots.size(); ++i) {
+        int gap = (spots[i].y + spots[i].h / 2) - (spots[i - 1].y + spots[i - 1].h / 2);
+        row[i] = row[i - 1] + (gap > std::min(spots[i].h, spots[i - 1].h) / 2 ? 1 : 0);
+    }
+    std::vector<size_t> index(spots.size());
+    for (size_t i = 0; i < index.size(); ++i) index[i] = i;
+    std::stable_sort(index.begin(), index.end(), [&](size_t a, size_t b) {
+        return row[a] != row[b] ? row[a] < row[b] : spots[a].x < spots[b].x;
+    });
+    std::vector<Spot> sorted;
+    for (size_t i : index) sorted.push_back(spots[i]);
+    return sorted;
+}
+
+// The nearest element whose middle lies in the direction (dx, dy) from the focused one's.
+int Towards(const std::vector<Spot>& spots, const Spot& from, int dx, int dy) {
+    int fx = from.x + from.w / 2, fy = from.y + from.h / 2;
+    int best = -1;
+    long best_cost = 0;
+    for (const Spot& s : spots) {
+        int ax = s.x + s.w / 2 - fx, ay = s.y + s.h / 2 - fy;
+        int along = ax * dx + ay * dy, across = std::abs(ax * dy) + std::abs(ay * dx);
+        if (along <= 0 || across > along * 2) continue;
+        long cost = static_cast<long>(along) + 2L * across;
+        if (best < 0 || cost < best_cost) best = s.id, best_cost = cost;
+    }
+    return best;
+}
+
+// The voice names what the focus reaches: a number as a move says it, an operator by its
+// name; at the lower level a click; never over a move's feedback.
+void Speak(Calc& calc, int id) {
+    GameState& gs = calc.gs;
+    if (gs.ClickLock || gs.SoundLevel == 0) return;
+    const Element& e = calc.el.At(id);
+    if (gs.SoundLevel >= 2 && e.name == Name::Digit) {
+        char* end = nullptr;
+        long value = std::strtol(e.caption.c_str(), &end, 10);
+        if (!e.caption.empty() && end && *end == '\0') {
+            int16_t kept = gs.SayNumber;
+            calc.SayNumber(static_cast<int16_t>(value));
+            gs.SayNumber = kept;
+            return;
+        }
+    }
+    if (gs.SoundLevel >= 2 && e.name == Name::Op) {
+        calc.PlaySound(OperatorSoundName(static_cast<int16_t>(e.index % 4)));
+        return;
+    }
+    calc.PlaySound("Click1");
+}
+
+void MoveFocus(Calc& calc, int id) {
+    if (id < 0 || id == calc.el.focus.element) return;
+    calc.el.focus.element = id;
+    calc.loop.PresentNow();
+    Speak(calc, id);
+}
+
+// Clicks the element if it is shown; true when it was.
+bool ClickShown(Calc& calc, GameHooks& hooks, Name name, int index) {
+    Element* e = calc.el.Find(name, index);
+    if (!e || !calc.el.Shown(*e)) return false;
+    hooks.Click(calc.el.Id(*e));
+    return true;
+}
+
+// A key by what it means here, folding the number pad and shifted symbols into the main keys.
+std::string Symbol(const InputEvent& key) {
+    const std::string pad = "Keypad ";
+    const bool on_pad = key.key.compare(0, pad.size(), pad) == 0;
+    const std::string k(key.key, on_pad ? pad.size() : 0);
+    if ((key.modifiers & kKeyShift) && k == "=") return "+";
+    if ((key.modifiers & kKeyShift) && k == "8") return "*";
+    return k == "Enter" ? "Return" : k;
+}
+
+bool BoardKey(Calc& calc, GameHooks& hooks, TypedDigits& typed, const std::string& k) {
+    static const std::pair<const char*, int> ops[] = {
+        {"+", kAdd}, {"-", kSubtract}, {"*", kMultiply}, {"X", kMultiply}, {"/", kDivide}};
+    for (auto [symbol, op] : ops) {
+        if (k == symbol)
+            return ClickShown(calc, hooks, Name::Op, op + 4) ||
+                   ClickShown(calc, hooks, Name::Op, op);
+    }
+    if (k == "H") return ClickShown(calc, hooks, Name::But, kWordHint);
+    if (k == "M") return ClickShown(calc, hooks, Name::But, kWordMenu);
+    if (k == "F1") return ClickShown(calc, hooks, Name::But, kWordHelp);
+    if (k.size() != 1 || k[0] < '0' || k[0] > '9') return false;
+    uint64_t now = calc.platform.NowMs();
+    typed.text = now - typed.last_ms <= kTypingGapMs ? typed.text + k : k;
+    typed.last_ms = now;
+    // The digits typed so far when a box shows them, else this digit alone.
+    for (const std::string& want : {typed.text, k}) {
+        for (int i = 0; i < 4; ++i) {
+            Element& box = calc.el(Name::Digit, i);
+            if (calc.el.Shown(box) && box.caption == want) {
+                hooks.Click(calc.el.Id(box));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool KeypadPress(Calc& calc, GameHooks& hooks, const std::string& k) {
+    int index = -1;
+    if (k.size() == 1 && k[0] >= '0' && k[0] <= '9') index = k[0] - '0';
+    if (k == ".") index = kPointKey;
+    if (k == "Backspace") index = kBackspaceKey;
+    if (k == "Delete") index = kClearKey;
+    if (k == "Return") index = kOkKey;
+    if (k == "Escape") index = kCancelKey;
+    return index >= 0 && ClickShown(calc, hooks, Name::CalBut, index);
+}
+
+}  // namespace
+
+void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent& key) {
+    Elements& el = calc.el;
+    std::vector<Spot> spots = FocusOrder(el);
+    if (!el.focus.shown) {
+        el.focus.shown = true;
+        calc.loop.PresentNow();
+    }
+    auto at = std::find_if(spots.begin(), spots.end(),
+                           [&](const Spot& s) { return s.id == el.focus.element; });
+    if (at == spots.end()) el.focus.element = -1;
+    const std::string k = Symbol(key);
+    const bool shift = key.modifiers & kKeyShift;
+
+    if (k == "Tab" && !spots.empty()) {
+        if (at == spots.end()) {
+            at = shift ? spots.end() - 1 : spots.begin();
+        } else if (shift) {
+            at = at == spots.begin() ? spots.end() - 1 : at - 1;
+        } else {
+            at = at + 1 == spots.end() ? spots.begin() : at + 1;
+        }
+        MoveFocus(calc, at->id);
+        return;
+    }
+    static const struct {
+        const char* name;
+        int dx, dy;
+    } arrows[] = {{"Left", -1, 0}, {"Right", 1, 0}, {"Up", 0, -1}, {"Down", 0, 1}};
+    for (const auto& arrow : arrows) {
+        if (k != arrow.name || spots.empty()) continue;
+        MoveFocus(calc,
+                  at == spots.end() ? spots.front().id : Towards(spots, *at, arrow.dx, arrow.dy));
+        return;
+    }
+    if (key.repeat) return;  // a key held down moves the focus, and does nothing else again
+
+    const int root = spots.empty() ? -1 : Root(el, spots.front().id);
+    const bool keypad = el.Shown(el(Name::CalBut, kOkKey));
+    const bool on_keypad_key = at != spots.end() && (el.At(at->id).name == Name::CalBut);
+    if (keypad && !(on_keypad_key && (k == "Return" || k == "Space")) &&
+        KeypadPress(calc, hooks, k))
+        return;
+    if ((k == "Return" || k == "Space") && at != spots.end()) {
+        hooks.Click(at->id);
+        return;
+    }
+    if (k == "Q" && (key.modifiers & kKeyCtrl)) {
+        ClickShown(calc, hooks, Name::But, kWordQuit);
+        return;
+    }
+    if (k == "F11") {
+        bool maximised = calc.platform.State() == WindowState::Maximized;
+        calc.platform.SetState(maximised ? WindowState::Normal : WindowState::Maximized);
+        calc.OnResize();
+        return;
+    }
+    if (key.modifiers & (kKeyCtrl | kKeyAlt)) return;
+    if (k == "Escape") {
+        for (int word :
+             {kWordPlayFromMenu, kWordPlayFromSetup, kWordPlayFromStats, kWordPlayFromMaker}) {
+            Element& play = el(Name::But, word);
+            if (el.Shown(play) && Root(el, el.Id(play)) == root) {
+                hooks.Click(el.Id(play));
+                return;
+            }
+        }
+        if (el.Shown(el(Name::HelpNote))) ClickShown(calc, hooks, Name::HelpNote, -1);
+        return;
+    }
+    if (root >= 0 && el.At(root).name == Name::Floater) BoardKey(calc, hooks, typed, k);
+}
+
+}  // namespace quorrel

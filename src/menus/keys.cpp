@@ -96,7 +96,7 @@ int Towards(const std::vector<Spot>& spots, const Spot& from, int dx, int dy) {
     for (const Spot& s : spots) {
         int ax = s.x + s.w / 2 - fx, ay = s.y + s.h / 2 - fy;
         int along = ax * dx + ay * dy, across = std::abs(ax * dy) + std::abs(ay * dx);
-        if (along <= 0 || across > along * 2) continue;
+        if (along <= 0 || across > along) continue;
         long cost = static_cast<long>(along) + 2L * across;
         if (best < 0 || cost < best_cost) best = s.id, best_cost = cost;
     }
@@ -171,6 +171,7 @@ bool BoardKey(Calc& calc, GameHooks& hooks, TypedDigits& typed, const std::strin
         for (int i = 0; i < 4; ++i) {
             Element& box = calc.el(Name::Digit, i);
             if (calc.el.Shown(box) && box.caption == want) {
+                typed.text.clear();  // the next digit starts a number of its own
                 hooks.Click(calc.el.Id(box));
                 return true;
             }

@@ -260,11 +260,8 @@ void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent
             }
         }
         if (ClickShown(calc, hooks, Name::HelpNote, -1)) return;
-        if (root >= 0 && el.At(root).name == Name::RestoreHint) {
-            ClickShown(calc, hooks, Name::OKBut, -1);
-        } else if (root < 0 || el.At(root).name != Name::Floater) {
-            hooks.FormClick();  // a figure on its own: the background brings back its screen
-        }
+        // Over a figure (alone or under its hint) the background brings back its screen.
+        if (root < 0 || el.At(root).name != Name::Floater) hooks.FormClick();
         return;
     }
     if (root >= 0 && el.At(root).name == Name::Floater) BoardKey(calc, hooks, typed, k);

@@ -32,7 +32,7 @@ struct InputEvent {
     // A key press: the key's name as the keyboard layer names it ("Tab", "Return", "Q", "3"),
     // the modifiers held (kKeyShift | kKeyCtrl | kKeyAlt), and whether the press is the
     // keyboard's own repeat of a key held down.
-    std::string key;
+    std::string key{};
     uint8_t modifiers = 0;
     bool repeat = false;
 };

@@ -61,12 +61,6 @@ bool ParseInt(const std::string& text, long long& value) {
     return end && *end == '\0';
 }
 
-InputEvent Event(InputEvent::Type type) {
-    InputEvent event;
-    event.type = type;
-    return event;
-}
-
 // A key by its keyboard name with optional modifiers ("Tab", "shift+Tab", "ctrl+q"); false
 // for a name the keyboard does not have.
 bool ParseKey(std::string text, InputEvent& event) {
@@ -258,7 +252,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         // A close or a resize that arrives while a handler runs: the window system changes the
         // size at once and reports it later.
         if (rest[0] == "close" && rest.size() == 1) {
-            platform_->Queue(Event(InputEvent::Type::Close));
+            platform_->Queue({InputEvent::Type::Close});
             return "";
         }
         if (rest[0] == "resize") {
@@ -267,7 +261,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
                 h <= 0 || w > kMaxWindowSide || h > kMaxWindowSide)
                 return "usage: queue resize W H";
             platform_->ResizeOuter(static_cast<int>(w), static_cast<int>(h));
-            platform_->Queue(Event(InputEvent::Type::Resize));
+            platform_->Queue({InputEvent::Type::Resize});
             return "";
         }
         if (rest[0] == "key") return Key(rest, true);
@@ -294,13 +288,13 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     } else if (command == "restore") {
         platform_->SetState(WindowState::Normal);
     } else if (command == "close") {
-        calc_->loop.Deliver(Event(InputEvent::Type::Close));
+        calc_->loop.Deliver({InputEvent::Type::Close});
         Settle();
         if (calc_->loop.Unloaded()) output.push_back("closed");
         return "";
     }
     // A change of the window: the resize event comes through the queue.
-    platform_->Queue(Event(InputEvent::Type::Resize));
+    platform_->Queue({InputEvent::Type::Resize});
     Settle();
     return "";
 }

@@ -7,6 +7,7 @@
 #include "menus/keypad.h"
 #include "menus/menus.h"
 #include "puzzle/move_math.h"
+#include "state/convert.h"
 
 namespace quorrel {
 namespace {
@@ -109,15 +110,11 @@ void Speak(Calc& calc, int id) {
     GameState& gs = calc.gs;
     if (gs.ClickLock || gs.SoundLevel == 0) return;
     const Element& e = calc.el.At(id);
-    if (gs.SoundLevel >= 2 && e.name == Name::Digit) {
-        char* end = nullptr;
-        long value = std::strtol(e.caption.c_str(), &end, 10);
-        if (!e.caption.empty() && end && *end == '\0') {
-            int16_t kept = gs.SayNumber;
-            calc.SayNumber(static_cast<int16_t>(value));
-            gs.SayNumber = kept;
-            return;
-        }
+    if (gs.SoundLevel >= 2 && e.name == Name::Digit && gs.Numbers[e.index] != kEmptied) {
+        int16_t kept = gs.SayNumber;  // the field tells what the last move said
+        calc.SayNumber(gs.Numbers[e.index]);
+        gs.SayNumber = kept;
+        return;
     }
     if (gs.SoundLevel >= 2 && e.name == Name::Op) {
         calc.PlaySound(OperatorSoundName(static_cast<int16_t>(e.index % 4)));
@@ -170,7 +167,8 @@ bool BoardKey(Calc& calc, GameHooks& hooks, TypedDigits& typed, const std::strin
     for (const std::string& want : {typed.text, k}) {
         for (int i = 0; i < 4; ++i) {
             Element& box = calc.el(Name::Digit, i);
-            if (calc.el.Shown(box) && box.caption == want) {
+            int16_t value = calc.gs.Numbers[i];
+            if (calc.el.Shown(box) && value != kEmptied && PlainNumberText(value) == want) {
                 typed.text.clear();  // the next digit starts a number of its own
                 hooks.Click(calc.el.Id(box));
                 return true;

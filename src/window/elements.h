@@ -39,6 +39,9 @@ class Elements {
 
     uint32_t window_back;
     uint32_t window_fore;
+    // Pixels per design pixel: the desktop's scale times the zoom. Places and sizes above are
+    // already in scaled pixels; the renderer scales fonts, pens and pictures by it.
+    double scale = 1.0;
 
     // The element keys act on (-1: none), and whether its ring is drawn: from a key press to
     // the next mouse click, so that mouse players never see it.

@@ -75,7 +75,9 @@ class Game : public GameHooks {
 
     void FormClick() override { Form_Click(calc_); }
 
-    void Key(const InputEvent& key) override { Key_Down(calc_, *this, typed_, key); }
+    void Key(const InputEvent& key) override {
+        if (!ZoomKey(calc_, key)) Key_Down(calc_, *this, typed_, key);
+    }
 
     void Timer(TimerId timer) override {
         if (timer == TimerId::KlikOff) KlikOff_Timer(calc_);

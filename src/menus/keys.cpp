@@ -191,6 +191,23 @@ bool KeypadPress(Calc& calc, GameHooks& hooks, const std::string& k) {
 
 }  // namespace
 
+bool ZoomKey(Calc& calc, const InputEvent& key) {
+    if (!(key.modifiers & kKeyCtrl) || (key.modifiers & kKeyAlt)) return false;
+    const std::string k = Symbol(key);
+    if (k == "+" || k == "=") {
+        calc.Zoom(ZoomRequest::In);
+    } else if (k == "-") {
+        calc.Zoom(ZoomRequest::Out);
+    } else if (k == "0" && !key.repeat) {
+        calc.Zoom(ZoomRequest::Reset);
+    } else if (k == "F" && !key.repeat) {
+        calc.Zoom(ZoomRequest::Fit);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent& key) {
     Elements& el = calc.el;
     std::vector<Spot> spots = FocusOrder(el);

@@ -18,4 +18,8 @@ struct TypedDigits {
 
 void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent& key);
 
+// Ctrl with plus (or =), minus, 0 or F: the zoom in, out, back to the desktop's scale, or fitted
+// to the window, on every screen. False for any other key.
+bool ZoomKey(Calc& calc, const InputEvent& key);
+
 }  // namespace quorrel

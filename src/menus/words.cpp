@@ -108,8 +108,8 @@ void But_Click(Calc& calc, int16_t Index) {
         case kWordAbout:
             el(Name::But, kWordPlayFromMenu).caption = "OK";
             el(Name::VerLab).caption = kMakerAddress;
-            el(Name::About).left = 8;
-            el(Name::About).top = 8;
+            el(Name::About).left = el.Px(8);
+            el(Name::About).top = el.Px(8);
             el(Name::About).visible = true;
             break;
         case kWordPlayFromMaker:

@@ -14,6 +14,13 @@ inline constexpr const char* kSettingsFileName = "Quorrel.dat";
 // a trailing '/'; "" when there is none (see ChooseDataFolderBase).
 std::string LocalDataFolderBase();
 
+// The game's own preferences folder: $XDG_CONFIG_HOME/quorrel, else ~/.config/quorrel; "" when
+// there is no home.
+std::string LocalConfigFolder();
+
+// Makes an absolute folder and its parents (mode 0700) when missing; false when it cannot.
+bool MakeFolderPath(const std::string& path);
+
 // base + "/Brindlecove Software", made with mode 0700 (and base with it) when missing. "" when
 // base is empty, relative or the file-system root, or when the folder cannot be made or is
 // not a folder.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "shell/settings.h"
+#include "shell/zoom.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "window/elements.h"
@@ -107,7 +108,23 @@ class Calc : public WindowEvents {
     void OpenHelpPage(int context);
     void HelpNote_Click();
 
+    // --- The zoom (keys and the driver) ----------------------------------------------------
+    // A step the window cannot hold is refused with a beep; any change is remembered.
+    void Zoom(ZoomRequest request);
+    // At load, before the window is placed: the remembered zoom.
+    void LoadZoom();
+    // The instruction strip centred under the board and the maker notice on it, wherever the
+    // board now stands.
+    void PlaceStripAndNotice();
+    ZoomChoice zoom;
+
   private:
+    // The layout at the window's size, in whichever state it is; force lays out even where a
+    // resize would not (a maximised window maximised again).
+    void LayOut(bool force);
+    WindowPixels WindowSize();
+    void ApplyZoomPercent(int percent);
+
     uint64_t seed_;
     std::unique_ptr<GameHooks> game_;
 };

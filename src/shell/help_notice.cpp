@@ -11,10 +11,10 @@ void Calc::OpenHelpPage(int context) {
     if (platform.OpenHelp(gs.HelpFile, context)) return;
     platform.Beep();
     // The notice spans the window as it is now, less a margin, so a long path stays readable.
-    int width = std::max(120, platform.InnerWidth() - 16);
+    int width = std::max(el.Px(120), platform.InnerWidth() - el.Px(16));
     Element& note = el(Name::HelpNote);
     note.width = width;
-    el(Name::HelpNoteText).width = width - 16;
+    el(Name::HelpNoteText).width = width - el.Px(16);
     el(Name::HelpNoteText).caption = "Help could not be opened in a browser. The help page is:\n" +
                                      HelpPage(gs.HelpFile, context) +
                                      "\n(click here to close this note)";

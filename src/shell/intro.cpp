@@ -23,8 +23,7 @@ void Calc::FirstUp_Timer() {
     Element& text = el(Name::Hell);
     text.caption = kInstructions[0];
     for (int part = 1; part < 5; ++part) text.caption = text.caption + kInstructions[part];
-    strip.top = board.top + board.height + 10;
-    strip.left = board.left - (strip.width - board.width) / 2;
+    PlaceStripAndNotice();
     // The strip stays up so a new player reads how to play, until the Menu word or a solved
     // puzzle takes it away.
     strip.visible = true;

@@ -7,7 +7,8 @@
 namespace quorrel {
 namespace {
 
-// The panels that take turns at the board's place. RestoreHint, Hellf and Paper stay put.
+// The panels that take turns at the board's place. The instruction strip and the maker notice
+// follow the board; Paper, hidden, stays put.
 constexpr Name kCentredPanels[] = {Name::Floater, Name::First, Name::SelFloat,
                                    Name::Helper,  Name::Hist,  Name::Spirom};
 
@@ -35,9 +36,18 @@ Layout LayoutFor(WindowState previous, WindowState current) {
 
 }  // namespace
 
-void Calc::Form_Resize() {
+void Calc::Form_Resize() { LayOut(false); }
+
+void Calc::LayOut(bool force) {
     WindowState current = platform.State();
     Layout layout = LayoutFor(static_cast<WindowState>(gs.StartWindowState), current);
+    if (force && current != WindowState::Minimized)
+        layout = current == WindowState::Maximized ? Layout::Screen : Layout::Window;
+    // A fitted zoom is chosen again for the new size before anything is placed.
+    if (layout != Layout::None && zoom.fit) {
+        int percent = FitZoomStep(platform.DisplayScale(), WindowSize());
+        if (percent != zoom.percent) ApplyZoomPercent(percent);
+    }
     if (layout != Layout::None) {
         // The title is set afresh (a refused move may have left "No" in it) and kept as the
         // window reports it.
@@ -62,6 +72,7 @@ void Calc::Form_Resize() {
             el(panel).left = x;
             el(panel).top = y;
         }
+        PlaceStripAndNotice();
 
         platform.Show();
         TileBackground();

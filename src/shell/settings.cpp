@@ -147,13 +147,18 @@ std::string FormatSettings(int16_t reward, int16_t target, int16_t sound,
 
 std::string ChooseDataFolderBase(const char* xdg_data_home, const char* home,
                                  const char* passwd_home) {
+    return ChooseXdgFolder(xdg_data_home, home, passwd_home, ".local/share");
+}
+
+std::string ChooseXdgFolder(const char* xdg, const char* home, const char* passwd_home,
+                            const char* below_home) {
     // A base of "/" alone would put the folder at the file-system root: not usable.
-    if (IsAbsolute(xdg_data_home)) {
-        std::string base = WithoutTrailingSlashes(xdg_data_home);
+    if (IsAbsolute(xdg)) {
+        std::string base = WithoutTrailingSlashes(xdg);
         if (!base.empty()) return base;
     }
     for (const char* folder : {home, passwd_home}) {
-        if (IsAbsolute(folder)) return WithoutTrailingSlashes(folder) + "/.local/share";
+        if (IsAbsolute(folder)) return WithoutTrailingSlashes(folder) + "/" + below_home;
     }
     return "";
 }

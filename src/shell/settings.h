@@ -49,5 +49,8 @@ std::string FormatSettings(int16_t reward, int16_t target, int16_t sound,
 // home/.local/share. "" when none of them is an absolute path.
 std::string ChooseDataFolderBase(const char* xdg_data_home, const char* home,
                                  const char* passwd_home);
+// The same rule for any XDG base folder: xdg when absolute, else home + "/" + below_home.
+std::string ChooseXdgFolder(const char* xdg, const char* home, const char* passwd_home,
+                            const char* below_home);
 
 }  // namespace quorrel

@@ -23,6 +23,8 @@ void Calc::Form_Load() {
     gs.ProblemList.assign(1, std::string());
     gs.ProblemCount = 0;
     gs.PiValue = kPiValue;
+    // The scale comes first: the screen and the saved window are measured in twips.
+    LoadZoom();
 
     // The data folder and the settings file. Without a usable folder the game runs on its
     // defaults and SettingsPath stays empty, so nothing is written at close.
@@ -45,12 +47,14 @@ void Calc::Form_Load() {
     gs.StartWindowState = glob.SavedWindowState;
     platform.SetState(static_cast<WindowState>(gs.StartWindowState));
     Element& board = el(Name::Floater);
-    double tpp_x = platform.TwipsPerPixelX(), tpp_y = platform.TwipsPerPixelY();
     int16_t x;
-    if (gs.StartWindowState == 0) {
+    if (gs.StartWindowState == 0)
         platform.Move(
             Placement{static_cast<double>(glob.SavedLeft), static_cast<double>(glob.SavedTop),
                       static_cast<double>(glob.SavedWidth), static_cast<double>(glob.SavedHeight)});
+    if (zoom.fit) ApplyZoomPercent(FitZoomStep(platform.DisplayScale(), WindowSize()));
+    double tpp_x = platform.TwipsPerPixelX(), tpp_y = platform.TwipsPerPixelY();
+    if (gs.StartWindowState == 0) {
         x = RoundToInt16((platform.GetPlacement().width / tpp_x - board.width) / 2);
     } else {
         x = RoundToInt16((platform.ScreenWidthTwips() / tpp_x - board.width) / 2);

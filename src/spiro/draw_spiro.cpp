@@ -5,6 +5,8 @@
 // working fields that another one has rewritten.
 #include "spiro/draw_spiro.h"
 
+#include <algorithm>
+
 #include "shell/calc.h"
 #include "spiro/spiro_engine.h"
 
@@ -24,7 +26,10 @@ class CalcCanvas : public SpiroCanvas {
         calc_.TileBackground();
     }
     void Line(double x1, double y1, double x2, double y2, int width) override {
-        calc_.surface.Line(x1, y1, x2, y2, width, calc_.gs.SpiroPenColor);
+        // The pen is as wide as the window's scale makes it; the figure's path is already in
+        // the window's pixels.
+        calc_.surface.Line(x1, y1, x2, y2, std::max(1, calc_.el.Px(width)),
+                           calc_.gs.SpiroPenColor);
     }
     void Pump() override { calc_.DoEvents(); }
     Interruption Interrupted() override {

@@ -10,7 +10,6 @@ namespace {
 
 using namespace colour;
 
-int Px(int twips) { return RoundToInt32(twips / 15.0); }
 
 // A row of the table, built with chained setters so that each element reads as one line (the
 // formatter is kept off the table for that).
@@ -22,7 +21,9 @@ struct Row {
 
     Row& in(Name parent, int index = -1) { parent_name = parent; parent_index = index; return *this; }
     Row& at(int l, int t, int w, int h) {
-        e.left = Px(l); e.top = Px(t); e.width = Px(w); e.height = Px(h);
+        e.twips = {l, t, w, h};
+        e.left = TwipsToPixels(l, 1); e.top = TwipsToPixels(t, 1);
+        e.width = TwipsToPixels(w, 1); e.height = TwipsToPixels(h, 1);
         return *this;
     }
     Row& text(const char* caption) { e.caption = caption; return *this; }

@@ -122,6 +122,10 @@ struct Element {
     int parent = -1;  // element id of the containing panel; -1 is the window itself
     std::string caption;
     int left = 0, top = 0, width = 0, height = 0;  // pixels, relative to the parent
+    // The stored place in twips, from which the element is laid out again at another scale.
+    struct {
+        int left = 0, top = 0, width = 0, height = 0;
+    } twips;
     uint32_t fore = colour::kBlack;
     uint32_t back = colour::kWhite;
     bool opaque = false;
@@ -138,5 +142,8 @@ struct Element {
 
 // "Digit(2)", "Floater".
 std::string FullName(const Element& element);
+
+// Twips at a scale (15 twips make a pixel at scale 1), rounded to the nearest pixel.
+int TwipsToPixels(int twips, double scale);
 
 }  // namespace quorrel

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <functional>
 
+#include "state/convert.h"
+
 namespace quorrel {
 namespace {
 
@@ -30,6 +32,27 @@ std::string FullName(const Element& element) {
     if (element.index >= 0) text += "(" + std::to_string(element.index) + ")";
     return text;
 }
+
+int TwipsToPixels(int twips, double scale) { return RoundToInt32(twips * scale / 15.0); }
+
+void Elements::Rescale(double new_scale) {
+    if (!(new_scale > 0) || new_scale == scale) return;
+    const double ratio = new_scale / scale;
+    for (Element& e : all_) {
+        if (e.parent < 0) {
+            e.left = RoundToInt32(e.left * ratio);
+            e.top = RoundToInt32(e.top * ratio);
+        } else {
+            e.left = TwipsToPixels(e.twips.left, new_scale);
+            e.top = TwipsToPixels(e.twips.top, new_scale);
+        }
+        e.width = TwipsToPixels(e.twips.width, new_scale);
+        e.height = TwipsToPixels(e.twips.height, new_scale);
+    }
+    scale = new_scale;
+}
+
+int Elements::Px(double design_pixels) const { return RoundToInt32(design_pixels * scale); }
 
 void Elements::Index() {
     for (auto& slots : ids_) slots.clear();

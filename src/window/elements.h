@@ -42,6 +42,11 @@ class Elements {
     // Pixels per design pixel: the desktop's scale times the zoom. Places and sizes above are
     // already in scaled pixels; the renderer scales fonts, pens and pictures by it.
     double scale = 1.0;
+    // Lays every element out again from its stored twips at a new scale. Panels on the window
+    // keep their place in proportion until the next layout moves them.
+    void Rescale(double new_scale);
+    // A length given in pixels at scale 1 (a margin, a gap), at the current scale.
+    int Px(double design_pixels) const;
 
     // The element keys act on (-1: none), and whether its ring is drawn: from a key press to
     // the next mouse click, so that mouse players never see it.

@@ -75,8 +75,15 @@ class Platform {
     virtual int InnerHeight() = 0;
     virtual double ScreenWidthTwips() = 0;
     virtual double ScreenHeightTwips() = 0;
+    // Twips per pixel follow the scale: 1440 / (96 x DisplayScale() x zoom), the same both
+    // ways.
     virtual double TwipsPerPixelX() = 0;
     virtual double TwipsPerPixelY() = 0;
+    // The desktop's own scale (1 at 96 dots per inch), as found at start or given by the user.
+    virtual double DisplayScale() = 0;
+    // A zoom on top of the desktop's scale; the window keeps its size in pixels, so its place
+    // and size in twips change with it.
+    virtual void SetZoom(double zoom) = 0;
     virtual void Show() = 0;  // shows the window, or brings it to the front
     // Puts a finished frame of the window on the screen (called when the picture changed);
     // back is the window's colour, for whatever the frame does not cover (the window grew
@@ -91,6 +98,8 @@ class Platform {
     // Files: the per-user local application-data folder ("" when there is none) and the
     // program's own folder (see window/program_folder.h), both without a trailing '/'.
     virtual std::string DataFolderBase() = 0;
+    // The per-user folder of the game's own preferences ("" when there is none).
+    virtual std::string ConfigFolder() = 0;
     virtual std::string ProgramFolder() = 0;
     // A stored picture, or nullptr when it could not be loaded.
     virtual const Image* GetPicture(Picture picture) = 0;
@@ -100,6 +109,9 @@ class Platform {
 
 // The file of a stored picture, relative to the program folder.
 std::string PictureFile(Picture picture);
+
+// Twips per pixel at a scale: 15 at scale 1 (96 dots per inch).
+inline double TwipsPerPixelAt(double scale) { return 1440.0 / (96.0 * scale); }
 
 // Reads the play length of a PCM wave file in milliseconds; 0 when it is missing or malformed.
 int WaveLengthMs(const std::string& path);

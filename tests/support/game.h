@@ -35,9 +35,16 @@ inline std::string Slurp(const std::string& path) {
     return text.str();
 }
 
+inline HeadlessOptions GameOptions(const std::string& data_folder) {
+    HeadlessOptions options;
+    options.program_folder = QUORREL_SOURCE_DIR;
+    options.data_folder = data_folder;
+    return options;
+}
+
 struct Game {
     explicit Game(const std::string& data_folder)
-        : platform(HeadlessOptions{QUORREL_SOURCE_DIR, data_folder, 1024, 768, 15, 43200, nullptr}),
+        : platform(GameOptions(data_folder)),
           calc(platform, MakeGameHooks, 7) {
         calc.Start();
     }

@@ -8,10 +8,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "menus/menus.h"
 #include "state/text_escape.h"
+#include "window/display_scale.h"
 #include "window/program_folder.h"
 #include "window/sdl/media/picture_io.h"
 #include "window/sdl/media/sdl_text.h"
@@ -125,6 +127,10 @@ bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::stri
                 return error = "bad --screen, expected WxH", false;
             options.screen_width = w;
             options.screen_height = h;
+        } else if (arg == "--scale") {
+            std::optional<double> scale = value(text) ? ParseScale(text) : std::nullopt;
+            if (!scale) return error = "bad --scale, expected a number from 0.5 to 4", false;
+            options.display_scale = *scale;
         } else if (arg == "--clock") {
             int hh = 0, mm = 0, ss = 0;
             if (!value(text) || std::sscanf(text.c_str(), "%d:%d:%d", &hh, &mm, &ss) != 3 ||
@@ -154,6 +160,7 @@ Driver::Driver(DriverOptions options) : options_(std::move(options)) {
     headless.screen_width = options_.screen_width;
     headless.screen_height = options_.screen_height;
     headless.clock_start = options_.clock_start;
+    headless.display_scale = options_.display_scale;
     headless.load_picture = LoadPicture;
     platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
 }
@@ -211,7 +218,8 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     static const char* const known[] = {"click",  "dblclick", "clickat",  "queue",   "wait",
                                         "resize", "maximize", "minimize", "restore", "close",
-                                        "get",    "state",    "shot",     "key"};
+                                        "get",    "state",    "shot",     "key",
+                                        "zoom"};
     bool is_known = false;
     for (const char* k : known) is_known = is_known || command == k;
     if (!is_known) return "unknown command";
@@ -246,6 +254,14 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     if (command == "click" || command == "dblclick" || command == "clickat")
         return Click(args, false, command == "dblclick");
     if (command == "key") return Key(args, false);
+    if (command == "zoom") {
+        // The keys a player zooms with.
+        static const std::pair<const char*, const char*> keys[] = {
+            {"in", "ctrl+="}, {"out", "ctrl+-"}, {"reset", "ctrl+0"}, {"fit", "ctrl+F"}};
+        for (auto [word, key] : keys)
+            if (args.size() == 2 && args[1] == word) return Key({"key", key}, false);
+        return "usage: zoom in|out|reset|fit";
+    }
     if (command == "queue") {
         if (args.size() < 2) return "usage: queue click|dblclick|clickat ...";
         std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -364,7 +380,8 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
                          " state=" + std::to_string(static_cast<int>(platform_->State())) +
                          " left=" + Number(p.left) + " top=" + Number(p.top) +
                          " width=" + Number(p.width) + " height=" + Number(p.height) +
-                         " back=" + Hex(calc_->el.window_back));
+                         " back=" + Hex(calc_->el.window_back) +
+                         " scale=" + Number(calc_->el.scale));
         return "";
     }
     if (name == "Focus") {

@@ -18,6 +18,7 @@ struct DriverOptions {
     uint64_t seed = 0;        // 0: seeded from the clock, like the desktop game
     int screen_width = 1024, screen_height = 768;
     double clock_start = 12 * 3600;
+    double display_scale = 1;  // the desktop's scale the game finds
 };
 
 // Parses the command line; returns false (with a message) on a bad option.

@@ -19,9 +19,9 @@ HeadlessOptions WithProgramFolder(HeadlessOptions options) {
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options)
     : options_(WithProgramFolder(std::move(options))),
       pictures_(options_.program_folder, options_.load_picture) {
-    // The stored window: 678 x 578 pixels inside, at 1455, 1485 twips.
-    double t = options_.twips_per_pixel;
-    normal_ = {1455, 1485, (678 + kFrameWidth) * t, (578 + kFrameHeight) * t};
+    // The stored window: 10170 x 8670 twips inside, at 1455, 1485 twips.
+    double t = Tpp();
+    normal_ = {1455, 1485, 10170 + kFrameWidth * t, 8670 + kFrameHeight * t};
 }
 
 std::vector<std::string> HeadlessPlatform::TakeEvents() {
@@ -70,7 +70,7 @@ void HeadlessPlatform::SetTitle(const std::string& title) {
 }
 
 Placement HeadlessPlatform::GetPlacement() {
-    double t = options_.twips_per_pixel;
+    double t = Tpp();
     switch (state_) {
         case WindowState::Maximized:
             return {0, 0, options_.screen_width * t, options_.screen_height * t};
@@ -83,23 +83,37 @@ Placement HeadlessPlatform::GetPlacement() {
     return normal_;
 }
 
+void HeadlessPlatform::SetZoom(double zoom) {
+    if (!(zoom > 0)) return;
+    // The window stays where it is on the screen, in pixels.
+    double ratio = options_.display_scale * zoom_ / (options_.display_scale * zoom);
+    normal_ = {normal_.left * ratio, normal_.top * ratio, normal_.width * ratio,
+               normal_.height * ratio};
+    zoom_ = zoom;
+}
+
+std::string HeadlessPlatform::ConfigFolder() {
+    if (!options_.config_folder.empty()) return options_.config_folder;
+    return options_.data_folder.empty() ? "" : options_.data_folder + "/config";
+}
+
 void HeadlessPlatform::Move(const Placement& placement) { normal_ = placement; }
 
 void HeadlessPlatform::ResizeOuter(int width_px, int height_px) {
     state_ = WindowState::Normal;
-    normal_.width = width_px * options_.twips_per_pixel;
-    normal_.height = height_px * options_.twips_per_pixel;
+    normal_.width = width_px * Tpp();
+    normal_.height = height_px * Tpp();
 }
 
 int HeadlessPlatform::InnerWidth() {
     if (state_ == WindowState::Minimized) return 0;
-    int outer = static_cast<int>(std::lround(GetPlacement().width / options_.twips_per_pixel));
+    int outer = static_cast<int>(std::lround(GetPlacement().width / Tpp()));
     return std::max(outer - kFrameWidth, 0);
 }
 
 int HeadlessPlatform::InnerHeight() {
     if (state_ == WindowState::Minimized) return 0;
-    int outer = static_cast<int>(std::lround(GetPlacement().height / options_.twips_per_pixel));
+    int outer = static_cast<int>(std::lround(GetPlacement().height / Tpp()));
     return std::max(outer - kFrameHeight, 0);
 }
 

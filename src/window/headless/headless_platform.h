@@ -20,13 +20,14 @@ struct HeadlessOptions {
     std::string program_folder;
     std::string data_folder;  // stands for the per-user local application-data folder
     int screen_width = 1024, screen_height = 768;  // pixels
-    double twips_per_pixel = 15;
+    double display_scale = 1;
     double clock_start = 12 * 3600;  // seconds since midnight
     // Loads a picture file; without one, pictures are absent.
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
     std::shared_ptr<TextRasteriser> text = nullptr;
     bool help_fails = false;  // stands for a desktop with no browser to show help
+    std::string config_folder;  // "" stands for data_folder + "/config"
 };
 
 class HeadlessPlatform : public Platform {
@@ -65,23 +66,27 @@ class HeadlessPlatform : public Platform {
     void Move(const Placement& placement) override;
     int InnerWidth() override;
     int InnerHeight() override;
-    double ScreenWidthTwips() override { return options_.screen_width * options_.twips_per_pixel; }
-    double ScreenHeightTwips() override {
-        return options_.screen_height * options_.twips_per_pixel;
-    }
-    double TwipsPerPixelX() override { return options_.twips_per_pixel; }
-    double TwipsPerPixelY() override { return options_.twips_per_pixel; }
+    double ScreenWidthTwips() override { return options_.screen_width * Tpp(); }
+    double ScreenHeightTwips() override { return options_.screen_height * Tpp(); }
+    double TwipsPerPixelX() override { return Tpp(); }
+    double TwipsPerPixelY() override { return Tpp(); }
+    double DisplayScale() override { return options_.display_scale; }
+    void SetZoom(double zoom) override;
     void Show() override {}
     void Present(const Image& frame, uint32_t) override;
     bool ShowsFrames() const override { return false; }
     void Unload() override;
     std::string DataFolderBase() override { return options_.data_folder; }
+    std::string ConfigFolder() override;
     std::string ProgramFolder() override { return options_.program_folder; }
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
     TextRasteriser* Text() override { return options_.text.get(); }
 
   private:
+    double Tpp() const { return TwipsPerPixelAt(options_.display_scale * zoom_); }
+
     HeadlessOptions options_;
+    double zoom_ = 1;
     uint64_t now_ms_ = 0;
     std::deque<InputEvent> input_;
     std::vector<std::string> events_;

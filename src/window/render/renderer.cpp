@@ -1,6 +1,7 @@
 #include "window/render/renderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "state/convert.h"
@@ -27,17 +28,40 @@ void Fill(Image& frame, Rect r, Rect clip, uint32_t argb) {
     if (!Empty(c)) FillRect(frame, c.x, c.y, c.w, c.h, argb);
 }
 
-void Frame(Image& frame, Rect r, Rect clip, uint32_t argb) {
-    Fill(frame, {r.x, r.y, r.w, 1}, clip, argb);
-    Fill(frame, {r.x, r.y + r.h - 1, r.w, 1}, clip, argb);
-    Fill(frame, {r.x, r.y, 1, r.h}, clip, argb);
-    Fill(frame, {r.x + r.w - 1, r.y, 1, r.h}, clip, argb);
+// The width of a one-pixel border or pen at a scale.
+int Unit(double scale) { return std::max(1, static_cast<int>(std::lround(scale))); }
+
+void Frame(Image& frame, Rect r, Rect clip, uint32_t argb, int t = 1) {
+    Fill(frame, {r.x, r.y, r.w, t}, clip, argb);
+    Fill(frame, {r.x, r.y + r.h - t, r.w, t}, clip, argb);
+    Fill(frame, {r.x, r.y, t, r.h}, clip, argb);
+    Fill(frame, {r.x + r.w - t, r.y, t, r.h}, clip, argb);
 }
 
-// A one-pixel line as a window-system pen draws it: every pixel but the last. The shared line
-// routine draws into a copy of the part of the frame the line may touch, so that the panels'
-// edges cut it and the last pixel can be put back.
-void PenLine(Image& frame, int x1, int y1, int x2, int y2, Rect clip, uint32_t argb) {
+// The classic raised button, its edges as wide as the scale makes a pixel.
+void ButtonEdges(Image& frame, Rect b, Rect clip, int t) {
+    Fill(frame, {b.x, b.y, b.w - t, t}, clip, kButtonHighlight);
+    Fill(frame, {b.x, b.y, t, b.h - t}, clip, kButtonHighlight);
+    Fill(frame, {b.x + t, b.y + b.h - 2 * t, b.w - 2 * t, t}, clip, kButtonShadow);
+    Fill(frame, {b.x + b.w - 2 * t, b.y + t, t, b.h - 2 * t}, clip, kButtonShadow);
+    Fill(frame, {b.x, b.y + b.h - t, b.w, t}, clip, kButtonDarkShadow);
+    Fill(frame, {b.x + b.w - t, b.y, t, b.h}, clip, kButtonDarkShadow);
+}
+
+// A line as a window-system pen draws it: every pixel but the last. The shared line routine
+// draws into a copy of the part of the frame the line may touch, so that the panels' edges cut
+// it and the last pixel can be put back.
+void PenLine(Image& frame, int x1, int y1, int x2, int y2, int width, Rect clip, uint32_t argb) {
+    if (width > 1) {
+        Rect c = Intersect(clip, {0, 0, frame.width, frame.height});
+        if (!Empty(c)) {
+            Image part(c.w, c.h);
+            CopyBlock(part, 0, 0, frame, c.x, c.y, c.w, c.h);
+            DrawLine(part, x1 - c.x, y1 - c.y, x2 - c.x, y2 - c.y, width, argb);
+            CopyBlock(frame, c.x, c.y, part, 0, 0, c.w, c.h);
+        }
+        return;
+    }
     Rect span{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1};
     Rect area = Intersect(Intersect(span, clip), {0, 0, frame.width, frame.height});
     if (Empty(area)) return;
@@ -52,6 +76,7 @@ void PenLine(Image& frame, int x1, int y1, int x2, int y2, Rect clip, uint32_t a
 // The keyboard focus: a white outline with a dark edge either side, just outside the element so
 // that a small word stays readable, and reading on every colour of the board.
 void FocusRing(Image& frame, const Elements& elements, Rect window) {
+    const int t = Unit(elements.scale);
     const Elements::KeyFocus& focus = elements.focus;
     if (!focus.shown || focus.element < 0) return;
     const Element* e = &elements.At(focus.element);
@@ -62,12 +87,12 @@ void FocusRing(Image& frame, const Elements& elements, Rect window) {
         e = &elements.At(e->parent);
     int x, y;
     elements.WindowPosition(*e, x, y);
-    Rect r{x - 2, y - 2, e->width + 4, e->height + 4};
+    Rect r{x - 2 * t, y - 2 * t, e->width + 4 * t, e->height + 4 * t};
     const uint32_t dark = PixelFromBgr(colour::kBlack), white = PixelFromBgr(colour::kWhite);
     for (uint32_t pen : {dark, white, white, white, dark}) {
         if (Empty(r)) return;
-        Frame(frame, r, window, pen);
-        r = {r.x + 1, r.y + 1, r.w - 2, r.h - 2};
+        Frame(frame, r, window, pen, t);
+        r = {r.x + t, r.y + t, r.w - 2 * t, r.h - 2 * t};
     }
 }
 
@@ -82,6 +107,12 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
     frame = surface.Pixels();
     const Rect window{0, 0, frame.width, frame.height};
     TextRasteriser* rasteriser = platform.Text();
+    const int t = Unit(elements.scale);
+    // Fonts are sized in points at 96 dots per inch; the scale enlarges them like the rest.
+    auto scaled = [&elements](Font font) {
+        font.points = static_cast<float>(font.points * elements.scale);
+        return font;
+    };
     for (int id : elements.PaintOrder()) {
         const Element& e = elements.At(id);
         if (e.kind == Kind::MediaPlayer || !elements.Shown(e)) continue;
@@ -98,7 +129,7 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
         }
         if (Empty(clip)) continue;
         if (e.kind == Kind::Line) {
-            PenLine(frame, x, y, x + e.width, y + e.height, clip, PixelFromBgr(e.fore));
+            PenLine(frame, x, y, x + e.width, y + e.height, t, clip, PixelFromBgr(e.fore));
             continue;
         }
         Rect inside = Intersect(clip, box);
@@ -117,36 +148,31 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                     }
                     StretchBlock(frame, to, *picture, from, inside);
                 }
-                if (e.border) Frame(frame, box, clip, kBorder);
+                if (e.border) Frame(frame, box, clip, kBorder, t);
                 break;
             }
             case Kind::Label: {
                 if (e.opaque) Fill(frame, box, clip, PixelFromBgr(e.back));
-                int inset = e.border ? 1 : 0;
-                if (e.border) Frame(frame, box, clip, kBorder);
+                int inset = e.border ? t : 0;
+                if (e.border) Frame(frame, box, clip, kBorder, t);
                 if (e.caption.empty()) break;
                 Rect client{x + inset, y + inset, e.width - 2 * inset, e.height - 2 * inset};
-                const auto& lines = text_.Get(rasteriser, e.font, e.fore, Cp1252ToUtf8(e.caption),
-                                              client.w, e.align, true);
+                const auto& lines = text_.Get(rasteriser, scaled(e.font), e.fore,
+                                              Cp1252ToUtf8(e.caption), client.w, e.align, true);
                 Text(frame, lines, client.x, client.y, Intersect(clip, client));
                 break;
             }
             case Kind::CommandButton: {
                 Fill(frame, box, clip, PixelFromBgr(e.back));
-                Fill(frame, {x, y, e.width - 1, 1}, clip, kButtonHighlight);
-                Fill(frame, {x, y, 1, e.height - 1}, clip, kButtonHighlight);
-                Fill(frame, {x + 1, y + e.height - 2, e.width - 2, 1}, clip, kButtonShadow);
-                Fill(frame, {x + e.width - 2, y + 1, 1, e.height - 2}, clip, kButtonShadow);
-                Fill(frame, {x, y + e.height - 1, e.width, 1}, clip, kButtonDarkShadow);
-                Fill(frame, {x + e.width - 1, y, 1, e.height}, clip, kButtonDarkShadow);
+                ButtonEdges(frame, box, clip, t);
                 if (e.caption.empty()) break;
-                const auto& lines =
-                    text_.Get(rasteriser, e.font, colour::kBlack, Cp1252ToUtf8(e.caption), e.width,
-                              Align::Centre, false);
-                int line_height = rasteriser ? rasteriser->LineHeight(e.font) : 0;
+                const Font font = scaled(e.font);
+                const auto& lines = text_.Get(rasteriser, font, colour::kBlack,
+                                              Cp1252ToUtf8(e.caption), e.width, Align::Centre, false);
+                int line_height = rasteriser ? rasteriser->LineHeight(font) : 0;
                 int top = y + (e.height - line_height) / 2;
                 Text(frame, lines, x, top,
-                     Intersect(clip, {x + 1, y + 1, e.width - 2, e.height - 2}));
+                     Intersect(clip, {x + t, y + t, e.width - 2 * t, e.height - 2 * t}));
                 break;
             }
             case Kind::Line:

@@ -16,18 +16,30 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: quorrel [--help] [--version]\n"
+    "Usage: quorrel [--help] [--version] [--scale F]\n"
     "Starts the number puzzle game Quorrel in a window.\n"
     "\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
+    "  --help       show this help and exit\n"
+    "  --version    show the version and exit\n"
+    "  --scale F    draw at scale F (0.5 to 4) instead of the desktop's own scale\n"
     "\n"
     "Settings are kept in $XDG_DATA_HOME/Brindlecove Software/Quorrel.dat\n"
-    "(~/.local/share when XDG_DATA_HOME is not set). See quorrel(6).\n";
+    "(~/.local/share when XDG_DATA_HOME is not set), the zoom (Ctrl+plus, Ctrl+minus,\n"
+    "Ctrl+0, Ctrl+F) in $XDG_CONFIG_HOME/quorrel/zoom. See quorrel(6).\n";
+
+struct Options {
+    std::optional<double> scale;
+};
 
 // The exit code when an option ends the program before the window opens.
-std::optional<int> HandleOptions(int argc, char** argv) {
+std::optional<int> HandleOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0) {
+            options.scale = i + 1 < argc ? quorrel::ParseScale(argv[++i]) : std::nullopt;
+            if (options.scale) continue;
+            std::fputs("quorrel: --scale takes a number from 0.5 to 4\n", stderr);
+            return 2;
+        }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
@@ -45,7 +57,8 @@ std::optional<int> HandleOptions(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::optional<int> code = HandleOptions(argc, argv)) return *code;
+    Options options;
+    if (std::optional<int> code = HandleOptions(argc, argv, options)) return *code;
     std::string error;
     std::unique_ptr<quorrel::SdlPlatform> platform = quorrel::SdlPlatform::Create(error);
     if (!platform) {
@@ -53,6 +66,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     platform->SetDataFolderBase(quorrel::LocalDataFolderBase());
+    platform->SetConfigFolder(quorrel::LocalConfigFolder());
+    if (options.scale) platform->SetDisplayScale(*options.scale);
     std::string folder = platform->ProgramFolder();
     std::string missing = quorrel::MissingDataFolders(folder, quorrel::IsFolder);
     if (!missing.empty())

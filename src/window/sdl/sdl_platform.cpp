@@ -76,6 +76,7 @@ bool SdlPlatform::Open(std::string& error) {
         SDL_EventState(type, SDL_IGNORE);
     SDL_StopTextInput();
     SetIcon();
+    display_scale_ = DetectDisplayScale(window_);
     audio_ = std::make_unique<SdlAudio>();
     RememberNormalPlacement();
     return true;

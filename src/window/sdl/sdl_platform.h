@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "window/picture_cache.h"
+#include "window/display_scale.h"
 #include "window/platform.h"
 #include "window/sdl/media/sdl_text.h"
 #include "window/sdl/sdl_audio.h"
@@ -18,6 +19,8 @@ struct SDL_Texture;
 union SDL_Event;
 
 namespace quorrel {
+
+DisplayScaleChoice DetectDisplayScale(SDL_Window* window);
 
 class SdlPlatform : public Platform {
   public:
@@ -30,6 +33,10 @@ class SdlPlatform : public Platform {
 
     // The per-user data folder's base, chosen by the caller (the settings' own rule).
     void SetDataFolderBase(const std::string& base) { data_folder_base_ = base; }
+    void SetConfigFolder(const std::string& folder) { config_folder_ = folder; }
+    // The desktop's scale given by the user, in place of the one found at start.
+    void SetDisplayScale(double scale) { display_scale_ = {scale, "--scale"}; }
+    const DisplayScaleChoice& DisplayScaleSource() const { return display_scale_; }
 
     uint64_t NowMs() override;
     float SecondsSinceMidnight() override;
@@ -50,18 +57,21 @@ class SdlPlatform : public Platform {
     int InnerHeight() override;
     double ScreenWidthTwips() override;
     double ScreenHeightTwips() override;
-    double TwipsPerPixelX() override { return kTwipsPerPixel; }
-    double TwipsPerPixelY() override { return kTwipsPerPixel; }
+    double TwipsPerPixelX() override { return Tpp(); }
+    double TwipsPerPixelY() override { return Tpp(); }
+    double DisplayScale() override { return display_scale_.scale; }
+    void SetZoom(double zoom) override;
     void Show() override;
     void Present(const Image& frame, uint32_t back) override;
     void Unload() override;
     std::string DataFolderBase() override;
+    std::string ConfigFolder() override { return config_folder_; }
     std::string ProgramFolder() override;
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
     TextRasteriser* Text() override { return &text_; }
 
   private:
-    static constexpr double kTwipsPerPixel = 15;
+    double Tpp() const { return TwipsPerPixelAt(display_scale_.scale * zoom_); }
 
     SdlPlatform();
     bool Open(std::string& error);
@@ -85,6 +95,9 @@ class SdlPlatform : public Platform {
     uint32_t back_;  // the window's colour around the frame
     SdlTextRasteriser text_;
     std::string data_folder_base_;
+    std::string config_folder_;
+    DisplayScaleChoice display_scale_;
+    double zoom_ = 1;
     std::string program_folder_;  // chosen on first use, before the pictures are looked for
     PictureCache pictures_;
 

@@ -66,8 +66,9 @@ Placement SdlPlatform::GetPlacement() {
     SDL_GetWindowPosition(window_, &x, &y);
     SDL_GetWindowSize(window_, &w, &h);
     Borders b = FrameBorders();
-    Placement p{(x - b.left) * kTwipsPerPixel, (y - b.top) * kTwipsPerPixel,
-                (w + b.left + b.right) * kTwipsPerPixel, (h + b.top + b.bottom) * kTwipsPerPixel};
+    const double t = Tpp();
+    Placement p{(x - b.left) * t, (y - b.top) * t, (w + b.left + b.right) * t,
+                (h + b.top + b.bottom) * t};
     if (State() == WindowState::Normal) normal_ = p;
     return p;
 }
@@ -84,7 +85,8 @@ Placement SdlPlatform::NormalPlacement() {
 void SdlPlatform::Move(const Placement& placement) {
     if (!window_) return;
     Borders b = FrameBorders();
-    auto px = [](double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
+    const double t = Tpp();
+    auto px = [t](double twips) { return static_cast<int>(std::lround(twips / t)); };
     int x = px(placement.left) + b.left, y = px(placement.top) + b.top;
     int w = std::max(px(placement.width) - b.left - b.right, 1);
     int h = std::max(px(placement.height) - b.top - b.bottom, 1);
@@ -110,9 +112,18 @@ int SdlPlatform::InnerHeight() {
     return h;
 }
 
-double SdlPlatform::ScreenWidthTwips() { return ScreenSize(window_).w * kTwipsPerPixel; }
+double SdlPlatform::ScreenWidthTwips() { return ScreenSize(window_).w * Tpp(); }
 
-double SdlPlatform::ScreenHeightTwips() { return ScreenSize(window_).h * kTwipsPerPixel; }
+double SdlPlatform::ScreenHeightTwips() { return ScreenSize(window_).h * Tpp(); }
+
+void SdlPlatform::SetZoom(double zoom) {
+    if (!(zoom > 0)) return;
+    // The window stays as it is in pixels; only its measure in twips changes.
+    double ratio = zoom_ / zoom;
+    normal_ = {normal_.left * ratio, normal_.top * ratio, normal_.width * ratio,
+               normal_.height * ratio};
+    zoom_ = zoom;
+}
 
 void SdlPlatform::Show() {
     if (!window_) return;

@@ -1,0 +1,43 @@
+// The zoom on top of the desktop's scale: one of a few steps, or "fit", which picks the step
+// for the window's size afresh on every resize. It is kept in a file of its own ("150" or
+// "fit"), apart from the settings file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorrel {
+
+inline constexpr int kZoomSteps[] = {100, 125, 150, 200, 250, 300};
+inline constexpr const char* kZoomFileName = "zoom";
+
+struct ZoomChoice {
+    int percent = 100;
+    bool fit = false;
+};
+
+enum class ZoomRequest { In, Out, Reset, Fit };
+
+// A missing, unreadable or unknown value gives 100 %.
+ZoomChoice ParseZoomFile(std::string_view text);
+std::string FormatZoomFile(const ZoomChoice& zoom);
+
+// The window as the zoom sees it: its outer and inner size in pixels.
+struct WindowPixels {
+    double outer_width = 0, outer_height = 0;
+    int inner_width = 0, inner_height = 0;
+};
+
+// Whether the board, centred as the resize layout centres it, and the instruction strip under
+// it both fit inside the window at a scale.
+bool BoardFits(double scale, const WindowPixels& window);
+
+// The next step up or down from percent (direction +1 or -1) that the window can hold; percent
+// itself when there is none. Steps down are always offered.
+int NextZoomStep(int percent, int direction, double display_scale, const WindowPixels& window);
+
+// The largest step at which the board fills no more than half the window's smaller side and
+// still fits; 100 % at least.
+int FitZoomStep(double display_scale, const WindowPixels& window);
+
+}  // namespace quorrel

@@ -68,11 +68,14 @@ std::string LocalConfigFolder() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     std::string chosen = ChooseXdgFolder(xdg, home, nullptr, ".config");
-    if (chosen.empty()) chosen = ChooseXdgFolder(nullptr, nullptr, PasswordHome().c_str(), ".config");
+    if (chosen.empty())
+        chosen = ChooseXdgFolder(nullptr, nullptr, PasswordHome().c_str(), ".config");
     return chosen.empty() ? "" : chosen + "/quorrel";
 }
 
-bool MakeFolderPath(const std::string& path) { return !path.empty() && path[0] == '/' && MakeFolders(path); }
+bool MakeFolderPath(const std::string& path) {
+    return !path.empty() && path[0] == '/' && MakeFolders(path);
+}
 
 std::string MakeDataFolder(const std::string& base) {
     std::string trimmed = base;

@@ -38,8 +38,9 @@ bool BoardFits(double scale, const WindowPixels& window) {
     int strip_height = TwipsToPixels(kStripHeightTwips, scale);
     double top = std::round((window.outer_height - kFrameAllowance - board) / 2);
     double strip_bottom = top + board + std::round(kStripGap * scale) + strip_height;
-    return board <= window.inner_width && strip_width <= window.inner_width && top >= 0 &&
-           strip_bottom <= window.inner_height;
+    if (board > window.inner_width || top < 0 || top + board > window.inner_height) return false;
+    return !window.strip_shown ||
+           (strip_width <= window.inner_width && strip_bottom <= window.inner_height);
 }
 
 int NextZoomStep(int percent, int direction, double display_scale, const WindowPixels& window) {

@@ -22,14 +22,16 @@ enum class ZoomRequest { In, Out, Reset, Fit };
 ZoomChoice ParseZoomFile(std::string_view text);
 std::string FormatZoomFile(const ZoomChoice& zoom);
 
-// The window as the zoom sees it: its outer and inner size in pixels.
+// The window as the zoom sees it: its outer and inner size in pixels, and whether the
+// instruction strip is up under the board.
 struct WindowPixels {
     double outer_width = 0, outer_height = 0;
     int inner_width = 0, inner_height = 0;
+    bool strip_shown = false;
 };
 
 // Whether the board, centred as the resize layout centres it, and the instruction strip under
-// it both fit inside the window at a scale.
+// it while it is up, fit inside the window at a scale.
 bool BoardFits(double scale, const WindowPixels& window);
 
 // The next step up or down from percent (direction +1 or -1) that the window can hold; percent

@@ -8,7 +8,7 @@ namespace quorrel {
 WindowPixels Calc::WindowSize() {
     Placement outer = platform.GetPlacement();
     return {outer.width / platform.TwipsPerPixelX(), outer.height / platform.TwipsPerPixelY(),
-            platform.InnerWidth(), platform.InnerHeight()};
+            platform.InnerWidth(), platform.InnerHeight(), el.Shown(el(Name::Hellf))};
 }
 
 void Calc::ApplyZoomPercent(int percent) {

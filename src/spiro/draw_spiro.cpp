@@ -28,8 +28,7 @@ class CalcCanvas : public SpiroCanvas {
     void Line(double x1, double y1, double x2, double y2, int width) override {
         // The pen is as wide as the window's scale makes it; the figure's path is already in
         // the window's pixels.
-        calc_.surface.Line(x1, y1, x2, y2, std::max(1, calc_.el.Px(width)),
-                           calc_.gs.SpiroPenColor);
+        calc_.surface.Line(x1, y1, x2, y2, std::max(1, calc_.el.Px(width)), calc_.gs.SpiroPenColor);
     }
     void Pump() override { calc_.DoEvents(); }
     Interruption Interrupted() override {

@@ -2,14 +2,12 @@
 // colours, fonts, captions and pictures. This is the one place these values live.
 #include <vector>
 
-#include "state/convert.h"
 #include "window/elements.h"
 
 namespace quorrel {
 namespace {
 
 using namespace colour;
-
 
 // A row of the table, built with chained setters so that each element reads as one line (the
 // formatter is kept off the table for that).

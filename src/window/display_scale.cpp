@@ -42,13 +42,15 @@ std::optional<double> ParseScale(std::string_view text) { return InRange(ParseNu
 
 DisplayScaleChoice ChooseDisplayScale(const ScaleSources& sources) {
     if (!sources.gdk_scale.empty() || !sources.gdk_dpi_scale.empty()) {
-        std::optional<double> whole = sources.gdk_scale.empty() ? 1.0 : ParseNumber(sources.gdk_scale);
+        std::optional<double> whole =
+            sources.gdk_scale.empty() ? 1.0 : ParseNumber(sources.gdk_scale);
         std::optional<double> text =
             sources.gdk_dpi_scale.empty() ? 1.0 : ParseNumber(sources.gdk_dpi_scale);
         if (whole && text)
             if (std::optional<double> s = InRange(*whole * *text)) return {*s, "GDK_SCALE"};
     }
-    if (std::optional<double> s = ParseScale(sources.qt_scale_factor)) return {*s, "QT_SCALE_FACTOR"};
+    if (std::optional<double> s = ParseScale(sources.qt_scale_factor))
+        return {*s, "QT_SCALE_FACTOR"};
     if (std::optional<double> dpi = XftDpi(sources.x_resources))
         if (std::optional<double> s = InRange(*dpi / 96)) return {*s, "Xft.dpi"};
     if (sources.display_dpi > 0) {

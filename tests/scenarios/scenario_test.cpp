@@ -5,7 +5,8 @@
 // driver command; the lines after it are its expected output (including the final "ok" or
 // "error: ..."). An expected line "~ TEXT" matches any output line containing TEXT, and "..."
 // skips output lines up to the next match. A command with no expected lines must print "ok".
-// "file data|app PATH" and the lines after it ("| TEXT" a text line ended by CR LF, "r A B C D"
+// "file data|app PATH" and the lines after it ("| TEXT" a text line ended by CR LF, "n TEXT"
+// one ended by LF, "r A B C D"
 // a record of four 16-bit little-endian numbers) give a file's bytes: before the first command
 // the file is written into the data folder or a copy of the app folder; after it, the file
 // must hold exactly those bytes at that point.
@@ -39,6 +40,8 @@ struct Script {
 void AddBytes(std::string& bytes, const std::string& line) {
     if (line.rfind("| ", 0) == 0) {
         bytes += line.substr(2) + "\r\n";
+    } else if (line.rfind("n ", 0) == 0) {
+        bytes += line.substr(2) + "\n";
     } else if (line.rfind("r ", 0) == 0) {
         std::istringstream words(line.substr(2));
         for (int v; words >> v;)
@@ -54,7 +57,8 @@ Script Parse(const fs::path& path) {
         ++number;
         if (line.empty() || line[0] == '#') continue;
         std::vector<Step>& list = script.steps.empty() ? script.files : script.steps;
-        bool bytes = line.rfind("| ", 0) == 0 || line.rfind("r ", 0) == 0;
+        bool bytes =
+            line.rfind("| ", 0) == 0 || line.rfind("n ", 0) == 0 || line.rfind("r ", 0) == 0;
         if (line.rfind("file ", 0) == 0) {
             Step& file = list.emplace_back();
             std::istringstream words(line.substr(5));

@@ -44,8 +44,7 @@ inline HeadlessOptions GameOptions(const std::string& data_folder) {
 
 struct Game {
     explicit Game(const std::string& data_folder)
-        : platform(GameOptions(data_folder)),
-          calc(platform, MakeGameHooks, 7) {
+        : platform(GameOptions(data_folder)), calc(platform, MakeGameHooks, 7) {
         calc.Start();
     }
     HeadlessPlatform platform;

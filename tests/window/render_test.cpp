@@ -56,5 +56,27 @@ TEST(Render, BoxesBordersLinesAndCentredNumbers) {
     EXPECT_EQ(at(Name::Line1, -1, 10, 0), PixelFromBgr(colour::kDarkGrey));
 }
 
+// Text at scale 2 is drawn at twice the size, not enlarged: the stem of a capital is at least
+// twice as wide and its edges stay one grey pixel wide.
+TEST(Render, TextAtScaleTwoIsAsSharp) {
+    SdlTextRasteriser text;
+    auto stem = [&text](float points, int& width, int& grey) {
+        Image glyph = text.Draw(Font{"Arial", points, true}, colour::kBlack, "I");
+        ASSERT_FALSE(glyph.Empty());
+        width = grey = 0;
+        for (int x = 0; x < glyph.width; ++x) {
+            uint32_t alpha = glyph.At(x, glyph.height / 2) >> 24;
+            width += alpha == 0xFF;
+            grey += alpha > 0 && alpha < 0xFF;
+        }
+    };
+    int width1, grey1, width2, grey2;
+    stem(12, width1, grey1);
+    stem(24, width2, grey2);
+    EXPECT_GE(width2, 2 * width1);
+    EXPECT_LE(grey2, 2);
+    EXPECT_LE(grey1, 2);
+}
+
 }  // namespace
 }  // namespace quorrel

@@ -218,8 +218,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     static const char* const known[] = {"click",  "dblclick", "clickat",  "queue",   "wait",
                                         "resize", "maximize", "minimize", "restore", "close",
-                                        "get",    "state",    "shot",     "key",
-                                        "zoom"};
+                                        "get",    "state",    "shot",     "key",     "zoom"};
     bool is_known = false;
     for (const char* k : known) is_known = is_known || command == k;
     if (!is_known) return "unknown command";
@@ -379,9 +378,8 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
         output.push_back("Calc caption=" + QuoteText(platform_->Title()) +
                          " state=" + std::to_string(static_cast<int>(platform_->State())) +
                          " left=" + Number(p.left) + " top=" + Number(p.top) +
-                         " width=" + Number(p.width) + " height=" + Number(p.height) +
-                         " back=" + Hex(calc_->el.window_back) +
-                         " scale=" + Number(calc_->el.scale));
+                         " width=" + Number(p.width) + " height=" + Number(p.height) + " back=" +
+                         Hex(calc_->el.window_back) + " scale=" + Number(calc_->el.scale));
         return "";
     }
     if (name == "Focus") {

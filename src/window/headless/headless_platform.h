@@ -26,7 +26,7 @@ struct HeadlessOptions {
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
     std::shared_ptr<TextRasteriser> text = nullptr;
-    bool help_fails = false;  // stands for a desktop with no browser to show help
+    bool help_fails = false;    // stands for a desktop with no browser to show help
     std::string config_folder;  // "" stands for data_folder + "/config"
 };
 

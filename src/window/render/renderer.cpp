@@ -167,8 +167,9 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 ButtonEdges(frame, box, clip, t);
                 if (e.caption.empty()) break;
                 const Font font = scaled(e.font);
-                const auto& lines = text_.Get(rasteriser, font, colour::kBlack,
-                                              Cp1252ToUtf8(e.caption), e.width, Align::Centre, false);
+                const auto& lines =
+                    text_.Get(rasteriser, font, colour::kBlack, Cp1252ToUtf8(e.caption), e.width,
+                              Align::Centre, false);
                 int line_height = rasteriser ? rasteriser->LineHeight(font) : 0;
                 int top = y + (e.height - line_height) / 2;
                 Text(frame, lines, x, top,

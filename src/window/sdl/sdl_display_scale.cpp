@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 
-
 namespace quorrel {
 namespace {
 
@@ -28,8 +27,8 @@ std::string XResources(SDL_Window* window) {
     void* library = SDL_LoadObject("libX11.so.6");
     if (!library) return "";
     using ResourceString = char* (*)(Display*);
-    auto read = reinterpret_cast<ResourceString>(
-        SDL_LoadFunction(library, "XResourceManagerString"));
+    auto read =
+        reinterpret_cast<ResourceString>(SDL_LoadFunction(library, "XResourceManagerString"));
     std::string text;
     if (read)
         if (const char* resources = read(info.info.x11.display)) text = resources;

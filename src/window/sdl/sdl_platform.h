@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "window/picture_cache.h"
 #include "window/display_scale.h"
+#include "window/picture_cache.h"
 #include "window/platform.h"
 #include "window/sdl/media/sdl_text.h"
 #include "window/sdl/sdl_audio.h"

@@ -34,6 +34,7 @@ class SdlPlatform : public Platform {
     uint64_t NowMs() override;
     float SecondsSinceMidnight() override;
     void Sleep(int ms) override;
+    CivilTime LocalTime() override;
     bool PollInput(InputEvent& event) override;
     void WaitForInput(uint64_t deadline_ms) override;
     void PlayWave(const std::string& sound_name, const std::string& path) override;
@@ -57,6 +58,8 @@ class SdlPlatform : public Platform {
     void Unload() override;
     std::string DataFolderBase() override;
     std::string ProgramFolder() override;
+    std::string PicturesFolder() override;
+    bool WritePng(const Image& image, const std::string& path) override;
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
     TextRasteriser* Text() override { return &text_; }
 

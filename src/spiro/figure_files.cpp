@@ -48,9 +48,12 @@ std::string WriteTextFile(const std::string& path, const std::string& text) {
     int error = 0;
     while (done < text.size() && error == 0) {
         ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n > 0) done += static_cast<size_t>(n);
-        else if (n < 0 && errno != EINTR) error = errno;
-        else if (n == 0) error = EIO;
+        if (n > 0)
+            done += static_cast<size_t>(n);
+        else if (n < 0 && errno != EINTR)
+            error = errno;
+        else if (n == 0)
+            error = EIO;
     }
     if (error == 0 && fsync(fd) != 0) error = errno;
     if (close(fd) != 0 && error == 0) error = errno;
@@ -59,9 +62,8 @@ std::string WriteTextFile(const std::string& path, const std::string& text) {
     return error != 0 ? Reason(error, "") : "";
 }
 
-std::string WriteFigureFiles(const std::string& folder, const std::string& base,
-                             const Image& image, const std::string& svg,
-                             const PngWriter& write_png) {
+std::string WriteFigureFiles(const std::string& folder, const std::string& base, const Image& image,
+                             const std::string& svg, const PngWriter& write_png) {
     std::string png = folder + "/" + base + ".png";
     std::string temp = TempName(png);
     errno = 0;

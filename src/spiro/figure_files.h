@@ -24,8 +24,7 @@ std::string WriteTextFile(const std::string& path, const std::string& text);
 
 // base + ".png" and base + ".svg" in folder, each through a temporary name. "" on success;
 // otherwise the reason, and neither file is left behind.
-std::string WriteFigureFiles(const std::string& folder, const std::string& base,
-                             const Image& image, const std::string& svg,
-                             const PngWriter& write_png);
+std::string WriteFigureFiles(const std::string& folder, const std::string& base, const Image& image,
+                             const std::string& svg, const PngWriter& write_png);
 
 }  // namespace quorrel

@@ -43,18 +43,22 @@ class PaperCanvas : public SpiroCanvas {
 std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '"') out += "&quot;";
-        else out += c;
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out += c;
     }
     return out;
 }
 
 std::string DateText(const CivilTime& t) {
-    static const char* const months[] = {"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+    static const char* const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
     char text[64];
     std::snprintf(text, sizeof text, "%d %s %d, %02d:%02d", t.day, months[t.month - 1], t.year,
                   t.hour, t.minute);
@@ -62,11 +66,10 @@ std::string DateText(const CivilTime& t) {
 }
 
 std::string IndexPage(const std::string& cards, size_t exported, size_t recorded) {
-    std::string note = recorded == 0 ? "No reward figures have been earned yet."
-                       : exported < recorded
-                           ? "The newest " + std::to_string(exported) + " of " +
-                                 std::to_string(recorded) + " figures earned."
-                           : std::to_string(exported) + " figures earned.";
+    std::string note = recorded == 0         ? "No reward figures have been earned yet."
+                       : exported < recorded ? "The newest " + std::to_string(exported) + " of " +
+                                                   std::to_string(recorded) + " figures earned."
+                                             : std::to_string(exported) + " figures earned.";
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<title>Quorrel rewards</title>\n<style>\n"
            "body { font-family: sans-serif; margin: 1cm; }\n"

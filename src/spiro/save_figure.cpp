@@ -29,8 +29,8 @@ void SaveShownFigure(Calc& calc) {
     const Image& pixels = calc.surface.Pixels();
     std::string pictures = calc.platform.PicturesFolder();
     std::string folder = pictures + "/" + kSaveFolderName;
-    std::string base = FigureName(figure.order, figure.angle, figure.left_turns,
-                                  calc.platform.LocalTime());
+    std::string base =
+        FigureName(figure.order, figure.angle, figure.left_turns, calc.platform.LocalTime());
     std::string error = pictures.empty() ? "there is no Pictures folder" : MakeFolders(folder);
     if (error.empty()) {
         std::string svg =

@@ -23,15 +23,15 @@ struct HeadlessOptions {
     int screen_width = 1024, screen_height = 768;  // pixels
     double twips_per_pixel = 15;
     double clock_start = 12 * 3600;  // seconds since midnight
-    CivilTime date{2026, 12, 6};     // the day the clock starts on (its time is ignored)
-    std::string pictures_folder;     // "" stands for a desktop without one
-    // Writes a picture file; without one, nothing can be saved.
-    std::function<bool(const Image&, const std::string&)> write_png;
     // Loads a picture file; without one, pictures are absent.
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
     std::shared_ptr<TextRasteriser> text = nullptr;
     bool help_fails = false;  // stands for a desktop with no browser to show help
+    CivilTime date{2026, 12, 6};  // the day the clock starts on (its time is ignored)
+    std::string pictures_folder{};  // "" stands for a desktop without one
+    // Writes a picture file; without one, nothing can be saved.
+    std::function<bool(const Image&, const std::string&)> write_png{};
 };
 
 class HeadlessPlatform : public Platform {

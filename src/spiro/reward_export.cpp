@@ -112,11 +112,12 @@ ExportResult ExportRewards(const std::string& book_path, const std::string& fold
         if (!result.error.empty()) return result;
         ++result.exported;
         char caption[160];
-        std::snprintf(caption, sizeof caption, "order %d, angle %d, left turns %d, %d hint%s",
-                      e.order, e.angle, e.left_turns, e.hints, e.hints == 1 ? "" : "s");
+        std::snprintf(caption, sizeof caption, "order %d, angle %d, left turns %d", e.order,
+                      e.angle, e.left_turns);
+        static const char* const hints[] = {"no hints", "1 hint", "2 hints", "3 hints"};
         cards += "<figure><img src=\"" + Escaped(base) + ".svg\" alt=\"" + caption +
-                 "\"><figcaption>" + DateText(e.when) + "<br>" + caption +
-                 "</figcaption></figure>\n";
+                 "\"><figcaption>" + DateText(e.when) + "<br>" + caption + "<br>" +
+                 hints[e.hints] + "</figcaption></figure>\n";
     }
     result.error =
         WriteTextFile(folder + "/index.html", IndexPage(cards, result.exported, result.recorded));

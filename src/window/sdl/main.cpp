@@ -62,8 +62,11 @@ std::optional<int> HandleOptions(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (std::strcmp(argv[i], "--export-rewards") == 0 && i + 1 < argc)
-            return ExportRewardBook(argv[i + 1]);
+        if (std::strcmp(argv[i], "--export-rewards") == 0) {
+            if (i + 1 < argc) return ExportRewardBook(argv[i + 1]);
+            std::fputs("quorrel: --export-rewards needs a folder to write into\n", stderr);
+            return 2;
+        }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Quorrel %s\n", QUORREL_VERSION);
             return 0;

@@ -38,7 +38,7 @@ class WindowSurface {
     // The lines drawn since the surface was last cleared or tiled over: the figure it shows,
     // for saving it as lines. A figure that retraces itself for ever stops being recorded at
     // kMaxFigureLines; what follows only repeats what is kept.
-    static constexpr size_t kMaxFigureLines = 200000;
+    static constexpr size_t kMaxFigureLines = 100000;  // 4 MB
     const std::vector<DrawnLine>& Figure() const { return figure_; }
 
     // Each drawing operation is also written to a log when one is attached (headless driver).

@@ -7,6 +7,7 @@
 #include "menus/keypad.h"
 #include "menus/menus.h"
 #include "puzzle/move_math.h"
+#include "spiro/save_figure.h"
 #include "state/convert.h"
 
 namespace quorrel {
@@ -256,6 +257,10 @@ void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent
     }
     if (k == "Q" && (key.modifiers & kKeyCtrl)) {
         ClickShown(calc, hooks, Name::But, kWordQuit);
+        return;
+    }
+    if (k == "S" && (key.modifiers & kKeyCtrl)) {
+        if (FigureShowing(calc)) SaveShownFigure(calc);
         return;
     }
     if (k == "F11") {

@@ -13,7 +13,7 @@ namespace quorrel {
 
 class Calc;
 
-// The clickable words But(0..20) by what they do; no word carries 18 or 19.
+// The clickable words But(0..21) by what they do; no word carries 18 or 19.
 enum MenuWord : int16_t {
     kWordQuit = 0,
     kWordMenu = 1,
@@ -34,6 +34,7 @@ enum MenuWord : int16_t {
     kWordSetup = 16,
     kWordSetupHelp = 17,
     kWordPlayFromStats = 20,
+    kWordSave = 21,  // the maker's figure as picture files
 };
 
 void But_Click(Calc& calc, int16_t Index);

@@ -5,6 +5,7 @@
 #include "shell/calc.h"
 #include "spiro/draw_spiro.h"
 #include "spiro/maker.h"
+#include "spiro/save_figure.h"
 #include "state/convert.h"
 
 namespace quorrel {
@@ -151,6 +152,9 @@ void But_Click(Calc& calc, int16_t Index) {
         case kWordPlayFromStats:
             el(Name::Hist).visible = false;
             el(Name::Floater).visible = true;
+            break;
+        case kWordSave:
+            SaveShownFigure(calc);
             break;
         default:  // no word carries 18, 19 or any other index
             break;

@@ -7,6 +7,7 @@
 #include "puzzle/move_math.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
+#include "shell/reward_book.h"
 #include "spiro/draw_spiro.h"
 #include "state/convert.h"
 
@@ -99,6 +100,10 @@ void CorrectAnswer(Calc& calc) {
             calc.el(Name::Floater).visible = false;
             gs.LineThickness = 0;
             RewardFigure figure = RewardFigureFor(gs.DealtNumbers);
+            // Written before the drawing, so that a figure cut short is in the book as well.
+            AppendReward(RewardBookPath(gs.SettingsPath),
+                         {figure.order, figure.angle, figure.left_turns,
+                          calc.platform.LocalTime(), gs.HintsUsed});
             DrawSpiro(calc, figure.order, figure.angle, figure.left_turns);
             gs.board.wait_mark = calc.Clock();
             gs.RewardShown = kTrue;

@@ -33,6 +33,9 @@ void Calc::OnTimer(TimerId timer) {
         case TimerId::TileBoy:
             TileBoy_Timer();
             break;
+        case TimerId::NoteOff:
+            NoteOff_Timer();
+            break;
         default:
             game_->Timer(timer);
             break;

@@ -106,7 +106,10 @@ class Calc : public WindowEvents {
     // Opens a help page; where no viewer can be started, beeps once and shows the page's path
     // in the notice HelpNote instead, which a click puts away.
     void OpenHelpPage(int context);
+    // Shows text in the notice; a timed notice goes by itself after NoteOff's interval.
+    void ShowNote(const std::string& text, bool timed);
     void HelpNote_Click();
+    void NoteOff_Timer() { HelpNote_Click(); }
 
     // --- The zoom (keys and the driver) ----------------------------------------------------
     // A step the window cannot hold is refused with a beep; any change is remembered.

@@ -10,17 +10,27 @@ namespace quorrel {
 void Calc::OpenHelpPage(int context) {
     if (platform.OpenHelp(gs.HelpFile, context)) return;
     platform.Beep();
+    ShowNote("Help could not be opened in a browser. The help page is:\n" +
+                 HelpPage(gs.HelpFile, context) + "\n(click here to close this note)",
+             false);
+}
+
+void Calc::ShowNote(const std::string& text, bool timed) {
     // The notice spans the window as it is now, less a margin, so a long path stays readable.
     int width = std::max(el.Px(120), platform.InnerWidth() - el.Px(16));
     Element& note = el(Name::HelpNote);
     note.width = width;
     el(Name::HelpNoteText).width = width - el.Px(16);
-    el(Name::HelpNoteText).caption = "Help could not be opened in a browser. The help page is:\n" +
-                                     HelpPage(gs.HelpFile, context) +
-                                     "\n(click here to close this note)";
+    el(Name::HelpNoteText).caption = text;
     note.visible = true;
+    // A new notice counts its own time; one that must be read (a help page's path) stays.
+    DisableTimer(TimerId::NoteOff);
+    if (timed) EnableTimer(TimerId::NoteOff);
 }
 
-void Calc::HelpNote_Click() { el(Name::HelpNote).visible = false; }
+void Calc::HelpNote_Click() {
+    el(Name::HelpNote).visible = false;
+    DisableTimer(TimerId::NoteOff);
+}
 
 }  // namespace quorrel

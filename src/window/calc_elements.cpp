@@ -184,6 +184,7 @@ std::vector<Row> StoredWindow() {
     add(Lbl(Name::Label13).in(Name::Spirom).at(2880, 960, 375, 1215));
     add(Lbl(Name::But, 15).in(Name::Spirom).text("  Help").at(-120, 2880, 855, 375).fg(kSilver).font(9));
     add(Lbl(Name::But, 9).in(Name::Spirom).text(" Play").at(2400, 2880, 855, 375).fg(kSilver).font(9));
+    add(Lbl(Name::But, 21).in(Name::Spirom).text("Save").at(570, 2880, 525, 375).fg(kSilver).font(9));
     add(Btn(Name::BackColorSet).in(Name::Spirom).text("Back Color").at(1200, 2820, 975, 195).font(8.25f).regular());
     struct Key { const char* caption; int left, top, width; const char* tip; };
     const Key keys[15] = {

@@ -37,6 +37,12 @@ struct InputEvent {
     bool repeat = false;
 };
 
+// A moment on the local calendar and clock.
+struct CivilTime {
+    int year = 0, month = 0, day = 0;  // month 1..12, day 1..31
+    int hour = 0, minute = 0, second = 0;
+};
+
 constexpr uint8_t kKeyShift = 1;
 constexpr uint8_t kKeyCtrl = 2;
 constexpr uint8_t kKeyAlt = 4;
@@ -49,6 +55,8 @@ class Platform {
     virtual uint64_t NowMs() = 0;
     virtual float SecondsSinceMidnight() = 0;
     virtual void Sleep(int ms) = 0;
+    // The date and time of day, for names and records a person reads.
+    virtual CivilTime LocalTime() = 0;
 
     // Input: take one pending event; wait, sleeping, until input arrives or the deadline passes.
     virtual bool PollInput(InputEvent& event) = 0;
@@ -101,6 +109,12 @@ class Platform {
     // The per-user folder of the game's own preferences ("" when there is none).
     virtual std::string ConfigFolder() = 0;
     virtual std::string ProgramFolder() = 0;
+    // The user's pictures folder, without a trailing '/' ("" when there is none).
+    virtual std::string PicturesFolder() = 0;
+    // Writes the image as a PNG file; false when it could not be written completely.
+    virtual bool WritePng(const Image& image, const std::string& path) = 0;
+    // A file the game wrote for the user (a saved drawing) is complete at path.
+    virtual void FileSaved(const std::string& /*path*/) {}
     // A stored picture, or nullptr when it could not be loaded.
     virtual const Image* GetPicture(Picture picture) = 0;
     // The font engine the frames' text is drawn with; nullptr draws frames without text.

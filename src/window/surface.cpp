@@ -1,6 +1,7 @@
 #include "window/surface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace quorrel {
@@ -19,12 +20,15 @@ void WindowSurface::Resize(int width, int height, uint32_t back_bgr) {
 
 void WindowSurface::Clear(uint32_t back_bgr) {
     std::fill(image_.pixels.begin(), image_.pixels.end(), PixelFromBgr(back_bgr));
+    figure_.clear();
     ++version_;
     if (log_) log_->push_back("clear");
 }
 
 void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, uint32_t bgr) {
     DrawLine(image_, x1, y1, x2, y2, width, PixelFromBgr(bgr));
+    bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+    if (finite && figure_.size() < kMaxFigureLines) figure_.push_back({x1, y1, x2, y2, width, bgr});
     ++version_;
     if (log_) {
         char buffer[160];
@@ -37,6 +41,8 @@ void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, 
 void WindowSurface::Tile(const Image& tile, int w, int h, int columns, int rows) {
     for (int i = 0; i < columns; ++i)
         for (int j = 0; j < rows; ++j) CopyBlock(image_, i * w, j * h, tile, 0, 0, w, h);
+    // The tiles reach past the right and bottom edges: nothing drawn before shows any more.
+    if (columns > 0 && rows > 0) figure_.clear();
     ++version_;
     if (log_) log_->push_back("tile " + std::to_string(std::max(columns, 0) * std::max(rows, 0)));
 }

@@ -10,6 +10,13 @@
 
 namespace quorrel {
 
+// One line as it was drawn: window pixels, pen width in pixels, colour as &H00BBGGRR.
+struct DrawnLine {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int width = 0;
+    uint32_t bgr = 0;
+};
+
 class WindowSurface {
   public:
     // The largest surface kept: an 8K screen either way up (7680 x 4320 or 4320 x 7680), about
@@ -28,6 +35,12 @@ class WindowSurface {
     // columns x rows copies of the w x h block at (0, 0) of tile, from the top-left corner.
     void Tile(const Image& tile, int w, int h, int columns, int rows);
 
+    // The lines drawn since the surface was last cleared or tiled over: the figure it shows,
+    // for saving it as lines. A figure that retraces itself for ever stops being recorded at
+    // kMaxFigureLines; what follows only repeats what is kept.
+    static constexpr size_t kMaxFigureLines = 100000;  // 4 MB
+    const std::vector<DrawnLine>& Figure() const { return figure_; }
+
     // Each drawing operation is also written to a log when one is attached (headless driver).
     void SetLog(std::vector<std::string>* log) { log_ = log; }
     // Counts every change, so a front end can tell when the picture is out of date.
@@ -35,6 +48,7 @@ class WindowSurface {
 
   private:
     Image image_;
+    std::vector<DrawnLine> figure_;
     std::vector<std::string>* log_ = nullptr;
     unsigned version_ = 0;
 };

@@ -3,7 +3,7 @@
 namespace quorrel {
 
 const char* TimerName(TimerId id) {
-    static const char* const names[] = {"FirstUp", "LastUp", "KlikOff", "TileBoy"};
+    static const char* const names[] = {"FirstUp", "LastUp", "KlikOff", "TileBoy", "NoteOff"};
     return names[static_cast<size_t>(id)];
 }
 
@@ -12,6 +12,8 @@ TimerSet::TimerSet(uint64_t now) {
     timers_[static_cast<size_t>(TimerId::LastUp)] = {500, false, 0};
     timers_[static_cast<size_t>(TimerId::KlikOff)] = {300, false, 0};
     timers_[static_cast<size_t>(TimerId::TileBoy)] = {500, true, now + 500};
+    // Puts away a notice that goes by itself (a saved drawing's), 3 s after it was shown.
+    timers_[static_cast<size_t>(TimerId::NoteOff)] = {3000, false, 0};
 }
 
 void TimerSet::Enable(TimerId id, uint64_t now) {

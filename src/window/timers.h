@@ -1,4 +1,4 @@
-// The window's four timers. A timer counts from the moment it is enabled; the event loop ticks
+// The window's timers. A timer counts from the moment it is enabled; the event loop ticks
 // it once when it comes due, however late, and then counts a new interval.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace quorrel {
 
-enum class TimerId : uint8_t { FirstUp, LastUp, KlikOff, TileBoy, Count };
+enum class TimerId : uint8_t { FirstUp, LastUp, KlikOff, TileBoy, NoteOff, Count };
 
 const char* TimerName(TimerId id);
 

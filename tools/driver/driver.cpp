@@ -137,6 +137,15 @@ bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::stri
                 hh < 0 || hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 59)
                 return error = "bad --clock, expected HH:MM:SS", false;
             options.clock_start = hh * 3600.0 + mm * 60.0 + ss;
+        } else if (arg == "--pictures-folder") {
+            if (!value(options.pictures_folder)) return false;
+        } else if (arg == "--date") {
+            CivilTime& d = options.date;
+            if (!value(text) ||
+                std::sscanf(text.c_str(), "%d-%d-%d", &d.year, &d.month, &d.day) != 3 ||
+                d.year < 1970 || d.year > 9999 || d.month < 1 || d.month > 12 || d.day < 1 ||
+                d.day > 31)
+                return error = "bad --date, expected YYYY-MM-DD", false;
         } else {
             error = "unknown option " + arg;
             return false;
@@ -162,6 +171,11 @@ Driver::Driver(DriverOptions options) : options_(std::move(options)) {
     headless.clock_start = options_.clock_start;
     headless.display_scale = options_.display_scale;
     headless.load_picture = LoadPicture;
+    headless.write_png = SavePng;
+    headless.date = options_.date;
+    headless.pictures_folder = options_.pictures_folder.empty()
+                                   ? options_.data_folder + "/Pictures"
+                                   : options_.pictures_folder;
     platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
 }
 

@@ -19,6 +19,8 @@ struct DriverOptions {
     int screen_width = 1024, screen_height = 768;
     double clock_start = 12 * 3600;
     double display_scale = 1;  // the desktop's scale the game finds
+    CivilTime date{2026, 12, 6};
+    std::string pictures_folder{};  // "": Pictures in the data folder
 };
 
 // Parses the command line; returns false (with a message) on a bad option.

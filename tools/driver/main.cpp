@@ -8,7 +8,8 @@ int main(int argc, char** argv) {
     if (!quorrel::ParseDriverOptions(argc, argv, options, error)) {
         std::cerr << "quorrel-driver: " << error << "\n"
                   << "usage: quorrel-driver [--app-folder DIR] [--data-folder DIR] [--seed N] "
-                     "[--screen WxH] [--clock HH:MM:SS] [--scale F]\n";
+                     "[--screen WxH] [--clock HH:MM:SS] [--date YYYY-MM-DD]\n"
+                     "       [--pictures-folder DIR] [--scale F]\n";
         return 2;
     }
     quorrel::Driver driver(options);

@@ -1,6 +1,7 @@
 #include "window/headless/headless_platform.h"
 
 #include <cmath>
+#include <ctime>
 
 #include "state/text_escape.h"
 #include "window/program_folder.h"
@@ -33,6 +34,19 @@ std::vector<std::string> HeadlessPlatform::TakeEvents() {
 float HeadlessPlatform::SecondsSinceMidnight() {
     double seconds = std::fmod(options_.clock_start + now_ms_ / 1000.0, 86400.0);
     return static_cast<float>(seconds);
+}
+
+CivilTime HeadlessPlatform::LocalTime() {
+    // Whole days the virtual clock has run past midnight move the date on.
+    const CivilTime& d = options_.date;
+    std::tm day{};
+    day.tm_year = d.year - 1900;
+    day.tm_mon = d.month - 1;
+    day.tm_mday = d.day;
+    time_t t = timegm(&day) + static_cast<time_t>(options_.clock_start + now_ms_ / 1000);
+    std::tm at{};
+    gmtime_r(&t, &at);
+    return {at.tm_year + 1900, at.tm_mon + 1, at.tm_mday, at.tm_hour, at.tm_min, at.tm_sec};
 }
 
 void HeadlessPlatform::Sleep(int ms) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,8 +27,12 @@ struct HeadlessOptions {
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
     std::shared_ptr<TextRasteriser> text = nullptr;
-    bool help_fails = false;    // stands for a desktop with no browser to show help
-    std::string config_folder;  // "" stands for data_folder + "/config"
+    bool help_fails = false;  // stands for a desktop with no browser to show help
+    CivilTime date{2026, 12, 6};  // the day the clock starts on (its time is ignored)
+    std::string pictures_folder{};  // "" stands for a desktop without one
+    // Writes a picture file; without one, nothing can be saved.
+    std::function<bool(const Image&, const std::string&)> write_png{};
+    std::string config_folder{};  // "" stands for data_folder + "/config"
 };
 
 class HeadlessPlatform : public Platform {
@@ -52,6 +57,7 @@ class HeadlessPlatform : public Platform {
     uint64_t NowMs() override { return now_ms_; }
     float SecondsSinceMidnight() override;
     void Sleep(int ms) override;
+    CivilTime LocalTime() override;
     bool PollInput(InputEvent& event) override;
     void WaitForInput(uint64_t deadline_ms) override;
     void PlayWave(const std::string& sound_name, const std::string& path) override;
@@ -79,6 +85,11 @@ class HeadlessPlatform : public Platform {
     std::string DataFolderBase() override { return options_.data_folder; }
     std::string ConfigFolder() override;
     std::string ProgramFolder() override { return options_.program_folder; }
+    std::string PicturesFolder() override { return options_.pictures_folder; }
+    bool WritePng(const Image& image, const std::string& path) override {
+        return options_.write_png && options_.write_png(image, path);
+    }
+    void FileSaved(const std::string& path) override { events_.push_back("saved " + path); }
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
     TextRasteriser* Text() override { return options_.text.get(); }
 

@@ -8,7 +8,9 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "window/pictures_folder.h"
 #include "window/program_folder.h"
+#include "window/sdl/media/picture_io.h"
 #include "window/sdl/sdl_platform.h"
 
 namespace quorrel {
@@ -23,6 +25,20 @@ float SdlPlatform::SecondsSinceMidnight() {
     double seconds =
         local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + now.tv_nsec / 1e9;
     return static_cast<float>(seconds);
+}
+
+CivilTime SdlPlatform::LocalTime() {
+    time_t now = time(nullptr);
+    tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+std::string SdlPlatform::PicturesFolder() { return UserPicturesFolder(); }
+
+bool SdlPlatform::WritePng(const Image& image, const std::string& path) {
+    return SavePng(image, path);
 }
 
 void SdlPlatform::Sleep(int ms) {

@@ -1,12 +1,16 @@
 // Quorrel on the desktop: the window Calc on the SDL platform until it is closed.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
 #include "menus/menus.h"
 #include "shell/app_folders.h"
 #include "shell/calc.h"
+#include "shell/reward_book.h"
+#include "spiro/reward_export.h"
 #include "window/program_folder.h"
+#include "window/sdl/media/picture_io.h"
 #include "window/sdl/sdl_platform.h"
 
 #ifndef QUORREL_VERSION
@@ -16,20 +20,46 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: quorrel [--help] [--version] [--scale F]\n"
+    "Usage: quorrel [--help] [--version] [--scale F] [--export-rewards DIR]\n"
     "Starts the number puzzle game Quorrel in a window.\n"
     "\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n"
-    "  --scale F    draw at scale F (0.5 to 4) instead of the desktop's own scale\n"
+    "  --help                show this help and exit\n"
+    "  --version             show the version and exit\n"
+    "  --scale F             draw at scale F (0.5 to 4) instead of the desktop's own\n"
+    "  --export-rewards DIR  write the reward figures earned (SVG and PNG) and an\n"
+    "                        index.html to print them into DIR, without a window\n"
     "\n"
     "Settings are kept in $XDG_DATA_HOME/Brindlecove Software/Quorrel.dat\n"
-    "(~/.local/share when XDG_DATA_HOME is not set), the zoom (Ctrl+plus, Ctrl+minus,\n"
-    "Ctrl+0, Ctrl+F) in $XDG_CONFIG_HOME/quorrel/zoom. See quorrel(6).\n";
+    "(~/.local/share when XDG_DATA_HOME is not set), the rewards in\n"
+    "Quorrel-rewards.txt beside it, the zoom (Ctrl+plus, Ctrl+minus, Ctrl+0, Ctrl+F)\n"
+    "in $XDG_CONFIG_HOME/quorrel/zoom. See quorrel(6).\n";
 
 struct Options {
     std::optional<double> scale;
 };
+
+// Writes the reward book's figures into folder; the exit code.
+int ExportRewardBook(const char* folder) {
+    std::string base = quorrel::LocalDataFolderBase();
+    std::string book = base.empty() ? "" : base + "/" + quorrel::kMakerFolderName + "/" +
+                                               quorrel::kRewardBookName;
+    std::error_code ec;
+    std::string target = std::filesystem::absolute(folder, ec).lexically_normal().string();
+    while (target.size() > 1 && target.back() == '/') target.pop_back();
+    quorrel::ExportResult result = quorrel::ExportRewards(book, target, quorrel::SavePng);
+    if (!result.error.empty()) {
+        std::fprintf(stderr, "quorrel: cannot export the rewards to %s: %s\n", folder,
+                     result.error.c_str());
+        return 1;
+    }
+    std::printf("quorrel: %zu reward figures written to %s/index.html", result.exported,
+                target.c_str());
+    if (result.exported < result.recorded)
+        std::printf(" (the newest %zu of %zu; at most %zu are exported)", result.exported,
+                    result.recorded, quorrel::kMaxExportedRewards);
+    std::printf("\n");
+    return 0;
+}
 
 // The exit code when an option ends the program before the window opens.
 std::optional<int> HandleOptions(int argc, char** argv, Options& options) {
@@ -43,6 +73,11 @@ std::optional<int> HandleOptions(int argc, char** argv, Options& options) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
+        }
+        if (std::strcmp(argv[i], "--export-rewards") == 0) {
+            if (i + 1 < argc) return ExportRewardBook(argv[i + 1]);
+            std::fputs("quorrel: --export-rewards needs a folder to write into\n", stderr);
+            return 2;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Quorrel %s\n", QUORREL_VERSION);

@@ -41,6 +41,7 @@ class SdlPlatform : public Platform {
     uint64_t NowMs() override;
     float SecondsSinceMidnight() override;
     void Sleep(int ms) override;
+    CivilTime LocalTime() override;
     bool PollInput(InputEvent& event) override;
     void WaitForInput(uint64_t deadline_ms) override;
     void PlayWave(const std::string& sound_name, const std::string& path) override;
@@ -67,6 +68,8 @@ class SdlPlatform : public Platform {
     std::string DataFolderBase() override;
     std::string ConfigFolder() override { return config_folder_; }
     std::string ProgramFolder() override;
+    std::string PicturesFolder() override;
+    bool WritePng(const Image& image, const std::string& path) override;
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
     TextRasteriser* Text() override { return &text_; }
 

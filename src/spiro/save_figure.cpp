@@ -1,0 +1,58 @@
+#include "spiro/save_figure.h"
+
+#include "shell/calc.h"
+#include "spiro/figure_files.h"
+#include "window/figure_svg.h"
+
+namespace quorrel {
+namespace {
+
+// "Pictures/Quorrel": the folder as the user knows it, by its own name.
+std::string ShortFolderName(const std::string& pictures) {
+    size_t slash = pictures.rfind('/');
+    std::string last = slash == std::string::npos ? pictures : pictures.substr(slash + 1);
+    return (last.empty() ? std::string("Pictures") : last) + "/" + kSaveFolderName;
+}
+
+}  // namespace
+
+bool FigureShowing(Calc& calc) {
+    return !calc.surface.Figure().empty() && !calc.el.Shown(calc.el(Name::Floater));
+}
+
+void SaveShownFigure(Calc& calc) {
+    if (calc.surface.Figure().empty()) {
+        calc.platform.Beep();
+        return;
+    }
+    const SpiroDrawing& figure = calc.gs.spiro_drawing;
+    const Image& pixels = calc.surface.Pixels();
+    std::string pictures = calc.platform.PicturesFolder();
+    std::string folder = pictures + "/" + kSaveFolderName;
+    std::string base =
+        FigureName(figure.order, figure.angle, figure.left_turns, calc.platform.LocalTime());
+    std::string error = pictures.empty() ? "there is no Pictures folder" : MakeFolders(folder);
+    if (error.empty()) {
+        std::string svg =
+            FigureSvg(calc.surface.Figure(), pixels.width, pixels.height, calc.el.window_back);
+        error = WriteFigureFiles(folder, base, pixels, svg,
+                                 [&calc](const Image& image, const std::string& path) {
+                                     return calc.platform.WritePng(image, path);
+                                 });
+    }
+    std::string where = ShortFolderName(pictures);
+    if (!error.empty()) {
+        calc.platform.Beep();
+        calc.ShowNote("Could not save to " + where + ":\n" + error, true);
+        return;
+    }
+    calc.platform.FileSaved(folder + "/" + base + ".png");
+    calc.platform.FileSaved(folder + "/" + base + ".svg");
+    calc.ShowNote("Saved to " + where + "\n" + base + ".png and .svg", true);
+    if (calc.gs.SoundLevel >= 2) {
+        calc.loop.PresentNow();  // the notice stands while the praise plays
+        calc.PlaySound("Good0");
+    }
+}
+
+}  // namespace quorrel

@@ -92,8 +92,11 @@ class Platform {
     // program's own folder (see window/program_folder.h), both without a trailing '/'.
     virtual std::string DataFolderBase() = 0;
     virtual std::string ProgramFolder() = 0;
-    // A stored picture, or nullptr when it could not be loaded.
+    // A stored picture at the window's own size, or nullptr when it could not be loaded.
     virtual const Image* GetPicture(Picture picture) = 0;
+    // The picture at exactly width x height, made from the art stored nearest that size (see
+    // PictureCache::GetSized); nullptr when it is missing or the size is out of bounds.
+    virtual const Image* GetPictureSized(Picture picture, int width, int height) = 0;
     // The font engine the frames' text is drawn with; nullptr draws frames without text.
     virtual TextRasteriser* Text() = 0;
 };

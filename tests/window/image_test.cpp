@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace quorrel {
 namespace {
@@ -75,6 +76,23 @@ TEST(Primitives, ClipToTinySurfaces) {
             EXPECT_EQ(image.pixels.size(), static_cast<size_t>(w * h));
             EXPECT_EQ(InkCount(image), w * h) << w << "x" << h << ": every pixel lies on an edge";
         }
+}
+
+// The box filter keeps every footprint's mean: a 2:1 checkerboard turns grey, a flat colour stays
+// flat to the edges at uneven ratios either way, and a clear pixel halves alpha, not colour.
+TEST(ResizeArea, KeepsTheMeanOfEveryFootprint) {
+    Image checker(8, 6), flat(7, 5, 0xFF336699), half(2, 1, 0);
+    for (int i = 0; i < 48; ++i) checker.pixels[i] = (i % 8 + i / 8) % 2 ? kInk : kPaper;
+    half.At(0, 0) = 0xFFFF0000;
+    const std::tuple<const Image*, int, int, uint32_t> cases[] = {
+        {&checker, 4, 3, 0xFF808080}, {&flat, 3, 2, 0xFF336699}, {&flat, 10, 9, 0xFF336699},
+        {&flat, 1, 1, 0xFF336699},    {&half, 1, 1, 0x80FF0000}};
+    for (const auto& [src, w, h, every] : cases) {
+        Image out = ResizeArea(*src, w, h);
+        ASSERT_EQ(out.pixels.size(), static_cast<size_t>(w * h));
+        for (uint32_t p : out.pixels) EXPECT_EQ(p, every) << w << "x" << h;
+    }
+    EXPECT_TRUE(ResizeArea(flat, 0, 3).Empty() && ResizeArea(Image(), 3, 3).Empty());
 }
 
 }  // namespace

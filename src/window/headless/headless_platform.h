@@ -78,6 +78,9 @@ class HeadlessPlatform : public Platform {
     std::string DataFolderBase() override { return options_.data_folder; }
     std::string ProgramFolder() override { return options_.program_folder; }
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
+    const Image* GetPictureSized(Picture picture, int width, int height) override {
+        return pictures_.GetSized(picture, width, height);
+    }
     TextRasteriser* Text() override { return options_.text.get(); }
 
   private:

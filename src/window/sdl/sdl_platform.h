@@ -58,6 +58,9 @@ class SdlPlatform : public Platform {
     std::string DataFolderBase() override;
     std::string ProgramFolder() override;
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
+    const Image* GetPictureSized(Picture picture, int width, int height) override {
+        return pictures_.GetSized(picture, width, height);
+    }
     TextRasteriser* Text() override { return &text_; }
 
   private:

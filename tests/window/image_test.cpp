@@ -89,8 +89,7 @@ TEST(ResizeArea, KeepsTheMeanOfEveryFootprint) {
         {&flat, 1, 1, 0xFF336699},    {&half, 1, 1, 0x80FF0000}};
     for (const auto& [src, w, h, every] : cases) {
         Image out = ResizeArea(*src, w, h);
-        ASSERT_EQ(out.pixels.size(), static_cast<size_t>(w * h));
-        for (uint32_t p : out.pixels) EXPECT_EQ(p, every) << w << "x" << h;
+        EXPECT_EQ(out.pixels, std::vector<uint32_t>(static_cast<size_t>(w * h), every)) << w;
     }
     EXPECT_TRUE(ResizeArea(flat, 0, 3).Empty() && ResizeArea(Image(), 3, 3).Empty());
 }

@@ -1,6 +1,6 @@
 // Every picture the window shows is made at the inner size of the elements that hold it, so
-// that it is drawn one to one, and at two and three times that size for scaled windows; the
-// operator discs are one pixel larger, centred on the block their boxes show.
+// that it is drawn one to one; the operator discs are one pixel larger, centred on the block
+// their boxes show. Each is made again at two and three times that size for scaled windows.
 #include <gtest/gtest.h>
 
 #include <fstream>

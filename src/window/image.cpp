@@ -227,11 +227,12 @@ Image ResizeArea(const Image& src, int width, int height) {
                 for (int c = 0; c < 4; ++c)
                     sum[c] += column[(static_cast<size_t>(fx.first) + k) * 4 + c] * fx.weights[k];
             if (sum[0] == 0) continue;  // wholly clear
-            auto channel = [&](int c) {
-                return static_cast<uint32_t>(std::min<int64_t>((sum[c] + sum[0] / 2) / sum[0], 255));
+            // Rounded to the nearest, dividing colour by alpha undoes the weighting by it.
+            auto rounded = [](int64_t n, int64_t d) {
+                return static_cast<uint32_t>(std::min<int64_t>((n + d / 2) / d, 255));
             };
-            uint32_t alpha = static_cast<uint32_t>(std::min<int64_t>((sum[0] + total / 2) / total, 255));
-            out.At(x, y) = alpha << 24 | channel(1) << 16 | channel(2) << 8 | channel(3);
+            out.At(x, y) = rounded(sum[0], total) << 24 | rounded(sum[1], sum[0]) << 16 |
+                           rounded(sum[2], sum[0]) << 8 | rounded(sum[3], sum[0]);
         }
     }
     return out;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <tuple>
 
 namespace quorrel {
 namespace {
@@ -84,13 +83,13 @@ TEST(ResizeArea, KeepsTheMeanOfEveryFootprint) {
     Image checker(8, 6), flat(7, 5, 0xFF336699), half(2, 1, 0);
     for (int i = 0; i < 48; ++i) checker.pixels[i] = (i % 8 + i / 8) % 2 ? kInk : kPaper;
     half.At(0, 0) = 0xFFFF0000;
-    const std::tuple<const Image*, int, int, uint32_t> cases[] = {
-        {&checker, 4, 3, 0xFF808080}, {&flat, 3, 2, 0xFF336699}, {&flat, 10, 9, 0xFF336699},
-        {&flat, 1, 1, 0xFF336699},    {&half, 1, 1, 0x80FF0000}};
-    for (const auto& [src, w, h, every] : cases) {
-        Image out = ResizeArea(*src, w, h);
-        EXPECT_EQ(out.pixels, std::vector<uint32_t>(static_cast<size_t>(w * h), every)) << w;
-    }
+    auto every = [](const Image& src, int w, int h, uint32_t pixel) {
+        EXPECT_EQ(ResizeArea(src, w, h).pixels, std::vector<uint32_t>(w * h, pixel)) << w << h;
+    };
+    every(checker, 4, 3, 0xFF808080);
+    every(flat, 3, 2, 0xFF336699);
+    every(flat, 10, 9, 0xFF336699);
+    every(half, 1, 1, 0x80FF0000);
     EXPECT_TRUE(ResizeArea(flat, 0, 3).Empty() && ResizeArea(Image(), 3, 3).Empty());
 }
 

@@ -41,11 +41,12 @@ TEST(Pictures, MatchTheInnerSizeOfTheirElements) {
 TEST(PictureCache, MakesEachSizeFromTheNearestArtAtOrAbove) {
     for (bool large_art : {true, false}) {
         int reads = 0;
-        PictureCache cache(QUORREL_SOURCE_DIR, [&](const std::string& path) -> std::optional<Image> {
-            int k = path.find("@2x") != path.npos ? 2 : path.find("@3x") != path.npos ? 3 : 1;
-            if (k > 1 && !large_art) return std::nullopt;
-            return ++reads, Image(58 * k, 58 * k, 0xFF000000u | k);
-        });
+        PictureCache cache(
+            QUORREL_SOURCE_DIR, [&](const std::string& path) -> std::optional<Image> {
+                int k = path.find("@2x") != path.npos ? 2 : path.find("@3x") != path.npos ? 3 : 1;
+                if (k > 1 && !large_art) return std::nullopt;
+                return ++reads, Image(58 * k, 58 * k, 0xFF000000u | k);
+            });
         const int cases[][2] = {{58, 1}, {40, 1}, {59, 2}, {116, 2}, {150, 3}, {300, 3}};
         for (const auto& [size, scale] : cases) {  // the art used for a size, and read by then
             const Image* image = cache.GetSized(Picture::Op0, size, size);
@@ -54,7 +55,7 @@ TEST(PictureCache, MakesEachSizeFromTheNearestArtAtOrAbove) {
             EXPECT_EQ(reads, large_art ? scale : 1);
         }
         EXPECT_EQ(cache.GetSized(Picture::Op0, 58, 58), cache.Get(Picture::Op0));
-        EXPECT_FALSE(cache.GetSized(Picture::Op0, 0, 5) || cache.GetSized(Picture::Op0, 5, 1 << 20));
+        for (int bad : {0, -3, 1 << 20}) EXPECT_FALSE(cache.GetSized(Picture::Op0, 5, bad));
     }
 }
 

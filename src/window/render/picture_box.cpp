@@ -18,8 +18,8 @@ void DrawPicture(Image& frame, Platform& platform, const Element& element, Rect 
         double w = std::round(base->width * fx), h = std::round(base->height * fy);
         const Image* sized = nullptr;
         if (std::isfinite(w) && std::isfinite(h) && w >= 1 && h >= 1 && w <= 1e6 && h <= 1e6)
-            sized = platform.GetPictureSized(element.picture, static_cast<int>(w),
-                                             static_cast<int>(h));
+            sized =
+                platform.GetPictureSized(element.picture, static_cast<int>(w), static_cast<int>(h));
         if (sized) {
             Rect block{0, 0, fitted ? box.w : sized->width, fitted ? box.h : sized->height};
             StretchBlock(frame, {box.x, box.y, block.w, block.h}, *sized, block, clip);

@@ -29,6 +29,11 @@ void Calc::TileBackground() {
         ComputeTileGrid(outer.width / platform.TwipsPerPixelX(),
                         outer.height / platform.TwipsPerPixelY(), paper.width, paper.height);
     if (grid.columns == 0) return;
+    // The tile drawn for the size it is laid at, so a scaled window is not tiled with a block
+    // cut from the small one.
+    if (const Image* sized =
+            platform.GetPictureSized(paper.picture, grid.tile_width, grid.tile_height))
+        tile = sized;
     SyncSurfaceSize();
     surface.Tile(*tile, grid.tile_width, grid.tile_height, grid.columns, grid.rows);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace quorrel {
 
@@ -165,6 +166,76 @@ void BlendImage(Image& dst, int dx, int dy, const Image& src, Rect clip) {
             uint32_t b = mix(s & 0xFF, d & 0xFF);
             dst.At(x, y) = 0xFF000000u | (r << 16) | (g << 8) | b;
         }
+}
+
+namespace {
+
+// The footprint of each new pixel along one axis, as the source pixels it covers and how much
+// of each. Source pixel j spans [j * to, (j + 1) * to) and new pixel i spans
+// [i * from, (i + 1) * from), both in units of a common fraction, so the overlaps are whole
+// numbers and every footprint's weights add up to exactly `from`.
+struct Footprint {
+    int first = 0;
+    std::vector<int64_t> weights;
+};
+std::vector<Footprint> Footprints(int from, int to) {
+    int g = std::gcd(from, to);
+    int64_t f = from / g, t = to / g;
+    std::vector<Footprint> out(static_cast<size_t>(to));
+    for (int64_t i = 0; i < to; ++i) {
+        int64_t begin = i * f, end = begin + f;
+        Footprint& fp = out[static_cast<size_t>(i)];
+        fp.first = static_cast<int>(begin / t);
+        for (int64_t j = fp.first; j * t < end && j < from; ++j)
+            fp.weights.push_back(std::min(end, (j + 1) * t) - std::max(begin, j * t));
+    }
+    return out;
+}
+
+}  // namespace
+
+Image ResizeArea(const Image& src, int width, int height) {
+    if (width <= 0 || height <= 0 || src.Empty()) return {};
+    const std::vector<Footprint> across = Footprints(src.width, width);
+    const std::vector<Footprint> down = Footprints(src.height, height);
+    // The weights of a new pixel add up to src.width x src.height over the common fractions,
+    // which with 8-bit channel times 8-bit alpha stays far inside 64 bits.
+    const int64_t total = int64_t{src.width / std::gcd(src.width, width)} *
+                          (src.height / std::gcd(src.height, height));
+    Image out(width, height, 0);
+    // One source row's worth of sums at a time: alpha, then each colour times alpha.
+    std::vector<int64_t> column(static_cast<size_t>(src.width) * 4);
+    for (int y = 0; y < height; ++y) {
+        std::fill(column.begin(), column.end(), 0);
+        const Footprint& fy = down[static_cast<size_t>(y)];
+        for (size_t k = 0; k < fy.weights.size(); ++k) {
+            const uint32_t* row = src.pixels.data() + static_cast<size_t>(fy.first + k) * src.width;
+            for (int x = 0; x < src.width; ++x) {
+                uint32_t p = row[x];
+                int64_t a = (p >> 24) * fy.weights[k];
+                int64_t* sum = &column[static_cast<size_t>(x) * 4];
+                sum[0] += a;
+                sum[1] += a * ((p >> 16) & 0xFF);
+                sum[2] += a * ((p >> 8) & 0xFF);
+                sum[3] += a * (p & 0xFF);
+            }
+        }
+        for (int x = 0; x < width; ++x) {
+            const Footprint& fx = across[static_cast<size_t>(x)];
+            int64_t sum[4] = {};
+            for (size_t k = 0; k < fx.weights.size(); ++k)
+                for (int c = 0; c < 4; ++c)
+                    sum[c] += column[(static_cast<size_t>(fx.first) + k) * 4 + c] * fx.weights[k];
+            if (sum[0] == 0) continue;  // wholly clear
+            // Rounded to the nearest, dividing colour by alpha undoes the weighting by it.
+            auto rounded = [](int64_t n, int64_t d) {
+                return static_cast<uint32_t>(std::min<int64_t>((n + d / 2) / d, 255));
+            };
+            out.At(x, y) = rounded(sum[0], total) << 24 | rounded(sum[1], sum[0]) << 16 |
+                           rounded(sum[2], sum[0]) << 8 | rounded(sum[3], sum[0]);
+        }
+    }
+    return out;
 }
 
 }  // namespace quorrel

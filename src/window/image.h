@@ -37,5 +37,11 @@ struct Rect {
 void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip);
 // Alpha-blends src onto dst at (dx, dy) inside clip (text).
 void BlendImage(Image& dst, int dx, int dy, const Image& src, Rect clip);
+// src resampled to width x height with a box filter: each new pixel is the average of the source
+// pixels under its footprint, weighted by how much of each it covers. Colours are averaged
+// weighted by alpha, so clear pixels lend no colour to the edges next to them. Meant for
+// reducing; enlarging blends at most two neighbours per axis. Empty when either side is not
+// positive or src is empty.
+Image ResizeArea(const Image& src, int width, int height);
 
 }  // namespace quorrel

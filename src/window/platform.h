@@ -115,8 +115,11 @@ class Platform {
     virtual bool WritePng(const Image& image, const std::string& path) = 0;
     // A file the game wrote for the user (a saved drawing) is complete at path.
     virtual void FileSaved(const std::string& /*path*/) {}
-    // A stored picture, or nullptr when it could not be loaded.
+    // A stored picture at the window's own size, or nullptr when it could not be loaded.
     virtual const Image* GetPicture(Picture picture) = 0;
+    // The picture at exactly width x height, made from the art stored nearest that size (see
+    // PictureCache::GetSized); nullptr when it is missing or the size is out of bounds.
+    virtual const Image* GetPictureSized(Picture picture, int width, int height) = 0;
     // The font engine the frames' text is drawn with; nullptr draws frames without text.
     virtual TextRasteriser* Text() = 0;
 };

@@ -82,7 +82,8 @@ lintian "$deb" >"$work/lintian" 2>&1
 grep '^E:' "$work/lintian" && fail "lintian reports errors"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/list"
 for path in ./usr/games/quorrel ./usr/share/quorrel/Media/BIN24.DAT ./usr/share/applications/$id.desktop \
-    ./usr/share/man/man6/quorrel.6.gz ./usr/share/doc/quorrel/copyright ./usr/share/doc/quorrel/changelog.gz; do
+    ./usr/share/man/man6/quorrel.6.gz ./usr/share/doc/quorrel/copyright ./usr/share/doc/quorrel/changelog.gz \
+    ./usr/share/quorrel/pictures/title@3x.png; do
     grep -qx "$path" "$work/list" || fail "the package lacks $path"
 done
 dpkg-deb -f "$deb" Depends | grep -q "xdg-utils" || fail "the package does not depend on xdg-utils"

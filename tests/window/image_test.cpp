@@ -77,5 +77,21 @@ TEST(Primitives, ClipToTinySurfaces) {
         }
 }
 
+// The box filter keeps every footprint's mean: a 2:1 checkerboard turns grey, a flat colour stays
+// flat to the edges at uneven ratios either way, and a clear pixel halves alpha, not colour.
+TEST(ResizeArea, KeepsTheMeanOfEveryFootprint) {
+    Image checker(8, 6), flat(7, 5, 0xFF336699), half(2, 1, 0);
+    for (int i = 0; i < 48; ++i) checker.pixels[i] = (i % 8 + i / 8) % 2 ? kInk : kPaper;
+    half.At(0, 0) = 0xFFFF0000;
+    auto every = [](const Image& src, int w, int h, uint32_t pixel) {
+        EXPECT_EQ(ResizeArea(src, w, h).pixels, std::vector<uint32_t>(w * h, pixel)) << w << h;
+    };
+    every(checker, 4, 3, 0xFF808080);
+    every(flat, 3, 2, 0xFF336699);
+    every(flat, 10, 9, 0xFF336699);
+    every(half, 1, 1, 0x80FF0000);
+    EXPECT_TRUE(ResizeArea(flat, 0, 3).Empty() && ResizeArea(Image(), 3, 3).Empty());
+}
+
 }  // namespace
 }  // namespace quorrel

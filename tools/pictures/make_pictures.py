@@ -1,16 +1,20 @@
 #!/usr/bin/python3
 """Draws every picture the game window stores.
 
-Usage: /usr/bin/python3 tools/pictures/make_pictures.py OUTDIR
+Usage: /usr/bin/python3 tools/pictures/make_pictures.py OUTDIR [SCALE...]
 
 Writes panel.png, board.png, title.png, op0.png .. op7.png, tile.png and
-icon.png into OUTDIR.  Needs only PIL (Debian's python3-pil) and the Liberation
+icon.png into OUTDIR, and each of them again at twice and three times the
+size (panel@2x.png, panel@3x.png, ...) for large and high-density screens.
+The larger pictures are drawn afresh at their size from the same design, so
+their edges are as sharp as the small ones'.  Naming scales (1, 2 or 3)
+makes only those sizes.  Needs only PIL (Debian's python3-pil) and the Liberation
 (or DejaVu) fonts under /usr/share/fonts.  The output is deterministic:
 the only randomness (the marble of the tile) comes from a fixed seed.
 
 Everything is drawn with plain Python arithmetic, sample by sample, with
-several samples per pixel for smooth edges; a full run takes about fifteen
-seconds.
+several samples per pixel for smooth edges; a full run takes a few
+minutes, most of it on the large sizes.
 """
 
 import math
@@ -26,6 +30,9 @@ YELLOW = (255, 255, 0)
 SILVER = (192, 192, 192)
 WHITE = (255, 255, 255)
 PURPLE = (128, 0, 128)
+
+# The sizes every picture is made at, as multiples of the window's own.
+SCALES = (1, 2, 3)
 
 FONT_DIRS = ("/usr/share/fonts/truetype/dejavu",
              "/usr/share/fonts/truetype/liberation2",
@@ -65,9 +72,18 @@ def smoothstep(e0, e1, x):
     return t * t * (3 - 2 * t)
 
 
-def render(width, height, shade, samples=4):
+def render(width, height, shade, samples=4, k=1):
     """Averages shade(x, y) -> (r, g, b) over a samples x samples grid in
-    every pixel; coordinates are continuous, pixel i covers [i, i + 1)."""
+    every pixel; coordinates are continuous, pixel i covers [i, i + 1).
+    With k > 1 the picture is k times the size and shade still sees the
+    coordinates of the 1x design."""
+    if k != 1:
+        inner = shade
+        width, height = width * k, height * k
+        shade = lambda x, y: inner(x / k, y / k)
+        # Each large pixel covers less of the design, so fewer samples give
+        # the same smoothness; it keeps the run time within minutes.
+        samples = max(2, samples - 1)
     img = Image.new("RGB", (width, height))
     offsets = [(k + 0.5) / samples for k in range(samples)]
     n = samples * samples
@@ -189,8 +205,8 @@ def panel_design(size=217):
     return Plaque(size, outlines, red_ramp(len(outlines) + 1, curve=0.8))
 
 
-def make_panel():
-    return render(217, 217, panel_design().shade)
+def make_panel(k):
+    return render(217, 217, panel_design().shade, k=k)
 
 
 # The board: a 3 x 3 grid of 57-pixel cells starting near (23, 23) holds the
@@ -214,8 +230,8 @@ def board_design():
     return Plaque(217, outlines, colours)
 
 
-def make_board():
-    return render(217, 217, board_design().shade)
+def make_board(k):
+    return render(217, 217, board_design().shade, k=k)
 
 
 # ---------------------------------------------------------------------------
@@ -248,9 +264,11 @@ def fit_points(pts, cx, cy, size):
     return [(cx + (px - mx) * s, cy + (py - my) * s) for px, py in pts]
 
 
-def draw_spiro(img, pts, colour, width, shadow=None, scale=8):
+def draw_spiro(img, pts, colour, width, shadow=None, scale=8, blur=1.2,
+               offset=1):
     """Draws a closed polyline with smooth edges (drawn large, then
-    reduced)."""
+    reduced); the shadow is blurred by blur and moved offset pixels right
+    and down."""
     w, h = img.size
     mask = Image.new("L", (w * scale, h * scale), 0)
     d = ImageDraw.Draw(mask)
@@ -261,8 +279,9 @@ def draw_spiro(img, pts, colour, width, shadow=None, scale=8):
         d.ellipse((x - r, y - r, x + r, y + r), fill=255)
     mask = mask.resize((w, h), Image.BOX)
     if shadow is not None:
-        sh = mask.filter(ImageFilter.GaussianBlur(1.2))
-        sh = sh.transform(sh.size, Image.AFFINE, (1, 0, -1, 0, 1, -1))
+        sh = mask.filter(ImageFilter.GaussianBlur(blur))
+        sh = sh.transform(sh.size, Image.AFFINE,
+                          (1, 0, -offset, 0, 1, -offset))
         img.paste(Image.new("RGB", img.size, shadow), (0, 0), sh)
     img.paste(Image.new("RGB", img.size, colour), (0, 0), mask)
 
@@ -319,25 +338,30 @@ def draw_text_centred(img, text, font, cx, cy, fill, outline=None,
            stroke_width=stroke, stroke_fill=outline)
 
 
-def make_title():
+def make_title(k):
     size = 219
-    img = render(size, size, title_design().shade)
+    img = render(size, size, title_design().shade, k=k)
     c = size / 2.0
 
     # The motif above the name: the spirolateral of order 5 at 120 degrees,
     # a six-petalled flower the player can make in the game.
-    pts = fit_points(spiro_points(5, 120), c, 47.0, 50.0)
-    draw_spiro(img, pts, WHITE, 2.2, shadow=(40, 0, 6))
+    pts = fit_points(spiro_points(5, 120), c * k, 47.0 * k, 50.0 * k)
+    draw_spiro(img, pts, WHITE, 2.2 * k, shadow=(40, 0, 6),
+               scale=8 if k == 1 else 4, blur=1.2 * k, offset=k)
 
+    # The name's size is fitted once, at 1x, so that every size shows the
+    # same lettering in the same proportion.
     name_font = fitted_font("Quorrel", BOLD_FONT, 188, 56)
-    draw_text_centred(img, "Quorrel", name_font, c, 112.0, YELLOW,
-                      outline=(90, 20, 0), stroke=2, shadow=(20, 0, 4),
-                      shadow_blur=2.0, shadow_offset=(2.0, 3.0))
+    if k != 1:
+        name_font = ImageFont.truetype(name_font.path, name_font.size * k)
+    draw_text_centred(img, "Quorrel", name_font, c * k, 112.0 * k, YELLOW,
+                      outline=(90, 20, 0), stroke=2 * k, shadow=(20, 0, 4),
+                      shadow_blur=2.0 * k, shadow_offset=(2.0 * k, 3.0 * k))
 
-    sub_font = ImageFont.truetype(find_font(BOLD_FONT), 15)
-    draw_text_centred(img, "Number Puzzles", sub_font, c, 158.0, WHITE,
-                      shadow=(30, 0, 6), shadow_blur=1.0,
-                      shadow_offset=(1.0, 1.0))
+    sub_font = ImageFont.truetype(find_font(BOLD_FONT), 15 * k)
+    draw_text_centred(img, "Number Puzzles", sub_font, c * k, 158.0 * k, WHITE,
+                      shadow=(30, 0, 6), shadow_blur=1.0 * k,
+                      shadow_offset=(1.0 * k, 1.0 * k))
     return img
 
 
@@ -386,7 +410,10 @@ def coverage(d, soft=0.5):
     return 1.0 - smoothstep(-soft, soft, d)
 
 
-def op_shader(op, symbol_colour, ground):
+def op_shader(op, symbol_colour, ground, soft=0.5):
+    """soft: half the width of the anti-aliased edge of the disc and the
+    symbol, in 1x pixels; a larger picture gets a proportionally finer
+    edge."""
     disc_light = (40, 165, 40)
     disc_dark = (0, 96, 0)
     rim_dark = (0, 52, 0)
@@ -405,7 +432,7 @@ def op_shader(op, symbol_colour, ground):
         col = [v * (1 - 0.45 * sh) for v in col]
 
         d = math.hypot(dx, dy)
-        a = coverage(d - OP_R)
+        a = coverage(d - OP_R, soft)
         if a <= 0:
             return tuple(col)
         # disc face: lit from the top left
@@ -427,16 +454,17 @@ def op_shader(op, symbol_colour, ground):
         s_sh = symbol_sdf(op, dx - 1.2, dy - 1.5)
         face = mix(face, (0, 40, 0), 0.55 * (1 - smoothstep(-1.0, 1.2, s_sh)))
         s = symbol_sdf(op, dx, dy)
-        face = mix(face, symbol_colour, coverage(s))
+        face = mix(face, symbol_colour, coverage(s, soft))
         return tuple(lerp(c0, c1, a) for c0, c1 in zip(col, face))
 
     return shade
 
 
-def make_op(index):
+def make_op(index, k):
     op = index % 4
     colour = SILVER if index < 4 else WHITE
-    return render(58, 58, op_shader(op, colour, BOARD_PLATE), samples=5)
+    return render(58, 58, op_shader(op, colour, BOARD_PLATE, 0.5 / k),
+                  samples=5, k=k)
 
 
 # ---------------------------------------------------------------------------
@@ -470,7 +498,7 @@ class PeriodicNoise:
         return lerp(a, b, fw)
 
 
-def make_tile():
+def make_tile(k):
     rng = random.Random(19960507)
     octaves = [(PeriodicNoise(rng, 3), 1.0), (PeriodicNoise(rng, 5), 0.55),
                (PeriodicNoise(rng, 10), 0.3), (PeriodicNoise(rng, 20), 0.12)]
@@ -490,16 +518,16 @@ def make_tile():
         col = mix(col, light, max(0.0, body) * 0.25)
         return mix(col, light, vein * 0.45)
 
-    return render(TILE, TILE, shade, samples=2)
+    return render(TILE, TILE, shade, samples=2, k=k)
 
 
 # ---------------------------------------------------------------------------
 # The icon: a green operator disc with a white plus on a small red plaque.
 
-def make_icon():
-    n = 32
-    ss = 8
-    big = n * ss
+def make_icon(k):
+    n = 32 * k
+    ss = 8 * k  # samples per 1x pixel: eight per pixel of the picture
+    big = 32 * ss
     img = Image.new("RGBA", (big, big), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
     d.rounded_rectangle((0, 0, big - 1, big - 1), radius=6 * ss,
@@ -528,23 +556,26 @@ def make_icon():
 # ---------------------------------------------------------------------------
 
 def main(argv):
-    if len(argv) != 2:
+    if len(argv) < 2 or any(v not in ("1", "2", "3") for v in argv[2:]):
         print(__doc__.strip().splitlines()[2], file=sys.stderr)
         return 2
     out = argv[1]
     os.makedirs(out, exist_ok=True)
     pictures = {
-        "panel.png": make_panel,
-        "board.png": make_board,
-        "title.png": make_title,
-        "tile.png": make_tile,
-        "icon.png": make_icon,
+        "panel": make_panel,
+        "board": make_board,
+        "title": make_title,
+        "tile": make_tile,
+        "icon": make_icon,
     }
     for i in range(8):
-        pictures["op%d.png" % i] = (lambda i=i: make_op(i))
-    for name, maker in pictures.items():
-        img = maker()
-        img.save(os.path.join(out, name), optimize=True)
+        pictures["op%d" % i] = (lambda k, i=i: make_op(i, k))
+    scales = [int(v) for v in argv[2:]] or SCALES
+    for k in scales:
+        suffix = "" if k == 1 else "@%dx" % k
+        for name, maker in pictures.items():
+            img = maker(k)
+            img.save(os.path.join(out, name + suffix + ".png"), optimize=True)
     return 0
 
 

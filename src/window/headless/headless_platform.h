@@ -91,6 +91,9 @@ class HeadlessPlatform : public Platform {
     }
     void FileSaved(const std::string& path) override { events_.push_back("saved " + path); }
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
+    const Image* GetPictureSized(Picture picture, int width, int height) override {
+        return pictures_.GetSized(picture, width, height);
+    }
     TextRasteriser* Text() override { return options_.text.get(); }
 
   private:

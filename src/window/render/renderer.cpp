@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "state/convert.h"
+#include "window/render/picture_box.h"
 
 namespace quorrel {
 namespace {
@@ -137,17 +138,7 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
         switch (e.kind) {
             case Kind::PictureBox: {
                 if (e.opaque) Fill(frame, box, clip, PixelFromBgr(e.back));
-                const Image* picture =
-                    e.picture == Picture::None ? nullptr : platform.GetPicture(e.picture);
-                if (picture && !picture->Empty()) {
-                    Rect from{0, 0, picture->width, picture->height};
-                    Rect to{x, y, picture->width, picture->height};
-                    if (e.picture_src_width > 0 && e.picture_src_height > 0) {
-                        from = {0, 0, e.picture_src_width, e.picture_src_height};
-                        to = box;
-                    }
-                    StretchBlock(frame, to, *picture, from, inside);
-                }
+                DrawPicture(frame, platform, e, box, inside, elements.scale);
                 if (e.border) Frame(frame, box, clip, kBorder, t);
                 break;
             }

@@ -89,7 +89,12 @@ SdlPlatform::~SdlPlatform() {
 }
 
 void SdlPlatform::SetIcon() {
+    // Window managers show the icon at many sizes and scale it themselves; the largest art
+    // gives them the most to work from.
     const Image* icon = GetPicture(Picture::Icon);
+    if (!icon) return;
+    icon = GetPictureSized(Picture::Icon, icon->width * PictureCache::kArtScales,
+                           icon->height * PictureCache::kArtScales);
     if (!icon || icon->Empty()) return;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
         const_cast<uint32_t*>(icon->pixels.data()), icon->width, icon->height, 32, icon->width * 4,

@@ -71,6 +71,9 @@ class SdlPlatform : public Platform {
     std::string PicturesFolder() override;
     bool WritePng(const Image& image, const std::string& path) override;
     const Image* GetPicture(Picture picture) override { return pictures_.Get(picture); }
+    const Image* GetPictureSized(Picture picture, int width, int height) override {
+        return pictures_.GetSized(picture, width, height);
+    }
     TextRasteriser* Text() override { return &text_; }
 
   private:

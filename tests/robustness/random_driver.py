@@ -5,7 +5,7 @@ settings file holding the options in force. A failure is shrunk and printed as a
    random_driver.py DRIVER [COMMANDS_PER_SEED] [SEED...]"""
 import os, random, shutil, subprocess, sys, tempfile, time
 
-ARRAYS = {'Dig': 4, 'Digit': 4, 'Op': 8, 'But': 21, 'Target': 10, 'Diff': 3, 'Snd': 3,
+ARRAYS = {'Dig': 4, 'Digit': 4, 'Op': 8, 'But': 22, 'Target': 10, 'Diff': 3, 'Snd': 3,
           'Rew': 2, 'LMOrder': 3, 'Cap': 3, 'CalBut': 15}
 
 
@@ -46,8 +46,11 @@ def commands(seed, count):
             w, h = rng.choice(normal)(), rng.choice(normal)()
             w, h = (huge(), huge()) if rng.random() < 0.007 else (huge(), h) if rng.random() < 0.15 else (w, h)
             out.append(f'resize {w} {h}')
-        else:
+        elif r < 0.96:
             out.append(rng.choice(['maximize', 'minimize', 'restore', 'events']))
+        else:
+            out.append(rng.choice(['zoom in', 'zoom in', 'zoom out', 'zoom fit', 'zoom reset', 'key Tab',
+                                   'key Return', 'key ctrl+S' if r > 0.995 else 'key Escape']))
     return out
 
 

@@ -55,6 +55,7 @@ bool SdlPlatform::Open(std::string& error) {
         return false;
     }
     video_ = true;
+    frame_log_ = std::getenv("QUORREL_FRAME_LOG") != nullptr;
     const char* driver = SDL_GetCurrentVideoDriver();
     std::string name = driver ? driver : "";
     if (!asked_by_name && (name == "offscreen" || name == "dummy")) {
@@ -120,6 +121,7 @@ void SdlPlatform::Translate(const SDL_Event& event) {
             if (event.button.button != SDL_BUTTON_LEFT) break;
             Queue(event.button.clicks >= 2 ? InputEvent::Type::DblClick : InputEvent::Type::Click,
                   event.button.x, event.button.y);
+            NoteTime("click");
             break;
         case SDL_KEYDOWN: {
             InputEvent key;

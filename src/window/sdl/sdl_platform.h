@@ -71,6 +71,10 @@ class SdlPlatform : public Platform {
     void Repaint();  // the last frame again, after the window was uncovered
     void CopyToWindowSurface(const Image& frame);
     void SetIcon();
+    // With QUORREL_FRAME_LOG set, each frame put on the screen and each mouse click taken from
+    // the window system is noted on stderr as "frame SECONDS" or "click SECONDS" (the monotonic
+    // clock), for the benchmark in bench/.
+    void NoteTime(const char* what);
     struct Borders {
         int top = 0, left = 0, bottom = 0, right = 0;
     };
@@ -81,6 +85,7 @@ class SdlPlatform : public Platform {
     SDL_Texture* texture_ = nullptr;
     int texture_width_ = 0, texture_height_ = 0;
     bool video_ = false;
+    bool frame_log_ = false;
 
     uint32_t back_;  // the window's colour around the frame
     SdlTextRasteriser text_;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 
 #include "window/sdl/sdl_platform.h"
 
@@ -160,12 +162,21 @@ void SdlPlatform::CopyToWindowSurface(const Image& frame) {
         }
     }
     SDL_UpdateWindowSurface(window_);
+    NoteTime("frame");
+}
+
+void SdlPlatform::NoteTime(const char* what) {
+    if (!frame_log_) return;
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::fprintf(stderr, "%s %lld.%09ld\n", what, static_cast<long long>(now.tv_sec), now.tv_nsec);
 }
 
 void SdlPlatform::Repaint() {
     if (!window_) return;
     if (!renderer_) {
         SDL_UpdateWindowSurface(window_);
+        NoteTime("frame");
         return;
     }
     // Whatever the frame does not cover (the window grew before the game laid it out) shows
@@ -177,6 +188,7 @@ void SdlPlatform::Repaint() {
         SDL_RenderCopy(renderer_, texture_, nullptr, &to);
     }
     SDL_RenderPresent(renderer_);
+    if (texture_) NoteTime("frame");  // a bare clear before the first frame shows nothing yet
 }
 
 }  // namespace quorrel

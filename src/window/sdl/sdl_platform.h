@@ -13,8 +13,6 @@
 #include "window/sdl/sdl_audio.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 union SDL_Event;
 
 namespace quorrel {
@@ -69,7 +67,6 @@ class SdlPlatform : public Platform {
     void Queue(InputEvent::Type type, int x = 0, int y = 0);
     void RememberNormalPlacement();
     void Repaint();  // the last frame again, after the window was uncovered
-    void CopyToWindowSurface(const Image& frame);
     void SetIcon();
     // With QUORREL_FRAME_LOG set, each frame put on the screen and each mouse click taken from
     // the window system is noted on stderr as "frame SECONDS" or "click SECONDS" (the monotonic
@@ -81,9 +78,7 @@ class SdlPlatform : public Platform {
     Borders FrameBorders();
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int texture_width_ = 0, texture_height_ = 0;
+    bool presented_ = false;  // a frame is in the window's surface
     bool video_ = false;
     bool frame_log_ = false;
 

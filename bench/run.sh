@@ -7,10 +7,11 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$source_dir/build}
 shift $(($# > 0 ? 1 : 0))
-for tool in Xvfb xdotool fc-match; do
+for tool in Xvfb xvfb-run xdotool fc-match; do
     command -v "$tool" >/dev/null || { echo "bench: $tool is missing (scripts/deps.sh test)"; exit 1; }
 done
 cmake -S "$source_dir" -B "$build" >/dev/null
 cmake --build "$build" -j2 --target quorrel bare_window frame_bench >/dev/null
 python3 "$source_dir/bench/startup_bench.py" "$build" "$@"
-"$build/bench/frame_bench" 1920 1080 50
+# The frame put into a real window too, on a screen it fits on.
+xvfb-run -a -s "-screen 0 2048x1200x24" "$build/bench/frame_bench" 1920 1080 50

@@ -92,7 +92,7 @@ def run_once(command, env, idle_s, work, action=None):
     sleep_until(idle_from + idle_s)
     cpu_after = cpu_ns(process.pid)
     idle_to = time.monotonic()
-    extra = action(start, log) if action else None
+    extra = action(process, log) if action else None
     process.send_signal(signal.SIGTERM)
     try:
         process.wait(timeout=10)
@@ -110,16 +110,33 @@ def settings_text(sound_level):
     return f"-1,5,{sound_level},-1,-1,-1\r\n0,2040,1680,12120,9465\r\n"
 
 
+def first_frame_after(log, what):
+    """ms from the first noted `what` to the next frame the program presents."""
+    marks = noted(log, what)
+    later = [t for t in noted(log) if marks and t >= marks[0]]
+    return (later[0] - marks[0]) * 1000 if later else float("nan")
+
+
 def click_to_red(display, env):
     """Clicks a number box once the board is up; ms from the game taking the click from the
     window system to the next frame it presents."""
-    def action(start, log):
+    def action(process, log):
         subprocess.run(["xdotool", "mousemove", "596", "405", "click", "1"],
                        env=dict(env, DISPLAY=display), check=False)
         sleep_until(time.monotonic() + 1.5)
-        clicks = noted(log, "click")
-        later = [t for t in noted(log) if clicks and t >= clicks[0]]
-        return (later[0] - clicks[0]) * 1000 if later else float("nan")
+        return first_frame_after(log, "click")
+    return action
+
+
+def resize_to_frame(display, env):
+    """Resizes the window once the board is up; ms from the game learning the new size to the
+    next frame it presents."""
+    def action(process, log):
+        subprocess.run(["xdotool", "search", "--sync", "--pid", str(process.pid), "windowsize",
+                        "%@", "1000", "700"], env=dict(env, DISPLAY=display), check=False,
+                       stdout=subprocess.DEVNULL, timeout=10)
+        sleep_until(time.monotonic() + 1.0)
+        return first_frame_after(log, "resize")
     return action
 
 
@@ -170,6 +187,11 @@ def main():
                 settings.write_text(settings_text(2))
                 times.append(run_once([str(game)], env, 0.1, work, click_to_red(display, env))[4])
             print(f"click to red at sound level Yes: median {statistics.median(times):.1f} ms "
+                  f"(each: {', '.join(f'{t:.0f}' for t in times)})")
+            settings.write_text(settings_text(1))
+            times = [run_once([str(game)], env, 0.1, work, resize_to_frame(display, env))[4]
+                     for _ in range(args.clicks)]
+            print(f"resize to its frame: median {statistics.median(times):.1f} ms "
                   f"(each: {', '.join(f'{t:.0f}' for t in times)})")
     finally:
         server.terminate()

@@ -141,8 +141,11 @@ void SdlPlatform::Translate(const SDL_Event& event) {
                 case SDL_WINDOWEVENT_MOVED:
                     RememberNormalPlacement();
                     break;
-                case SDL_WINDOWEVENT_RESIZED:
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    NoteTime("resize");
+                    Queue(InputEvent::Type::Resize);
+                    break;
+                case SDL_WINDOWEVENT_RESIZED:
                 case SDL_WINDOWEVENT_MAXIMIZED:
                 case SDL_WINDOWEVENT_MINIMIZED:
                 case SDL_WINDOWEVENT_RESTORED:

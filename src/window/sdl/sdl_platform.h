@@ -68,9 +68,9 @@ class SdlPlatform : public Platform {
     void RememberNormalPlacement();
     void Repaint();  // the last frame again, after the window was uncovered
     void SetIcon();
-    // With QUORREL_FRAME_LOG set, each frame put on the screen and each mouse click taken from
-    // the window system is noted on stderr as "frame SECONDS" or "click SECONDS" (the monotonic
-    // clock), for the benchmark in bench/.
+    // With QUORREL_FRAME_LOG set, each frame put on the screen, mouse click and change of the
+    // window's size taken from the window system is noted on stderr as "frame SECONDS",
+    // "click SECONDS" or "resize SECONDS" (the monotonic clock), for the benchmark in bench/.
     void NoteTime(const char* what);
     struct Borders {
         int top = 0, left = 0, bottom = 0, right = 0;

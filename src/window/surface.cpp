@@ -57,11 +57,16 @@ void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, 
 void WindowSurface::Tile(const Image& tile, int w, int h, int columns, int rows) {
     // The background timer lays the same tiles over and over: only a tiling that changed a
     // pixel makes the picture out of date.
-    bool changed = false;
-    for (int i = 0; i < columns; ++i)
-        for (int j = 0; j < rows; ++j)
-            changed |= CopyBlockIfChanged(image_, i * w, j * h, tile, w, h);
-    if (changed) ++version_;
+    TileMark tiling{&tile, w, h, columns, rows, version_};
+    if (!(tiling == last_tiling_)) {
+        bool changed = false;
+        for (int i = 0; i < columns; ++i)
+            for (int j = 0; j < rows; ++j)
+                changed |= CopyBlockIfChanged(image_, i * w, j * h, tile, w, h);
+        if (changed) ++version_;
+        tiling.version = version_;
+        last_tiling_ = tiling;
+    }
     if (log_) log_->push_back("tile " + std::to_string(std::max(columns, 0) * std::max(rows, 0)));
 }
 

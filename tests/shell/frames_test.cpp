@@ -27,7 +27,9 @@ struct WatchedPlatform : HeadlessPlatform {
 
 TEST(Frames, ANumberIsRedOnScreenBeforeItIsSpokenAndAnIdleBoardPresentsNothing) {
     TempFolder data;
-    HeadlessOptions options{QUORREL_SOURCE_DIR, data.path()};
+    HeadlessOptions options;
+    options.program_folder = QUORREL_SOURCE_DIR;
+    options.data_folder = data.path();
     options.load_picture = [](const std::string&) { return std::optional<Image>(Image(100, 100)); };
     WatchedPlatform platform(options);
     Calc calc(platform, MakeGameHooks, 7);

@@ -14,6 +14,8 @@ namespace {
 // The stored window: 678 x 578 pixels inside.
 constexpr int kStoredWidth = 678, kStoredHeight = 578;
 constexpr const char* kNoDisplay = "no display (is DISPLAY set?)";
+// How long the sound device stays open after a sound, for the next one in a row.
+constexpr uint64_t kAudioRestMs = 2000;
 
 bool HasEnv(const char* name) {
     const char* value = std::getenv(name);
@@ -179,6 +181,7 @@ void SdlPlatform::WaitForInput(uint64_t deadline_ms) {
     if (!window_ || !pending_.empty()) return;
     uint64_t now = NowMs();
     if (deadline_ms <= now) return;
+    if (audio_) audio_->ReleaseIfIdle(kAudioRestMs);
     int timeout = static_cast<int>(std::min<uint64_t>(deadline_ms - now, INT_MAX));
     // Without an event to fill in, SDL only looks: the event stays queued for PollInput.
     SDL_WaitEventTimeout(nullptr, timeout);

@@ -1,6 +1,6 @@
 // The floor the game's start-up is measured against: a plain SDL2 program with the software
-// renderer that opens a window of the game's first-run size, draws one line of text with SDL2_ttf and
-// then waits for events, presenting again only when the window is uncovered.
+// renderer that opens a window of the game's first-run size, draws one line of text with
+// SDL2_ttf and then waits for events, presenting again only when the window is uncovered.
 //   bare_window FONT_FILE
 // With QUORREL_FRAME_LOG set it prints "frame SECONDS" (CLOCK_MONOTONIC) to stderr after every
 // present, as the game does.
@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bare_window: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_Surface* line =
-        TTF_RenderUTF8_Blended(font, "The quick brown fox jumps over the lazy dog", {255, 255, 0, 255});
+    SDL_Surface* line = TTF_RenderUTF8_Blended(font, "The quick brown fox jumps over the lazy dog",
+                                               {255, 255, 0, 255});
     SDL_Texture* text = line ? SDL_CreateTextureFromSurface(renderer, line) : nullptr;
     int w = line ? line->w : 0, h = line ? line->h : 0;
     if (line) SDL_FreeSurface(line);

@@ -131,10 +131,10 @@ void Drawing(int width, int height, const std::string& data_folder) {
     }
     double worst = 0;
     for (size_t i = 1; i < frames.size(); ++i) worst = std::max(worst, frames[i] - frames[i - 1]);
-    std::printf("longest reward drawn at %dx%d: %zu frames in %.2f s, %.1f frames/s, longest gap "
-                "%.1f ms\n",
-                width, height, frames.size(), end - start, frames.size() / (end - start),
-                worst * 1000);
+    std::printf(
+        "longest reward drawn at %dx%d: %zu frames in %.2f s, %.1f frames/s, longest gap "
+        "%.1f ms\n",
+        width, height, frames.size(), end - start, frames.size() / (end - start), worst * 1000);
 }
 
 int Main(int width, int height, int repeats) {

@@ -8,9 +8,11 @@ Starts its own Xvfb (1024x768, no window manager) and runs the bare program and 
 interleaved, N warm runs each. Both print "frame SECONDS" (CLOCK_MONOTONIC) on stderr after
 every present when QUORREL_FRAME_LOG is set; the first-frame time is the first of those minus
 the bench's own clock read just before the program is started. Peak resident memory is VmHWM at
-3 s; idle CPU and idle frames per second are counted from 3 s over the idle window. Sound goes
-to SDL's disk driver (written to /dev/null at the pace of a real device), so the game's sounds
-take as long as they would be heard.
+3 s; idle CPU (all threads) and idle frames per second are counted from 5 s, when the board is up
+and the sound device has been let go, over the idle window. Sound goes to SDL's disk driver
+(written to /dev/null at the pace of a real device), so the game's sounds take as long as they
+would be heard. Click-to-red is timed from the game taking the click from the X server to its
+next frame, resize-to-frame from it learning the new size to its next frame.
 """
 import argparse
 import os
@@ -22,7 +24,8 @@ import sys
 import tempfile
 import time
 
-SETTLE_S = 3.0
+SETTLE_S = 3.0  # peak memory is read here
+IDLE_FROM_S = 5.0  # the board is up and the sound device has been let go
 
 
 def machine():
@@ -49,13 +52,23 @@ def start_xvfb():
 
 
 def cpu_ns(pid):
-    total = 0
+    """Nanoseconds on a CPU so far, per thread."""
+    times = {}
     for task in pathlib.Path(f"/proc/{pid}/task").iterdir():
         try:
-            total += int((task / "schedstat").read_text().split()[0])
+            times[task.name] = int((task / "schedstat").read_text().split()[0])
         except (OSError, ValueError):
             pass
-    return total
+    return times
+
+
+def cpu_between(before, after):
+    # A thread that ended in between would take its time with it: it is counted up to the end
+    # of the window as if it had not run in it, and the bench says so.
+    gone = set(before) - set(after)
+    if gone:
+        print(f"bench: {len(gone)} thread(s) ended during the idle window", file=sys.stderr)
+    return sum(after[t] - before.get(t, 0) for t in after)
 
 
 def peak_rss_mb(pid):
@@ -87,6 +100,8 @@ def run_once(command, env, idle_s, work, action=None):
         process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=err)
     sleep_until(start + SETTLE_S)
     peak = peak_rss_mb(process.pid)
+    if idle_s > 0:
+        sleep_until(start + IDLE_FROM_S)
     cpu_before = cpu_ns(process.pid)
     idle_from = time.monotonic()
     sleep_until(idle_from + idle_s)
@@ -102,7 +117,8 @@ def run_once(command, env, idle_s, work, action=None):
     first = (shown[0] - start) * 1000 if shown else float("nan")
     idle_frames = sum(1 for t in shown if idle_from <= t <= idle_to)
     span = idle_to - idle_from
-    return first, peak, (cpu_after - cpu_before) / 1e9 / span * 100, idle_frames / span, extra
+    cpu = cpu_between(cpu_before, cpu_after)
+    return first, peak, cpu / 1e9 / span * 100, idle_frames / span, extra
 
 
 def settings_text(sound_level):
@@ -110,9 +126,9 @@ def settings_text(sound_level):
     return f"-1,5,{sound_level},-1,-1,-1\r\n0,2040,1680,12120,9465\r\n"
 
 
-def first_frame_after(log, what):
-    """ms from the first noted `what` to the next frame the program presents."""
-    marks = noted(log, what)
+def first_frame_after(log, what, since):
+    """ms from the first `what` noted after `since` to the next frame the program presents."""
+    marks = [t for t in noted(log, what) if t >= since]
     later = [t for t in noted(log) if marks and t >= marks[0]]
     return (later[0] - marks[0]) * 1000 if later else float("nan")
 
@@ -121,10 +137,11 @@ def click_to_red(display, env):
     """Clicks a number box once the board is up; ms from the game taking the click from the
     window system to the next frame it presents."""
     def action(process, log):
+        since = time.monotonic()
         subprocess.run(["xdotool", "mousemove", "596", "405", "click", "1"],
                        env=dict(env, DISPLAY=display), check=False)
         sleep_until(time.monotonic() + 1.5)
-        return first_frame_after(log, "click")
+        return first_frame_after(log, "click", since)
     return action
 
 
@@ -132,11 +149,12 @@ def resize_to_frame(display, env):
     """Resizes the window once the board is up; ms from the game learning the new size to the
     next frame it presents."""
     def action(process, log):
-        subprocess.run(["xdotool", "search", "--sync", "--pid", str(process.pid), "windowsize",
-                        "%@", "1000", "700"], env=dict(env, DISPLAY=display), check=False,
-                       stdout=subprocess.DEVNULL, timeout=10)
+        since = time.monotonic()
+        subprocess.run(["xdotool", "search", "--pid", str(process.pid), "--name", "Quorrel",
+                        "windowsize", "%@", "1000", "700"], env=dict(env, DISPLAY=display),
+                       check=False, stdout=subprocess.DEVNULL, timeout=10)
         sleep_until(time.monotonic() + 1.0)
-        return first_frame_after(log, "resize")
+        return first_frame_after(log, "resize", since)
     return action
 
 
@@ -172,7 +190,8 @@ def main():
                 if i > 0:
                     results[name].append(figures[:4])
         print(f"machine: {machine()}")
-        print(f"{args.runs} warm runs each, interleaved; idle measured from {SETTLE_S:.0f} s for {args.idle:.0f} s")
+        print(f"{args.runs} warm runs each, interleaved; peak memory at {SETTLE_S:.0f} s; idle "
+              f"measured from {IDLE_FROM_S:.0f} s for {args.idle:.0f} s")
         print(f"{'program':8} {'first frame ms':>15} {'peak RSS MB at 3 s':>19} {'idle CPU %':>11} {'idle frames/s':>14}")
         medians = {}
         for name in ("bare", "game"):

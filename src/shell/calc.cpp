@@ -10,7 +10,8 @@ Calc::Calc(Platform& p, GameHooksMaker make_hooks, uint64_t seed)
       game_(make_hooks(*this)) {
     loop.SetHandlers(this);
     rng.Seed(seed);
-    SyncSurfaceSize();
+    // The surface takes the window's size at load, once the window has been placed: sized here
+    // too it would be allocated twice before the first frame.
 }
 
 void Calc::SyncSurfaceSize() {

@@ -15,8 +15,10 @@ std::string Calc::MediaFile(const std::string& name) {
 }
 
 void Calc::PlaySound(const std::string& SoundName) {
-    // The platform returns when the sound has ended. A file that is missing plays nothing, and
-    // the game goes on.
+    // The platform returns when the sound has ended, so whatever the handler changed so far is
+    // put on the screen first: a child sees the red number while hearing it. No event runs here.
+    loop.PresentNow();
+    // A file that is missing plays nothing, and the game goes on.
     platform.PlayWave(SoundName, MediaFile(SoundName + ".WAV"));
 }
 

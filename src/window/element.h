@@ -113,6 +113,7 @@ struct Font {
     std::string family = "Arial";
     float points = 7.5f;
     bool bold = true;
+    bool operator==(const Font&) const = default;
 };
 
 struct Element {
@@ -123,8 +124,9 @@ struct Element {
     std::string caption;
     int left = 0, top = 0, width = 0, height = 0;  // pixels, relative to the parent
     // The stored place in twips, from which the element is laid out again at another scale.
-    struct {
+    struct TwipsRect {
         int left = 0, top = 0, width = 0, height = 0;
+        bool operator==(const TwipsRect&) const = default;
     } twips;
     uint32_t fore = colour::kBlack;
     uint32_t back = colour::kWhite;
@@ -138,6 +140,8 @@ struct Element {
     // The block of the picture that is stretched over the element; 0 shows it 1:1 from the
     // top-left corner, as a picture box does until its picture is fitted.
     int picture_src_width = 0, picture_src_height = 0;
+    // Whole-element equality: the event loop compares against what it last put on screen.
+    bool operator==(const Element&) const = default;
 };
 
 // "Digit(2)", "Floater".

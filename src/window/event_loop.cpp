@@ -17,13 +17,15 @@ void EventLoop::RunHandler(F&& handler) {
     ++handler_depth_;
     handler();
     --handler_depth_;
-    dirty_ = true;
     if (handler_depth_ == 0 && closing_) FinishClose();
 }
 
 void EventLoop::Load() {
     RunHandler([this] { handlers_->OnLoad(); });
-    if (!unloaded_) platform_.Show();
+    if (!unloaded_ && !shown_) {
+        platform_.Show();
+        shown_ = true;
+    }
 }
 
 void EventLoop::Deliver(const InputEvent& event) {
@@ -70,8 +72,6 @@ void EventLoop::Deliver(const InputEvent& event) {
 
 void EventLoop::Pump() {
     if (unloaded_) return;
-    // A handler that lets events run has usually changed what the window shows.
-    if (handler_depth_ > 0) dirty_ = true;
     InputEvent event;
     while (!closing_ && platform_.PollInput(event)) Deliver(event);
     if (!closing_) RunTimers();
@@ -101,33 +101,48 @@ void EventLoop::RunTimers() {
     }
 }
 
+bool EventLoop::PictureChanged() const {
+    if (dirty_ || presented_surface_version_ != surface_.Version()) return true;
+    const Elements::KeyFocus& focus = elements_.focus;
+    return elements_.window_back != presented_back_ || elements_.scale != presented_scale_ ||
+           focus.element != presented_focus_.element || focus.shown != presented_focus_.shown ||
+           elements_.All() != presented_elements_;
+}
+
 void EventLoop::PresentIfChanged() {
-    if (unloaded_) return;
-    if (!dirty_ && presented_surface_version_ == surface_.Version()) return;
+    if (unloaded_ || !platform_.ShowsFrames()) return;
+    // At most one frame per display frame; the loop's wait wakes for the one held back.
     uint64_t now = platform_.NowMs();
     if (now - last_present_ < kFrameMs && last_present_ != 0) return;
-    dirty_ = false;
-    presented_surface_version_ = surface_.Version();
-    last_present_ = now;
-    if (platform_.ShowsFrames()) RenderAndPresent();
+    if (PictureChanged()) ShowAndPresent();
+}
+
+void EventLoop::ShowAndPresent() {
+    // The first frame shows the window: during the load, that is before its closing sounds.
+    if (!shown_) {
+        platform_.Show();
+        shown_ = true;
+    }
+    RenderAndPresent();
 }
 
 void EventLoop::RenderAndPresent() {
+    dirty_ = false;
+    presented_surface_version_ = surface_.Version();
+    presented_elements_ = elements_.All();
+    presented_back_ = elements_.window_back;
+    presented_scale_ = elements_.scale;
+    presented_focus_ = elements_.focus;
+    last_present_ = platform_.NowMs();
     renderer_.Render(elements_, surface_, platform_, frame_);
     platform_.Present(frame_, PixelFromBgr(elements_.window_back));
 }
 
-void EventLoop::Redraw() {
-    dirty_ = false;
-    presented_surface_version_ = surface_.Version();
-    last_present_ = platform_.NowMs();
-    RenderAndPresent();
-}
+void EventLoop::Redraw() { RenderAndPresent(); }
 
 void EventLoop::PresentNow() {
-    dirty_ = true;
-    last_present_ = 0;
-    PresentIfChanged();
+    if (unloaded_ || !platform_.ShowsFrames()) return;
+    if (PictureChanged()) ShowAndPresent();
 }
 
 void EventLoop::WaitAndPump(uint64_t max_ms) {
@@ -153,7 +168,7 @@ void EventLoop::RunUntilClosed() {
         if (unloaded_) break;
         uint64_t now = platform_.NowMs();
         uint64_t deadline = NextTimerDue();
-        bool pending_frame = dirty_ || presented_surface_version_ != surface_.Version();
+        bool pending_frame = platform_.ShowsFrames() && PictureChanged();
         if (pending_frame) deadline = std::min(deadline, last_present_ + kFrameMs);
         // With nothing to do the front end blocks in its event wait for up to a second.
         deadline = std::min(deadline, now + 1000);

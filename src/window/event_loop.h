@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "window/elements.h"
 #include "window/image.h"
@@ -56,7 +57,8 @@ class EventLoop {
     // Marks the picture as changed so that the next pump presents a frame.
     void Invalidate() { dirty_ = true; }
     // Presents the picture now if it changed, even within a frame time of the last one: for a
-    // handler that is about to hold the screen still (a wait without events).
+    // handler that is about to hold the screen still (a wait without events, a sound). Runs no
+    // event.
     void PresentNow();
     // Renders and presents the picture as it stands, changed or not, even after the unload
     // (the driver's screenshot).
@@ -70,6 +72,10 @@ class EventLoop {
     // let events run) is left out, or a wait inside that handler would never sleep.
     uint64_t NextTimerDue() const;
     void PresentIfChanged();
+    // Whether the window would look different from the frame presented last: the surface was
+    // drawn on, an element or the window's colour changed, or a caller invalidated it.
+    bool PictureChanged() const;
+    void ShowAndPresent();
     void RenderAndPresent();
     void FinishClose();
 
@@ -82,7 +88,13 @@ class EventLoop {
     bool closing_ = false;
     bool unloaded_ = false;
     bool dirty_ = true;
+    bool shown_ = false;
     unsigned presented_surface_version_ = ~0u;
+    // The elements as they stood in the frame presented last.
+    std::vector<Element> presented_elements_;
+    uint32_t presented_back_ = 0;
+    double presented_scale_ = 0;
+    Elements::KeyFocus presented_focus_;
     uint64_t last_present_ = 0;
     Renderer renderer_;
     Image frame_;

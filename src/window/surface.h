@@ -51,6 +51,14 @@ class WindowSurface {
     std::vector<DrawnLine> figure_;
     std::vector<std::string>* log_ = nullptr;
     unsigned version_ = 0;
+    // The last tiling and the version it left: the same tiling again on a surface nothing was
+    // drawn on since cannot change a pixel, and costs nothing to skip.
+    struct TileMark {
+        const Image* tile = nullptr;
+        int w = 0, h = 0, columns = 0, rows = 0;
+        unsigned version = 0;
+        bool operator==(const TileMark&) const = default;
+    } last_tiling_;
 };
 
 }  // namespace quorrel

@@ -52,6 +52,12 @@ bool SdlAudio::OpenDevice() {
     want.samples = 1024;
     // Taking the device's own format keeps SDL from converting behind our back.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    // Opened again after a rest, the device may have chosen another format than the clips
+    // were converted to.
+    if (have.freq != freq_ || have.format != format_ || have.channels != channels_) {
+        waves_.clear();
+        beep_.clear();
+    }
     freq_ = have.freq;
     format_ = have.format;
     channels_ = have.channels;
@@ -83,6 +89,16 @@ const std::vector<uint8_t>& SdlAudio::Converted(const std::string& path) {
     // Whole frames only: a clip cut mid-frame would swap the channels of what follows.
     samples.resize(samples.size() / bytes_per_frame_ * bytes_per_frame_);
     return waves_.emplace(path, std::move(samples)).first->second;
+}
+
+void SdlAudio::ReleaseIfIdle(uint64_t idle_ms) {
+    if (!device_ || SDL_GetTicks64() - last_used_ms_ < idle_ms) return;
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    // The subsystem goes too, and with it the driver's device watcher.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    initialised_ = false;
+    open_tried_ = false;
 }
 
 void SdlAudio::PlayWave(const std::string& path) {
@@ -136,6 +152,7 @@ void SdlAudio::Play(const std::vector<uint8_t>& samples) {
     // The queue is empty once the last samples are in the device's buffer; let it play out.
     SDL_Delay(static_cast<Uint32>(buffer_ms + 5));
     SDL_PauseAudioDevice(device_, 1);
+    last_used_ms_ = SDL_GetTicks64();
 }
 
 }  // namespace quorrel

@@ -20,6 +20,10 @@ class SdlAudio {
     // plays nothing.
     void PlayWave(const std::string& path);
     void Beep();
+    // Closes the device once no sound has played for idle_ms: an open device keeps SDL's audio
+    // thread feeding it silence, which is most of an idle game's work. The next sound opens it
+    // again.
+    void ReleaseIfIdle(uint64_t idle_ms);
 
   private:
     bool OpenDevice();
@@ -31,6 +35,7 @@ class SdlAudio {
     uint32_t device_ = 0;
     int freq_ = 0, channels_ = 0, bytes_per_frame_ = 0, buffer_frames_ = 0;
     uint16_t format_ = 0;
+    uint64_t last_used_ms_ = 0;
     // Each file converted once to the device's format; failures are kept as empty.
     std::map<std::string, std::vector<uint8_t>> waves_;
     std::vector<uint8_t> beep_;

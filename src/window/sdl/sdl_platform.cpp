@@ -14,6 +14,8 @@ namespace {
 // The stored window: 678 x 578 pixels inside.
 constexpr int kStoredWidth = 678, kStoredHeight = 578;
 constexpr const char* kNoDisplay = "no display (is DISPLAY set?)";
+// How long the sound device stays open after a sound, for the next one in a row.
+constexpr uint64_t kAudioRestMs = 2000;
 
 bool HasEnv(const char* name) {
     const char* value = std::getenv(name);
@@ -38,9 +40,9 @@ bool SdlPlatform::Open(std::string& error) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint("SDL_APP_NAME", "Quorrel");
-    // The frame is finished in software and shown 1:1, twice a second when idle: a plain copy
-    // to the window costs less than a GL context, most of all where GL itself runs in software.
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    // The frame is finished in software and copied 1:1 into the window's own surface, only
+    // when it changed: a plain copy costs less than a GL context, most of all where GL itself
+    // runs in software.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // SDL falls back to an invisible off-screen "display" when no real one answers; a window
     // nobody can see is no window, unless that driver was asked for by name.
@@ -55,6 +57,7 @@ bool SdlPlatform::Open(std::string& error) {
         return false;
     }
     video_ = true;
+    frame_log_ = std::getenv("QUORREL_FRAME_LOG") != nullptr;
     const char* driver = SDL_GetCurrentVideoDriver();
     std::string name = driver ? driver : "";
     if (!asked_by_name && (name == "offscreen" || name == "dummy")) {
@@ -67,15 +70,12 @@ bool SdlPlatform::Open(std::string& error) {
         error = SDL_GetError();
         return false;
     }
-    // Without any renderer Present falls back to the window's own surface.
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
     // The game reads key presses by their key names, never typed text, key releases or mouse
     // movement; leaving those out of the queue keeps an idle window from waking for them.
     for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEWHEEL, SDL_KEYUP, SDL_TEXTINPUT, SDL_TEXTEDITING,
                         SDL_FINGERMOTION})
         SDL_EventState(type, SDL_IGNORE);
     SDL_StopTextInput();
-    SetIcon();
     display_scale_ = DetectDisplayScale(window_);
     audio_ = std::make_unique<SdlAudio>();
     RememberNormalPlacement();
@@ -126,6 +126,7 @@ void SdlPlatform::Translate(const SDL_Event& event) {
             if (event.button.button != SDL_BUTTON_LEFT) break;
             Queue(event.button.clicks >= 2 ? InputEvent::Type::DblClick : InputEvent::Type::Click,
                   event.button.x, event.button.y);
+            NoteTime("click");
             break;
         case SDL_KEYDOWN: {
             InputEvent key;
@@ -140,13 +141,6 @@ void SdlPlatform::Translate(const SDL_Event& event) {
             pending_.push_back(std::move(key));
             break;
         }
-        case SDL_RENDER_TARGETS_RESET:
-        case SDL_RENDER_DEVICE_RESET:
-            // The texture's contents are gone: the game lays the window out again, and the
-            // frame that follows makes the texture afresh.
-            texture_width_ = texture_height_ = 0;
-            Queue(InputEvent::Type::Resize);
-            break;
         case SDL_WINDOWEVENT:
             switch (event.window.event) {
                 case SDL_WINDOWEVENT_CLOSE:
@@ -155,8 +149,11 @@ void SdlPlatform::Translate(const SDL_Event& event) {
                 case SDL_WINDOWEVENT_MOVED:
                     RememberNormalPlacement();
                     break;
-                case SDL_WINDOWEVENT_RESIZED:
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    NoteTime("resize");
+                    Queue(InputEvent::Type::Resize);
+                    break;
+                case SDL_WINDOWEVENT_RESIZED:
                 case SDL_WINDOWEVENT_MAXIMIZED:
                 case SDL_WINDOWEVENT_MINIMIZED:
                 case SDL_WINDOWEVENT_RESTORED:
@@ -190,17 +187,14 @@ void SdlPlatform::WaitForInput(uint64_t deadline_ms) {
     if (!window_ || !pending_.empty()) return;
     uint64_t now = NowMs();
     if (deadline_ms <= now) return;
+    if (audio_) audio_->ReleaseIfIdle(kAudioRestMs);
     int timeout = static_cast<int>(std::min<uint64_t>(deadline_ms - now, INT_MAX));
     // Without an event to fill in, SDL only looks: the event stays queued for PollInput.
     SDL_WaitEventTimeout(nullptr, timeout);
 }
 
 void SdlPlatform::Unload() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
-    texture_ = nullptr;
-    renderer_ = nullptr;
     window_ = nullptr;
     pending_.clear();
 }

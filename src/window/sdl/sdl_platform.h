@@ -14,8 +14,6 @@
 #include "window/sdl/sdl_audio.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 union SDL_Event;
 
 namespace quorrel {
@@ -85,18 +83,20 @@ class SdlPlatform : public Platform {
     void Queue(InputEvent::Type type, int x = 0, int y = 0);
     void RememberNormalPlacement();
     void Repaint();  // the last frame again, after the window was uncovered
-    void CopyToWindowSurface(const Image& frame);
     void SetIcon();
+    // With QUORREL_FRAME_LOG set, each frame put on the screen, mouse click and change of the
+    // window's size taken from the window system is noted on stderr as "frame SECONDS",
+    // "click SECONDS" or "resize SECONDS" (the monotonic clock), for the benchmark in bench/.
+    void NoteTime(const char* what);
     struct Borders {
         int top = 0, left = 0, bottom = 0, right = 0;
     };
     Borders FrameBorders();
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int texture_width_ = 0, texture_height_ = 0;
+    bool presented_ = false;  // a frame is in the window's surface
     bool video_ = false;
+    bool frame_log_ = false;
 
     uint32_t back_;  // the window's colour around the frame
     SdlTextRasteriser text_;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 
 #include "window/sdl/sdl_platform.h"
 
@@ -138,56 +140,48 @@ void SdlPlatform::Show() {
 void SdlPlatform::Present(const Image& frame, uint32_t back) {
     if (!window_) return;
     back_ = back;
-    if (!renderer_) {
-        CopyToWindowSurface(frame);
-        return;
-    }
-    if (!frame.Empty() && (frame.width != texture_width_ || frame.height != texture_height_)) {
-        if (texture_) SDL_DestroyTexture(texture_);
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                     SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
-        texture_width_ = texture_ ? frame.width : 0;
-        texture_height_ = texture_ ? frame.height : 0;
-    }
-    if (texture_ && !frame.Empty())
-        SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
-    Repaint();
-}
-
-void SdlPlatform::CopyToWindowSurface(const Image& frame) {
-    // No renderer could be made: copy straight into the window's own surface.
+    // The frame is copied straight into the window's own surface: no renderer and no texture,
+    // which would each hold one more copy of the window's pixels.
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (!target) return;
-    SDL_FillRect(
-        target, nullptr,
-        SDL_MapRGB(target->format, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF));
-    if (!frame.Empty()) {
+    Uint32 fill =
+        SDL_MapRGB(target->format, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF);
+    int covered_w = std::min(frame.width, target->w), covered_h = std::min(frame.height, target->h);
+    if (frame.Empty()) covered_w = covered_h = 0;
+    // Whatever the frame does not cover (the window grew before the game laid it out) shows
+    // the window's colour.
+    SDL_Rect right{covered_w, 0, target->w - covered_w, target->h};
+    SDL_Rect below{0, covered_h, covered_w, target->h - covered_h};
+    if (right.w > 0) SDL_FillRect(target, &right, fill);
+    if (below.h > 0) SDL_FillRect(target, &below, fill);
+    if (covered_w > 0 && covered_h > 0) {
         SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<uint32_t*>(frame.pixels.data()), frame.width, frame.height, 32,
             frame.width * 4, SDL_PIXELFORMAT_ARGB8888);
         if (source) {
+            SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
             SDL_BlitSurface(source, nullptr, target, nullptr);
             SDL_FreeSurface(source);
         }
     }
-    SDL_UpdateWindowSurface(window_);
+    if (SDL_UpdateWindowSurface(window_) != 0) return;
+    NoteTime("frame");
+    // The icon is not part of the first frame: it is read once that frame is on the screen.
+    if (!presented_) SetIcon();
+    presented_ = true;
+}
+
+void SdlPlatform::NoteTime(const char* what) {
+    if (!frame_log_) return;
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::fprintf(stderr, "%s %lld.%09ld\n", what, static_cast<long long>(now.tv_sec), now.tv_nsec);
 }
 
 void SdlPlatform::Repaint() {
-    if (!window_) return;
-    if (!renderer_) {
-        SDL_UpdateWindowSurface(window_);
-        return;
-    }
-    // Whatever the frame does not cover (the window grew before the game laid it out) shows
-    // the window's colour.
-    SDL_SetRenderDrawColor(renderer_, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF, 255);
-    SDL_RenderClear(renderer_);
-    if (texture_) {
-        SDL_Rect to{0, 0, texture_width_, texture_height_};
-        SDL_RenderCopy(renderer_, texture_, nullptr, &to);
-    }
-    SDL_RenderPresent(renderer_);
+    // The window's surface still holds the last frame, unless a resize replaced it; the frame
+    // the resize brings repaints it then.
+    if (window_ && presented_ && SDL_UpdateWindowSurface(window_) == 0) NoteTime("frame");
 }
 
 }  // namespace quorrel

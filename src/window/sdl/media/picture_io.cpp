@@ -1,36 +1,49 @@
 #include "window/sdl/media/picture_io.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
+#include <png.h>
+
+#include <bit>
+#include <cstring>
 
 namespace quorrel {
+namespace {
+
+// The image's 0xAARRGGBB words, little-endian in memory, are libpng's BGRA.
+static_assert(std::endian::native == std::endian::little);
+constexpr png_uint_32 kFormat = PNG_FORMAT_BGRA;
+// A picture larger than this is not one of ours; refusing it bounds what a bad file can cost.
+constexpr png_uint_32 kMaxSide = 8192;
+
+}  // namespace
 
 std::optional<Image> LoadPicture(const std::string& path) {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
-    if (!loaded) return std::nullopt;
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
-    if (!argb) return std::nullopt;
-    Image image(argb->w, argb->h);
-    SDL_LockSurface(argb);
-    for (int y = 0; y < argb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(
-            static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
-        std::copy(row, row + argb->w, &image.At(0, y));
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, path.c_str())) return std::nullopt;
+    if (png.width == 0 || png.height == 0 || png.width > kMaxSide || png.height > kMaxSide) {
+        png_image_free(&png);
+        return std::nullopt;
     }
-    SDL_UnlockSurface(argb);
-    SDL_FreeSurface(argb);
+    png.format = kFormat;
+    Image image(static_cast<int>(png.width), static_cast<int>(png.height));
+    if (!png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr)) {
+        png_image_free(&png);
+        return std::nullopt;
+    }
     return image;
 }
 
 bool SavePng(const Image& image, const std::string& path) {
     if (image.Empty()) return false;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<uint32_t*>(image.pixels.data()), image.width, image.height, 32, image.width * 4,
-        SDL_PIXELFORMAT_ARGB8888);
-    if (!surface) return false;
-    bool ok = IMG_SavePNG(surface, path.c_str()) == 0;
-    SDL_FreeSurface(surface);
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    png.width = static_cast<png_uint_32>(image.width);
+    png.height = static_cast<png_uint_32>(image.height);
+    png.format = kFormat;
+    bool ok = png_image_write_to_file(&png, path.c_str(), 0, image.pixels.data(), 0, nullptr) != 0;
+    png_image_free(&png);
     return ok;
 }
 

@@ -1,5 +1,5 @@
-// Picture files through SDL2_image: the pictures' loader for both platforms, and the
-// driver's screenshots.
+// Picture files through libpng: the pictures' loader for both platforms, and the driver's
+// screenshots. Only PNG is read, so no other image library is loaded at start-up.
 #pragma once
 
 #include <optional>
@@ -9,7 +9,7 @@
 
 namespace quorrel {
 
-// PNG (or any format SDL_image reads) to an image; nullopt when it cannot be read.
+// A PNG file to an image; nullopt when it cannot be read.
 std::optional<Image> LoadPicture(const std::string& path);
 bool SavePng(const Image& image, const std::string& path);
 

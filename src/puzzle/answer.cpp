@@ -102,8 +102,8 @@ void CorrectAnswer(Calc& calc) {
             RewardFigure figure = RewardFigureFor(gs.DealtNumbers);
             // Written before the drawing, so that a figure cut short is in the book as well.
             AppendReward(RewardBookPath(gs.SettingsPath),
-                         {figure.order, figure.angle, figure.left_turns,
-                          calc.platform.LocalTime(), gs.HintsUsed});
+                         {figure.order, figure.angle, figure.left_turns, calc.platform.LocalTime(),
+                          gs.HintsUsed});
             DrawSpiro(calc, figure.order, figure.angle, figure.left_turns);
             gs.board.wait_mark = calc.Clock();
             gs.RewardShown = kTrue;

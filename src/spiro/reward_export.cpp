@@ -116,8 +116,8 @@ ExportResult ExportRewards(const std::string& book_path, const std::string& fold
                       e.angle, e.left_turns);
         static const char* const hints[] = {"no hints", "1 hint", "2 hints", "3 hints"};
         cards += "<figure><img src=\"" + Escaped(base) + ".svg\" alt=\"" + caption +
-                 "\"><figcaption>" + DateText(e.when) + "<br>" + caption + "<br>" +
-                 hints[e.hints] + "</figcaption></figure>\n";
+                 "\"><figcaption>" + DateText(e.when) + "<br>" + caption + "<br>" + hints[e.hints] +
+                 "</figcaption></figure>\n";
     }
     result.error =
         WriteTextFile(folder + "/index.html", IndexPage(cards, result.exported, result.recorded));

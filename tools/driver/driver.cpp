@@ -173,9 +173,8 @@ Driver::Driver(DriverOptions options) : options_(std::move(options)) {
     headless.load_picture = LoadPicture;
     headless.write_png = SavePng;
     headless.date = options_.date;
-    headless.pictures_folder = options_.pictures_folder.empty()
-                                   ? options_.data_folder + "/Pictures"
-                                   : options_.pictures_folder;
+    headless.pictures_folder = options_.pictures_folder.empty() ? options_.data_folder + "/Pictures"
+                                                                : options_.pictures_folder;
     platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
 }
 

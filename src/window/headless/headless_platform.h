@@ -27,8 +27,8 @@ struct HeadlessOptions {
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
     std::shared_ptr<TextRasteriser> text = nullptr;
-    bool help_fails = false;  // stands for a desktop with no browser to show help
-    CivilTime date{2026, 12, 6};  // the day the clock starts on (its time is ignored)
+    bool help_fails = false;        // stands for a desktop with no browser to show help
+    CivilTime date{2026, 12, 6};    // the day the clock starts on (its time is ignored)
     std::string pictures_folder{};  // "" stands for a desktop without one
     // Writes a picture file; without one, nothing can be saved.
     std::function<bool(const Image&, const std::string&)> write_png{};

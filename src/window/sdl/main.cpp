@@ -41,8 +41,8 @@ struct Options {
 // Writes the reward book's figures into folder; the exit code.
 int ExportRewardBook(const char* folder) {
     std::string base = quorrel::LocalDataFolderBase();
-    std::string book = base.empty() ? "" : base + "/" + quorrel::kMakerFolderName + "/" +
-                                               quorrel::kRewardBookName;
+    std::string book =
+        base.empty() ? "" : base + "/" + quorrel::kMakerFolderName + "/" + quorrel::kRewardBookName;
     std::error_code ec;
     std::string target = std::filesystem::absolute(folder, ec).lexically_normal().string();
     while (target.size() > 1 && target.back() == '/') target.pop_back();

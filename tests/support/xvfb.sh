@@ -22,7 +22,8 @@ cleanup() {
 start_xvfb() {
     for n in $(seq "$1" $(($1 + 49))); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        # -noreset: a server that resets when its last client goes refuses the next one meanwhile.
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         poll 25 test -e "/tmp/.X11-unix/X$n" && kill -0 "$xvfb_pid" 2>/dev/null &&
             export DISPLAY=":$n" && return 0

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -24,21 +25,14 @@ bool IsDirectory(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// mkdir for one folder, accepting one that another process made at the same moment.
-bool MakeOneFolder(const std::string& path) {
-    if (IsDirectory(path)) return true;
-    if (mkdir(path.c_str(), 0700) == 0) return true;
-    return errno == EEXIST && IsDirectory(path);
-}
-
-// Makes every missing folder along an absolute path, parents first.
-bool MakeFolders(const std::string& path) {
-    if (IsDirectory(path)) return true;
-    for (size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        if (!MakeOneFolder(path.substr(0, slash))) return false;
-    }
-    return MakeOneFolder(path);
+// mkdir for one folder, accepting one that another process made at the same moment. "" when
+// it stands, else the reason.
+std::string MakeOneFolder(const std::string& path, unsigned mode) {
+    if (IsDirectory(path)) return "";
+    if (mkdir(path.c_str(), static_cast<mode_t>(mode)) == 0) return "";
+    int error = errno;
+    if (error == EEXIST) return IsDirectory(path) ? "" : path + " is not a folder";
+    return std::strerror(error);
 }
 
 std::string PasswordHome() {
@@ -73,8 +67,15 @@ std::string LocalConfigFolder() {
     return chosen.empty() ? "" : chosen + "/quorrel";
 }
 
-bool MakeFolderPath(const std::string& path) {
-    return !path.empty() && path[0] == '/' && MakeFolders(path);
+std::string MakeFolders(const std::string& path, unsigned mode) {
+    if (path.empty() || path[0] != '/') return "no folder to make";
+    if (IsDirectory(path)) return "";
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        std::string reason = MakeOneFolder(path.substr(0, slash), mode);
+        if (!reason.empty()) return reason;
+    }
+    return MakeOneFolder(path, mode);
 }
 
 std::string MakeDataFolder(const std::string& base) {
@@ -83,9 +84,9 @@ std::string MakeDataFolder(const std::string& base) {
     // "" and "/" would put the folder at the file-system root; a relative base would follow
     // the working directory.
     if (trimmed.empty() || base[0] != '/') return "";
-    if (!MakeFolders(trimmed)) return "";
+    if (!MakeFolders(trimmed, 0700).empty()) return "";
     std::string folder = trimmed + "/" + kMakerFolderName;
-    return MakeOneFolder(folder) ? folder : "";
+    return MakeOneFolder(folder, 0700).empty() ? folder : "";
 }
 
 bool ReadSmallTextFile(const std::string& path, std::string& text) {
@@ -124,18 +125,21 @@ int LockTempFile(const std::string& temp) {
 
 }  // namespace
 
+int WriteAllAndSync(int fd, const std::string& text) {
+    for (size_t done = 0; done < text.size();) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        done += static_cast<size_t>(n);
+    }
+    return fsync(fd) == 0 ? 0 : errno;
+}
+
 bool WriteFileAtomically(const std::string& path, const std::string& text) {
     std::string temp = path + ".new";
     int fd = LockTempFile(temp);
     if (fd < 0) return false;
-    bool ok = ftruncate(fd, 0) == 0;
-    for (size_t done = 0; ok && done < text.size();) {
-        ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
-    }
-    ok = ok && fsync(fd) == 0;
+    bool ok = ftruncate(fd, 0) == 0 && WriteAllAndSync(fd, text) == 0;
     // Renamed or removed while the lock is held, so no other writer ever writes into the
     // file that has become path.
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;

@@ -18,8 +18,9 @@ std::string LocalDataFolderBase();
 // there is no home.
 std::string LocalConfigFolder();
 
-// Makes an absolute folder and its parents (mode 0700) when missing; false when it cannot.
-bool MakeFolderPath(const std::string& path);
+// Makes an absolute folder and every missing parent with mode. "" when it stands, else the
+// reason (a relative path, a file in the way, the system's error).
+std::string MakeFolders(const std::string& path, unsigned mode);
 
 // base + "/Brindlecove Software", made with mode 0700 (and base with it) when missing. "" when
 // base is empty, relative or the file-system root, or when the folder cannot be made or is
@@ -35,5 +36,9 @@ bool ReadSmallTextFile(const std::string& path, std::string& text);
 // file stays as it was, and false is returned; a writer killed midway leaves only that one
 // name behind, which the next write reuses.
 bool WriteFileAtomically(const std::string& path, const std::string& text);
+
+// Writes all of text to fd, through interrupted and short writes, and syncs it: 0, or the
+// error number of what failed.
+int WriteAllAndSync(int fd, const std::string& text);
 
 }  // namespace quorrel

@@ -125,7 +125,7 @@ class Calc : public WindowEvents {
     // The layout at the window's size, in whichever state it is; force lays out even where a
     // resize would not (a maximised window maximised again).
     void LayOut(bool force);
-    WindowPixels WindowSize();
+    ZoomRoom Room();
     void ApplyZoomPercent(int percent);
 
     uint64_t seed_;

@@ -12,9 +12,6 @@ namespace {
 constexpr Name kCentredPanels[] = {Name::Floater, Name::First, Name::SelFloat,
                                    Name::Helper,  Name::Hist,  Name::Spirom};
 
-// Allowance for the title bar and the frame, which the outer height includes.
-constexpr int kFrameAllowance = 40;
-
 enum class Layout { None, Window, Screen };
 
 Layout LayoutFor(WindowState previous, WindowState current) {
@@ -45,7 +42,7 @@ void Calc::LayOut(bool force) {
         layout = current == WindowState::Maximized ? Layout::Screen : Layout::Window;
     // A fitted zoom is chosen again for the new size before anything is placed.
     if (layout != Layout::None && zoom.fit) {
-        int percent = FitZoomStep(platform.DisplayScale(), WindowSize());
+        int percent = FitZoomStep(platform.DisplayScale(), Room());
         if (percent != zoom.percent) ApplyZoomPercent(percent);
     }
     if (layout != Layout::None) {

@@ -52,7 +52,7 @@ void Calc::Form_Load() {
         platform.Move(
             Placement{static_cast<double>(glob.SavedLeft), static_cast<double>(glob.SavedTop),
                       static_cast<double>(glob.SavedWidth), static_cast<double>(glob.SavedHeight)});
-    if (zoom.fit) ApplyZoomPercent(FitZoomStep(platform.DisplayScale(), WindowSize()));
+    if (zoom.fit) ApplyZoomPercent(FitZoomStep(platform.DisplayScale(), Room()));
     double tpp_x = platform.TwipsPerPixelX(), tpp_y = platform.TwipsPerPixelY();
     if (gs.StartWindowState == 0) {
         x = RoundToInt16((platform.GetPlacement().width / tpp_x - board.width) / 2);

@@ -5,10 +5,17 @@
 
 namespace quorrel {
 
-WindowPixels Calc::WindowSize() {
+ZoomRoom Calc::Room() {
     Placement outer = platform.GetPlacement();
-    return {outer.width / platform.TwipsPerPixelX(), outer.height / platform.TwipsPerPixelY(),
-            platform.InnerWidth(), platform.InnerHeight(), el.Shown(el(Name::Hellf))};
+    const Element &board = el(Name::Floater), &strip = el(Name::Hellf);
+    return {outer.width / platform.TwipsPerPixelX(),
+            outer.height / platform.TwipsPerPixelY(),
+            platform.InnerWidth(),
+            platform.InnerHeight(),
+            board.twips.width,
+            strip.twips.width,
+            strip.twips.height,
+            el.Shown(strip)};
 }
 
 void Calc::ApplyZoomPercent(int percent) {
@@ -33,15 +40,15 @@ void Calc::Zoom(ZoomRequest request) {
     switch (request) {
         case ZoomRequest::In:
         case ZoomRequest::Out:
-            wanted = {NextZoomStep(zoom.percent, request == ZoomRequest::In ? 1 : -1, display,
-                                   WindowSize()),
-                      false};
+            wanted = {
+                NextZoomStep(zoom.percent, request == ZoomRequest::In ? 1 : -1, display, Room()),
+                false};
             break;
         case ZoomRequest::Reset:
             wanted = {100, false};
             break;
         case ZoomRequest::Fit:
-            wanted = {FitZoomStep(display, WindowSize()), true};
+            wanted = {FitZoomStep(display, Room()), true};
             break;
     }
     if (request == ZoomRequest::In && wanted.percent == zoom.percent) {
@@ -55,14 +62,14 @@ void Calc::Zoom(ZoomRequest request) {
         LayOut(true);
     }
     std::string folder = platform.ConfigFolder();
-    if (!folder.empty() && MakeFolderPath(folder))
+    if (!folder.empty() && MakeFolders(folder, 0700).empty())
         WriteFileAtomically(folder + "/" + kZoomFileName, FormatZoomFile(zoom));
 }
 
 void Calc::PlaceStripAndNotice() {
     const Element& board = el(Name::Floater);
     Element& strip = el(Name::Hellf);
-    strip.top = board.top + board.height + el.Px(10);
+    strip.top = board.top + board.height + el.Px(kStripGap);
     strip.left = board.left - (strip.width - board.width) / 2;
     el(Name::RestoreHint).left = board.left;
     el(Name::RestoreHint).top = board.top;

@@ -1,12 +1,13 @@
 #include "spiro/figure_files.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "shell/app_folders.h"
 
 namespace quorrel {
 namespace {
@@ -26,36 +27,11 @@ std::string FigureName(int order, int angle, int left_turns, const CivilTime& t)
     return name;
 }
 
-std::string MakeFolders(const std::string& path) {
-    if (path.empty() || path[0] != '/') return "no folder to save in";
-    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        std::string part = path.substr(0, slash);
-        struct stat st;
-        if (stat(part.c_str(), &st) == 0) {
-            if (!S_ISDIR(st.st_mode)) return part + " is not a folder";
-        } else if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
-            return Reason(errno, "the folder could not be made");
-        }
-        if (slash == std::string::npos) return "";
-    }
-}
-
 std::string WriteTextFile(const std::string& path, const std::string& text) {
     std::string temp = TempName(path);
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return Reason(errno, "the file could not be made");
-    size_t done = 0;
-    int error = 0;
-    while (done < text.size() && error == 0) {
-        ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n > 0)
-            done += static_cast<size_t>(n);
-        else if (n < 0 && errno != EINTR)
-            error = errno;
-        else if (n == 0)
-            error = EIO;
-    }
-    if (error == 0 && fsync(fd) != 0) error = errno;
+    int error = WriteAllAndSync(fd, text);
     if (close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) unlink(temp.c_str());

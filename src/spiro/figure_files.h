@@ -15,9 +15,6 @@ using PngWriter = std::function<bool(const Image& image, const std::string& path
 // "spiro-order15-angle36-turns3-2026-12-06-153012".
 std::string FigureName(int order, int angle, int left_turns, const CivilTime& when);
 
-// Makes the folder and any missing parents. "" when it stands, else the reason.
-std::string MakeFolders(const std::string& path);
-
 // Writes text to path through a temporary file in the same folder renamed over it at the end.
 // "" on success, else the reason, and no file of either name is left behind.
 std::string WriteTextFile(const std::string& path, const std::string& text);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "shell/app_folders.h"
 #include "shell/reward_book.h"
 #include "spiro/spiro_engine.h"
 #include "window/figure_svg.h"
@@ -90,7 +91,7 @@ ExportResult ExportRewards(const std::string& book_path, const std::string& fold
     ExportResult result;
     RewardBook book = ReadRewardBook(book_path, kMaxExportedRewards);
     result.recorded = book.valid;
-    result.error = MakeFolders(folder);
+    result.error = MakeFolders(folder, 0755);
     if (!result.error.empty()) return result;
     std::string cards;
     for (size_t i = 0; i < book.entries.size(); ++i) {

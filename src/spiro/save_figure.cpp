@@ -1,5 +1,6 @@
 #include "spiro/save_figure.h"
 
+#include "shell/app_folders.h"
 #include "shell/calc.h"
 #include "spiro/figure_files.h"
 #include "window/figure_svg.h"
@@ -31,7 +32,8 @@ void SaveShownFigure(Calc& calc) {
     std::string folder = pictures + "/" + kSaveFolderName;
     std::string base =
         FigureName(figure.order, figure.angle, figure.left_turns, calc.platform.LocalTime());
-    std::string error = pictures.empty() ? "there is no Pictures folder" : MakeFolders(folder);
+    std::string error =
+        pictures.empty() ? "there is no Pictures folder" : MakeFolders(folder, 0755);
     if (error.empty()) {
         std::string svg =
             FigureSvg(calc.surface.Figure(), pixels.width, pixels.height, calc.el.window_back);

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "driver.h"
+#include "shell/app_folders.h"
 #include "shell/reward_book.h"
 #include "spiro/figure_files.h"
 #include "window/pictures_folder.h"
@@ -77,7 +78,7 @@ TEST(SaveFiles, AFailedSaveLeavesNoFile) {
     // The SVG's temporary name taken by a folder; a PNG half written; a read-only folder.
     for (int round = 0; round < (geteuid() == 0 ? 2 : 3); ++round) {
         fs::remove_all(dir);
-        ASSERT_EQ(MakeFolders(dir / "Quorrel"), "");
+        ASSERT_EQ(MakeFolders(dir / "Quorrel", 0755), "");
         if (round == 0) fs::create_directory(dir / "Quorrel/f.svg.part");
         if (round == 2) fs::permissions(dir / "Quorrel", fs::perms::owner_exec);
         EXPECT_NE(WriteFigureFiles(dir / "Quorrel", "f", Image(4, 4), "", round ? fail : write),

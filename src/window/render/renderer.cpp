@@ -49,28 +49,21 @@ void ButtonEdges(Image& frame, Rect b, Rect clip, int t) {
     Fill(frame, {b.x + b.w - t, b.y, t, b.h}, clip, kButtonDarkShadow);
 }
 
-// A line as a window-system pen draws it: every pixel but the last. The shared line routine
-// draws into a copy of the part of the frame the line may touch, so that the panels' edges cut
-// it and the last pixel can be put back.
+// A line as a window-system pen draws it: a one-pixel pen leaves out the last pixel. The shared
+// line routine draws into a copy of the part of the frame the pen may touch, so that the
+// panels' edges cut it and that pixel can be put back.
 void PenLine(Image& frame, int x1, int y1, int x2, int y2, int width, Rect clip, uint32_t argb) {
-    if (width > 1) {
-        Rect c = Intersect(clip, {0, 0, frame.width, frame.height});
-        if (!Empty(c)) {
-            Image part(c.w, c.h);
-            CopyBlock(part, 0, 0, frame, c.x, c.y, c.w, c.h);
-            DrawLine(part, x1 - c.x, y1 - c.y, x2 - c.x, y2 - c.y, width, argb);
-            CopyBlock(frame, c.x, c.y, part, 0, 0, c.w, c.h);
-        }
-        return;
-    }
-    Rect span{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1};
+    const int reach = width > 1 ? width : 0;
+    Rect span{std::min(x1, x2) - reach, std::min(y1, y2) - reach, std::abs(x2 - x1) + 1 + 2 * reach,
+              std::abs(y2 - y1) + 1 + 2 * reach};
     Rect area = Intersect(Intersect(span, clip), {0, 0, frame.width, frame.height});
     if (Empty(area)) return;
     Image part(area.w, area.h);
     CopyBlock(part, 0, 0, frame, area.x, area.y, area.w, area.h);
-    DrawLine(part, x1 - area.x, y1 - area.y, x2 - area.x, y2 - area.y, 1, argb);
+    DrawLine(part, x1 - area.x, y1 - area.y, x2 - area.x, y2 - area.y, width, argb);
     int lx = x2 - area.x, ly = y2 - area.y;
-    if (lx >= 0 && ly >= 0 && lx < area.w && ly < area.h) part.At(lx, ly) = frame.At(x2, y2);
+    if (width <= 1 && lx >= 0 && ly >= 0 && lx < area.w && ly < area.h)
+        part.At(lx, ly) = frame.At(x2, y2);
     CopyBlock(frame, area.x, area.y, part, 0, 0, area.w, area.h);
 }
 

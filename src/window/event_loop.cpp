@@ -134,8 +134,18 @@ void EventLoop::RenderAndPresent() {
     presented_scale_ = elements_.scale;
     presented_focus_ = elements_.focus;
     last_present_ = platform_.NowMs();
+    const uint32_t back = PixelFromBgr(elements_.window_back);
+    const int width = surface_.Width(), height = surface_.Height();
+    PixelView lent = platform_.LendFrame(width, height);
+    if (!lent.Empty()) {
+        frame_ = Image();
+        renderer_.Render(elements_, surface_, platform_, lent);
+        platform_.PresentLent(back);
+        return;
+    }
+    if (frame_.width != width || frame_.height != height) frame_ = Image(width, height);
     renderer_.Render(elements_, surface_, platform_, frame_);
-    platform_.Present(frame_, PixelFromBgr(elements_.window_back));
+    platform_.Present(frame_, back);
 }
 
 void EventLoop::Redraw() { RenderAndPresent(); }

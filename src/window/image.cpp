@@ -25,16 +25,12 @@ bool ClipSpan(int64_t from, int64_t length, int64_t size, int& begin, int& end) 
     return true;
 }
 
-uint32_t* Row(Image& image, int y) {
-    return image.pixels.data() + static_cast<size_t>(y) * image.width;
-}
-
 }  // namespace
 
-void FillRect(Image& image, int x, int y, int w, int h, uint32_t argb) {
+void FillRect(PixelView image, int x, int y, int w, int h, uint32_t argb) {
     int x0, x1, y0, y1;
     if (!ClipSpan(x, w, image.width, x0, x1) || !ClipSpan(y, h, image.height, y0, y1)) return;
-    for (int yy = y0; yy < y1; ++yy) std::fill(Row(image, yy) + x0, Row(image, yy) + x1, argb);
+    for (int yy = y0; yy < y1; ++yy) std::fill(image.Row(yy) + x0, image.Row(yy) + x1, argb);
 }
 
 namespace {
@@ -62,7 +58,7 @@ std::vector<PenSpan> PenShape(int width) {
     return spans;
 }
 
-void Stamp(Image& image, int cx, int cy, const std::vector<PenSpan>& pen, uint32_t argb) {
+void Stamp(PixelView image, int cx, int cy, const std::vector<PenSpan>& pen, uint32_t argb) {
     if (pen.empty()) {
         if (cx >= 0 && cy >= 0 && cx < image.width && cy < image.height) image.At(cx, cy) = argb;
         return;
@@ -73,7 +69,8 @@ void Stamp(Image& image, int cx, int cy, const std::vector<PenSpan>& pen, uint32
 
 }  // namespace
 
-void DrawLine(Image& image, double x1, double y1, double x2, double y2, int width, uint32_t argb) {
+void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int width,
+              uint32_t argb) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
     // Coordinates far outside the image draw nothing useful; clamping keeps the walk bounded.
@@ -112,7 +109,7 @@ void DrawLine(Image& image, double x1, double y1, double x2, double y2, int widt
     }
 }
 
-void CopyBlock(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h) {
+void CopyBlock(PixelView dst, int dx, int dy, ConstPixelView src, int sx, int sy, int w, int h) {
     // Clip the block against both images once, then copy whole rows.
     int64_t left = std::max<int64_t>({0, -int64_t{dx}, -int64_t{sx}});
     int64_t top = std::max<int64_t>({0, -int64_t{dy}, -int64_t{sy}});
@@ -120,11 +117,11 @@ void CopyBlock(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int
     int64_t bottom = std::min<int64_t>({h, int64_t{dst.height} - dy, int64_t{src.height} - sy});
     if (left >= right || top >= bottom) return;
     for (int64_t y = top; y < bottom; ++y)
-        std::copy_n(src.pixels.data() + static_cast<size_t>(sy + y) * src.width + sx + left,
-                    right - left, Row(dst, static_cast<int>(dy + y)) + dx + left);
+        std::copy_n(src.Row(static_cast<int>(sy + y)) + sx + left, right - left,
+                    dst.Row(static_cast<int>(dy + y)) + dx + left);
 }
 
-void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip) {
+void StretchBlock(PixelView dst, Rect to, const Image& src, Rect from, Rect clip) {
     if (to.w <= 0 || to.h <= 0 || from.w <= 0 || from.h <= 0 || src.Empty()) return;
     int x0, x1, y0, y1, cx0, cx1, cy0, cy1;
     if (!ClipSpan(to.x, to.w, dst.width, x0, x1) || !ClipSpan(to.y, to.h, dst.height, y0, y1) ||
@@ -144,7 +141,7 @@ void StretchBlock(Image& dst, Rect to, const Image& src, Rect from, Rect clip) {
     }
 }
 
-void BlendImage(Image& dst, int dx, int dy, const Image& src, Rect clip) {
+void BlendImage(PixelView dst, int dx, int dy, const Image& src, Rect clip) {
     int x0, x1, y0, y1, cx0, cx1, cy0, cy1;
     if (!ClipSpan(dx, src.width, dst.width, x0, x1) ||
         !ClipSpan(dy, src.height, dst.height, y0, y1) ||

@@ -97,6 +97,12 @@ class Platform {
     // back is the window's colour, for whatever the frame does not cover (the window grew
     // before the game laid it out).
     virtual void Present(const Image& frame, uint32_t back) = 0;
+    // The window's own pixels to compose the next frame in, at most width x height, when the
+    // front end can lend them: no copy of the window is then kept or copied. An empty view
+    // when it cannot, and the frame goes to Present.
+    virtual PixelView LendFrame(int /*width*/, int /*height*/) { return {}; }
+    // Puts the frame composed in the lent pixels on the screen, as Present does.
+    virtual void PresentLent(uint32_t /*back*/) {}
     // False where nobody looks at the frames as they come (the headless platform draws one only
     // when a screenshot asks for it), so that they are not composited for nothing.
     virtual bool ShowsFrames() const { return true; }

@@ -26,7 +26,12 @@ class WindowSurface {
     static constexpr int kMaxSide = 7680;
     static constexpr int64_t kMaxPixels = int64_t{7680} * 4320;
 
-    const Image& Pixels() const { return image_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // What the surface shows, as an image of its own (for saving it).
+    Image Pixels() const;
+    // What the surface shows, into frame's top-left corner, cut at frame's edges.
+    void PaintInto(PixelView frame) const;
     // Keeps what is drawn where the old and new sizes overlap; new area gets the back colour.
     // Sizes are cut down to the bounds above.
     void Resize(int width, int height, uint32_t back_bgr);
@@ -47,6 +52,26 @@ class WindowSurface {
     unsigned Version() const { return version_; }
 
   private:
+    // Until a line is drawn the surface is its back colour with at most one tiling over its
+    // top-left part, and holds no pixels of its own: frames are composed from the tile itself.
+    // That keeps a window-sized buffer, and the time to fill it, off the start and off every
+    // resize of a window that shows no figure.
+    struct Backdrop {
+        uint32_t back = 0xFF000000;
+        Image tile;                 // a copy: the picture it came from may be replaced
+        int w = 0, h = 0;           // the block of the tile repeated
+        int right = 0, bottom = 0;  // the tiles cover [0, right) x [0, bottom)
+    };
+    void PaintBackdrop(PixelView into) const;
+    // Lays a tiling on the backdrop; false when the backdrop cannot describe the result.
+    bool TileBackdrop(const Image& tile, int w, int h, int columns, int rows);
+    void LogTiling(int columns, int rows);
+    // From the backdrop to pixels of its own, before anything the backdrop cannot describe.
+    void Materialize();
+
+    int width_ = 0, height_ = 0;
+    Backdrop backdrop_;
+    bool drawn_ = false;  // image_ holds what the surface shows
     Image image_;
     std::vector<DrawnLine> figure_;
     std::vector<std::string>* log_ = nullptr;

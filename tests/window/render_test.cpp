@@ -20,8 +20,19 @@ TEST(Render, BoxesBordersLinesAndCentredNumbers) {
     el(Name::First).visible = false;  // the title panel stands over the board until the intro
     el(Name::Floater).visible = true;
     driver.platform().SetText(std::make_shared<SdlTextRasteriser>());
-    Image f;
-    Renderer().Render(el, driver.calc()->surface, driver.platform(), f);
+    const WindowSurface& surface = driver.calc()->surface;
+    Image f(surface.Width(), surface.Height());
+    Renderer().Render(el, surface, driver.platform(), f);
+    // The same frame composed in pixels lent by a window, whose rows are longer than the frame.
+    const size_t stride = static_cast<size_t>(f.width) + 13;
+    std::vector<uint32_t> lent(stride * static_cast<size_t>(f.height) + 13, 0x12345678);
+    Renderer().Render(el, surface, driver.platform(),
+                      PixelView(lent.data(), f.width, f.height, stride));
+    for (int y = 0; y < f.height; ++y) {
+        const uint32_t* row = lent.data() + y * stride;
+        ASSERT_TRUE(std::equal(row, row + f.width, f.pixels.data() + y * f.width)) << y;
+        ASSERT_EQ(row[f.width], 0x12345678u) << y;
+    }
     auto at = [&](Name name, int index, int dx, int dy) {
         int x, y;
         const Element& e = el(name, index);
@@ -49,7 +60,7 @@ TEST(Render, BoxesBordersLinesAndCentredNumbers) {
     }
     el(Name::Floater).visible = false;
     for (Name panel : {Name::SelFloat, Name::Helper, Name::About}) el(panel).visible = true;
-    Renderer().Render(el, driver.calc()->surface, driver.platform(), f);
+    Renderer().Render(el, surface, driver.platform(), f);
     EXPECT_EQ(at(Name::Target, 1, 0, 12), PixelFromBgr(colour::kBlack));
     EXPECT_EQ(at(Name::Target, 1, -1, 2), PixelFromBgr(colour::kBlack));
     EXPECT_EQ(at(Name::Target, 1, 2, 2), PixelFromBgr(colour::kYellow));

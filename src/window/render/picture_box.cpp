@@ -4,7 +4,7 @@
 
 namespace quorrel {
 
-void DrawPicture(Image& frame, Platform& platform, const Element& element, Rect box, Rect clip,
+void DrawPicture(PixelView frame, Platform& platform, const Element& element, Rect box, Rect clip,
                  double scale) {
     if (element.picture == Picture::None) return;
     const Image* base = platform.GetPicture(element.picture);

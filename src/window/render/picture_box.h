@@ -11,7 +11,7 @@ namespace quorrel {
 // picture_src_width and _height set) is made whole at the size that lets its fitted block fill
 // the box, and that block is copied one to one; any other picture is shown from the box's
 // top-left at its 1x size times scale.
-void DrawPicture(Image& frame, Platform& platform, const Element& element, Rect box, Rect clip,
+void DrawPicture(PixelView frame, Platform& platform, const Element& element, Rect box, Rect clip,
                  double scale);
 
 }  // namespace quorrel

@@ -24,7 +24,7 @@ Rect Intersect(Rect a, Rect b) {
 
 bool Empty(Rect r) { return r.w <= 0 || r.h <= 0; }
 
-void Fill(Image& frame, Rect r, Rect clip, uint32_t argb) {
+void Fill(PixelView frame, Rect r, Rect clip, uint32_t argb) {
     Rect c = Intersect(r, clip);
     if (!Empty(c)) FillRect(frame, c.x, c.y, c.w, c.h, argb);
 }
@@ -32,7 +32,7 @@ void Fill(Image& frame, Rect r, Rect clip, uint32_t argb) {
 // The width of a one-pixel border or pen at a scale.
 int Unit(double scale) { return std::max(1, static_cast<int>(std::lround(scale))); }
 
-void Frame(Image& frame, Rect r, Rect clip, uint32_t argb, int t = 1) {
+void Frame(PixelView frame, Rect r, Rect clip, uint32_t argb, int t = 1) {
     Fill(frame, {r.x, r.y, r.w, t}, clip, argb);
     Fill(frame, {r.x, r.y + r.h - t, r.w, t}, clip, argb);
     Fill(frame, {r.x, r.y, t, r.h}, clip, argb);
@@ -40,7 +40,7 @@ void Frame(Image& frame, Rect r, Rect clip, uint32_t argb, int t = 1) {
 }
 
 // The classic raised button, its edges as wide as the scale makes a pixel.
-void ButtonEdges(Image& frame, Rect b, Rect clip, int t) {
+void ButtonEdges(PixelView frame, Rect b, Rect clip, int t) {
     Fill(frame, {b.x, b.y, b.w - t, t}, clip, kButtonHighlight);
     Fill(frame, {b.x, b.y, t, b.h - t}, clip, kButtonHighlight);
     Fill(frame, {b.x + t, b.y + b.h - 2 * t, b.w - 2 * t, t}, clip, kButtonShadow);
@@ -52,7 +52,7 @@ void ButtonEdges(Image& frame, Rect b, Rect clip, int t) {
 // A line as a window-system pen draws it: a one-pixel pen leaves out the last pixel. The shared
 // line routine draws into a copy of the part of the frame the pen may touch, so that the
 // panels' edges cut it and that pixel can be put back.
-void PenLine(Image& frame, int x1, int y1, int x2, int y2, int width, Rect clip, uint32_t argb) {
+void PenLine(PixelView frame, int x1, int y1, int x2, int y2, int width, Rect clip, uint32_t argb) {
     const int reach = width > 1 ? width : 0;
     Rect span{std::min(x1, x2) - reach, std::min(y1, y2) - reach, std::abs(x2 - x1) + 1 + 2 * reach,
               std::abs(y2 - y1) + 1 + 2 * reach};
@@ -69,7 +69,7 @@ void PenLine(Image& frame, int x1, int y1, int x2, int y2, int width, Rect clip,
 
 // The keyboard focus: a white outline with a dark edge either side, just outside the element so
 // that a small word stays readable, and reading on every colour of the board.
-void FocusRing(Image& frame, const Elements& elements, Rect window) {
+void FocusRing(PixelView frame, const Elements& elements, Rect window) {
     const int t = Unit(elements.scale);
     const Elements::KeyFocus& focus = elements.focus;
     if (!focus.shown || focus.element < 0) return;
@@ -90,15 +90,15 @@ void FocusRing(Image& frame, const Elements& elements, Rect window) {
     }
 }
 
-void Text(Image& frame, const std::vector<TextLine>& lines, int x, int y, Rect clip) {
+void Text(PixelView frame, const std::vector<TextLine>& lines, int x, int y, Rect clip) {
     for (const TextLine& line : lines) BlendImage(frame, x + line.x, y + line.y, line.pixels, clip);
 }
 
 }  // namespace
 
 void Renderer::Render(const Elements& elements, const WindowSurface& surface, Platform& platform,
-                      Image& frame) {
-    frame = surface.Pixels();
+                      PixelView frame) {
+    surface.PaintInto(frame);
     const Rect window{0, 0, frame.width, frame.height};
     TextRasteriser* rasteriser = platform.Text();
     const int t = Unit(elements.scale);

@@ -12,9 +12,10 @@ namespace quorrel {
 
 class Renderer {
   public:
-    // frame takes the size of the surface; pictures and text come from the platform.
+    // Composes the frame wherever its pixels live: the surface at its top-left, the panels over
+    // it, all cut at the frame's edges. Pictures and text come from the platform.
     void Render(const Elements& elements, const WindowSurface& surface, Platform& platform,
-                Image& frame);
+                PixelView frame);
 
   private:
     TextCache text_;

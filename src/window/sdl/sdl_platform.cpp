@@ -25,7 +25,7 @@ bool HasEnv(const char* name) {
 }  // namespace
 
 SdlPlatform::SdlPlatform()
-    : back_(PixelFromBgr(colour::kPurple)), pictures_(ProgramFolder(), LoadPicture) {}
+    : pictures_(ProgramFolder(), LoadPicture) {}
 
 std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());

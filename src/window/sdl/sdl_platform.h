@@ -14,6 +14,7 @@
 #include "window/sdl/sdl_audio.h"
 
 struct SDL_Window;
+struct SDL_Surface;
 union SDL_Event;
 
 namespace quorrel {
@@ -62,6 +63,8 @@ class SdlPlatform : public Platform {
     void SetZoom(double zoom) override;
     void Show() override;
     void Present(const Image& frame, uint32_t back) override;
+    PixelView LendFrame(int width, int height) override;
+    void PresentLent(uint32_t back) override;
     void Unload() override;
     std::string DataFolderBase() override;
     std::string ConfigFolder() override { return config_folder_; }
@@ -83,6 +86,7 @@ class SdlPlatform : public Platform {
     void Queue(InputEvent::Type type, int x = 0, int y = 0);
     void RememberNormalPlacement();
     void Repaint();  // the last frame again, after the window was uncovered
+    void ShowFrame(SDL_Surface* target, int covered_w, int covered_h, uint32_t back);
     void SetIcon();
     // With QUORREL_FRAME_LOG set, each frame put on the screen, mouse click and change of the
     // window's size taken from the window system is noted on stderr as "frame SECONDS",
@@ -98,7 +102,9 @@ class SdlPlatform : public Platform {
     bool video_ = false;
     bool frame_log_ = false;
 
-    uint32_t back_;  // the window's colour around the frame
+    PixelView lent_;
+    const uint32_t* prefaulted_ = nullptr;  // the window surface's pixels last mapped in  // the
+                                            // window's pixels the frame is being composed in
     SdlTextRasteriser text_;
     std::string data_folder_base_;
     std::string config_folder_;

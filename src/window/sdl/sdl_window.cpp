@@ -1,6 +1,8 @@
 // The SDL window as the game sees it: title, state, placement in twips, and the frames it is
 // handed, put on the screen.
 #include <SDL.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -137,23 +139,64 @@ void SdlPlatform::Show() {
     }
 }
 
+namespace {
+
+// The window surface's pixels as rows of 0xAARRGGBB (the usual 24-bit X visual), or an empty
+// view when they are laid out otherwise.
+PixelView SurfacePixels(SDL_Surface* surface) {
+    if (!surface || !surface->pixels || SDL_MUSTLOCK(surface) || surface->pitch % 4 != 0) return {};
+    const SDL_PixelFormat* f = surface->format;
+    if (f->BytesPerPixel != 4 || f->Rmask != 0xFF0000 || f->Gmask != 0xFF00 || f->Bmask != 0xFF)
+        return {};
+    return {static_cast<uint32_t*>(surface->pixels), surface->w, surface->h,
+            static_cast<size_t>(surface->pitch / 4)};
+}
+
+// A new window surface (the first, and one after each resize) is memory nobody has touched yet:
+// mapping all of it in one call costs a fraction of the page faults the frame would otherwise
+// take one page at a time. Only a hint: where the kernel cannot, the faults come as before.
+void Prefault(PixelView pixels) {
+#ifdef MADV_POPULATE_WRITE
+    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const uintptr_t begin = reinterpret_cast<uintptr_t>(pixels.data) & ~(page - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(pixels.Row(pixels.height - 1) + pixels.width);
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)pixels;
+#endif
+}
+
+}  // namespace
+
+PixelView SdlPlatform::LendFrame(int width, int height) {
+    lent_ = {};
+    if (!window_) return {};
+    PixelView whole = SurfacePixels(SDL_GetWindowSurface(window_));
+    if (whole.Empty()) return {};
+    if (whole.data != prefaulted_) {
+        Prefault(whole);
+        prefaulted_ = whole.data;
+    }
+    lent_ = {whole.data, std::min(width, whole.width), std::min(height, whole.height),
+             whole.stride};
+    return lent_.Empty() ? PixelView{} : lent_;
+}
+
+void SdlPlatform::PresentLent(uint32_t back) {
+    SDL_Surface* target = window_ ? SDL_GetWindowSurface(window_) : nullptr;
+    // A frame is only shown in the pixels it was composed in.
+    if (!target || target->pixels != lent_.data) return;
+    ShowFrame(target, lent_.width, lent_.height, back);
+}
+
 void SdlPlatform::Present(const Image& frame, uint32_t back) {
     if (!window_) return;
-    back_ = back;
-    // The frame is copied straight into the window's own surface: no renderer and no texture,
-    // which would each hold one more copy of the window's pixels.
+    // Used when the window's pixels are laid out otherwise than the frame's: the frame is
+    // converted as it is copied into them.
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (!target) return;
-    Uint32 fill =
-        SDL_MapRGB(target->format, (back_ >> 16) & 0xFF, (back_ >> 8) & 0xFF, back_ & 0xFF);
     int covered_w = std::min(frame.width, target->w), covered_h = std::min(frame.height, target->h);
     if (frame.Empty()) covered_w = covered_h = 0;
-    // Whatever the frame does not cover (the window grew before the game laid it out) shows
-    // the window's colour.
-    SDL_Rect right{covered_w, 0, target->w - covered_w, target->h};
-    SDL_Rect below{0, covered_h, covered_w, target->h - covered_h};
-    if (right.w > 0) SDL_FillRect(target, &right, fill);
-    if (below.h > 0) SDL_FillRect(target, &below, fill);
     if (covered_w > 0 && covered_h > 0) {
         SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<uint32_t*>(frame.pixels.data()), frame.width, frame.height, 32,
@@ -164,6 +207,17 @@ void SdlPlatform::Present(const Image& frame, uint32_t back) {
             SDL_FreeSurface(source);
         }
     }
+    ShowFrame(target, covered_w, covered_h, back);
+}
+
+void SdlPlatform::ShowFrame(SDL_Surface* target, int covered_w, int covered_h, uint32_t back) {
+    // Whatever the frame does not cover (the window grew before the game laid it out) shows
+    // the window's colour.
+    Uint32 fill = SDL_MapRGB(target->format, (back >> 16) & 0xFF, (back >> 8) & 0xFF, back & 0xFF);
+    SDL_Rect right{covered_w, 0, target->w - covered_w, target->h};
+    SDL_Rect below{0, covered_h, covered_w, target->h - covered_h};
+    if (right.w > 0) SDL_FillRect(target, &right, fill);
+    if (below.h > 0) SDL_FillRect(target, &below, fill);
     if (SDL_UpdateWindowSurface(window_) != 0) return;
     NoteTime("frame");
     // The icon is not part of the first frame: it is read once that frame is on the screen.

@@ -13,8 +13,9 @@ bool ReadFileBounded(const std::string& path, size_t max_bytes, std::string& byt
     bytes.clear();
     // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused by fstat next.
     int fd;
-    do fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    while (fd < 0 && errno == EINTR);
+    do {
+        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
     if (fd < 0) return false;
     struct stat st;
     bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
@@ -22,7 +23,7 @@ bool ReadFileBounded(const std::string& path, size_t max_bytes, std::string& byt
         // The size is only a hint (the file may change while it is read): one byte past it lets
         // the end show without growing the buffer, which grows only while the file holds more.
         size_t hint = static_cast<size_t>(std::max<off_t>(st.st_size, 0));
-        bytes.resize(std::min(max_bytes, hint < max_bytes ? hint + 1 : max_bytes));
+        bytes.resize(hint < max_bytes ? hint + 1 : max_bytes);
         size_t got = 0;
         while (got < max_bytes) {
             if (got == bytes.size()) bytes.resize(std::min(max_bytes, got + 4096));

@@ -11,12 +11,13 @@ std::string RightAligned(int32_t value, size_t width) {
     return text.substr(text.size() - width);
 }
 
-bool ReadRecord(std::istream& in, ProblemRecord& record) {
-    unsigned char bytes[8];
-    if (!in.read(reinterpret_cast<char*>(bytes), sizeof bytes)) return false;
+// The next 8-byte record of in, taken off its front; false when fewer bytes are left.
+bool ReadRecord(std::string_view& in, ProblemRecord& record) {
+    if (in.size() < 8) return false;
+    auto byte = [&](int i) { return static_cast<unsigned char>(in[static_cast<size_t>(i)]); };
     for (int f = 0; f < 4; ++f)
-        record[f] =
-            static_cast<int16_t>(static_cast<uint16_t>(bytes[2 * f] | bytes[2 * f + 1] << 8));
+        record[f] = static_cast<int16_t>(static_cast<uint16_t>(byte(2 * f) | byte(2 * f + 1) << 8));
+    in.remove_prefix(8);
     return true;
 }
 
@@ -50,8 +51,8 @@ int16_t ProblemDigit(const std::string& text, int i) {
     return c >= '0' && c <= '9' ? static_cast<int16_t>(c - '0') : 0;
 }
 
-std::vector<std::string> ReadProblemTexts(std::istream& in, const std::array<int16_t, 3>& groups_on,
-                                          size_t capacity) {
+std::vector<std::string> ReadProblemTexts(std::string_view in,
+                                          const std::array<int16_t, 3>& groups_on, size_t capacity) {
     std::vector<std::string> texts;
     ProblemRecord counts;
     if (!ReadRecord(in, counts)) return texts;

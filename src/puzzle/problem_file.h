@@ -7,8 +7,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorrel {
@@ -34,9 +34,13 @@ int16_t ProblemDigit(const std::string& text, int i);
 
 // Reads record 1 and the problem records after it, keeping the texts of the groups that are
 // switched on (non-zero) in file order, at most capacity of them. Records of groups that are
-// off are still passed over. A stream that ends early gives the problems read so far; a
-// stream without a whole counts record gives none.
-std::vector<std::string> ReadProblemTexts(std::istream& in, const std::array<int16_t, 3>& groups_on,
-                                          size_t capacity);
+// off are still passed over. Bytes that end early give the problems read so far; bytes
+// without a whole counts record give none; bytes past the last counted record are ignored.
+std::vector<std::string> ReadProblemTexts(std::string_view bytes,
+                                          const std::array<int16_t, 3>& groups_on, size_t capacity);
+
+// The most bytes ReadProblemTexts can look at: the counts record and as many records as three
+// 16-bit counts can name. Reading more of a file is never needed.
+constexpr size_t kProblemFileMaxBytes = 8 + 8 * 3 * 32767;
 
 }  // namespace quorrel

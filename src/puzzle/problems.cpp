@@ -1,11 +1,11 @@
 // Loading the problems of the chosen target and groups, and dealing one onto the board.
-#include <fstream>
 #include <limits>
 
 #include "puzzle/problem_file.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
+#include "window/bounded_file.h"
 
 namespace quorrel {
 namespace {
@@ -24,10 +24,9 @@ void LoadProblems(Calc& calc) {
     std::string path = calc.MediaFile(ProblemFileName(gs.TargetValue));
 
     std::vector<std::string> texts;
-    if (!path.empty()) {
-        std::ifstream in(path, std::ios::binary);  // read-only: a missing file is never made
-        if (in) texts = ReadProblemTexts(in, gs.OperatorSetOn, kListLimit);
-    }
+    std::string bytes;  // read-only: a missing file is never made
+    if (!path.empty() && ReadFileBounded(path, kProblemFileMaxBytes, bytes))
+        texts = ReadProblemTexts(bytes, gs.OperatorSetOn, kListLimit);
     gs.ProblemList.assign(1, std::string());  // entry 0 is not used
     gs.ProblemList.insert(gs.ProblemList.end(), texts.begin(), texts.end());
     gs.ProblemCount = static_cast<int16_t>(texts.size());

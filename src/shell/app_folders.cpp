@@ -10,15 +10,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <utility>
 #include <vector>
 
 #include "shell/settings.h"
+#include "window/bounded_file.h"
 
 namespace quorrel {
 namespace {
 
-constexpr std::streamsize kMaxSettingsBytes = 64 * 1024;
+constexpr size_t kMaxSettingsBytes = 64 * 1024;
 
 bool IsDirectory(const std::string& path) {
     struct stat st;
@@ -90,16 +91,11 @@ std::string MakeDataFolder(const std::string& base) {
 }
 
 bool ReadSmallTextFile(const std::string& path, std::string& text) {
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxSettingsBytes)
+    // One byte past the bound tells a file that is too big from one that just fits.
+    std::string bytes;
+    if (!ReadFileBounded(path, kMaxSettingsBytes + 1, bytes) || bytes.size() > kMaxSettingsBytes)
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::vector<char> bytes(kMaxSettingsBytes + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    std::streamsize got = in.gcount();
-    if (in.bad() || got > kMaxSettingsBytes) return false;
-    text.assign(bytes.data(), static_cast<size_t>(got));
+    text = std::move(bytes);
     return true;
 }
 

@@ -1,7 +1,8 @@
 #include "window/pictures_folder.h"
 
 #include <cstdlib>
-#include <fstream>
+
+#include "window/bounded_file.h"
 
 namespace quorrel {
 namespace {
@@ -53,10 +54,8 @@ std::string UserPicturesFolder() {
     std::string home_text = home ? home : "";
     std::string folder = config && config[0] == '/' ? config : home_text + "/.config";
     // A file of a few hundred bytes; what lies past 64 KiB is not read.
-    std::string text(64 * 1024, '\0');
-    std::ifstream in(folder + "/user-dirs.dirs", std::ios::binary);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
+    std::string text;
+    ReadFileBounded(folder + "/user-dirs.dirs", 64 * 1024, text);  // none: the default
     return PicturesFolderFrom(text, home_text);
 }
 

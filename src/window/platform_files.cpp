@@ -1,12 +1,14 @@
 // File helpers both platforms share: where pictures lie, how long a wave file plays, and
 // finding files whose names differ only in case.
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
-#include <fstream>
 #include <limits>
 #include <vector>
 
@@ -36,18 +38,22 @@ bool IsFile(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-}  // namespace
+// Exactly size bytes at offset at, or false.
+bool ReadAt(int fd, int64_t at, void* into, size_t size) {
+    char* out = static_cast<char*>(into);
+    while (size > 0) {
+        ssize_t n = pread(fd, out, size, static_cast<off_t>(at));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        out += n, at += n, size -= static_cast<size_t>(n);
+    }
+    return true;
+}
 
-int WaveLengthMs(const std::string& path) {
-    // Every size is checked against the bytes really in the file, in 64 bits, so a header that
-    // claims more than is there (or sizes near 4 GiB) can neither overflow nor promise a
-    // sound longer than the file holds.
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return 0;
-    const int64_t file_size = static_cast<int64_t>(in.tellg());
-    in.seekg(0);
+// The wave's length from an open regular file of file_size bytes.
+int WaveLengthOf(int fd, int64_t file_size) {
     unsigned char header[12];
-    if (file_size < 12 || !in.read(reinterpret_cast<char*>(header), 12)) return 0;
+    if (file_size < 12 || !ReadAt(fd, 0, header, 12)) return 0;
     if (std::string(reinterpret_cast<char*>(header), 4) != "RIFF" ||
         std::string(reinterpret_cast<char*>(header) + 8, 4) != "WAVE")
         return 0;
@@ -55,7 +61,7 @@ int WaveLengthMs(const std::string& path) {
     uint32_t byte_rate = 0;
     for (int chunks = 0; chunks < 64; ++chunks) {
         unsigned char chunk[8];
-        if (!in.read(reinterpret_cast<char*>(chunk), 8)) return 0;
+        if (!ReadAt(fd, at, chunk, 8)) return 0;
         at += 8;
         std::string id(reinterpret_cast<char*>(chunk), 4);
         const int64_t size = Le32(chunk + 4);
@@ -69,14 +75,27 @@ int WaveLengthMs(const std::string& path) {
         if (id == "fmt ") {
             if (size < 16 || size > 1024) return 0;
             std::vector<unsigned char> fmt(static_cast<size_t>(size));
-            if (!in.read(reinterpret_cast<char*>(fmt.data()), size)) return 0;
+            if (!ReadAt(fd, at, fmt.data(), fmt.size())) return 0;
             if (Le16(fmt.data()) != 1) return 0;  // PCM only
             byte_rate = Le32(fmt.data() + 8);
         }
         at += size + (size & 1);
-        in.seekg(at);
     }
     return 0;
+}
+
+}  // namespace
+
+int WaveLengthMs(const std::string& path) {
+    // Every size is checked against the bytes really in the file, in 64 bits, so a header that
+    // claims more than is there (or sizes near 4 GiB) can neither overflow nor promise a
+    // sound longer than the file holds. O_NONBLOCK: a FIFO is refused, not waited on.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return 0;
+    struct stat st;
+    int ms = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? WaveLengthOf(fd, st.st_size) : 0;
+    close(fd);
+    return ms;
 }
 
 std::string FindFileIgnoringCase(const std::string& base, const std::string& relative) {

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 #include "puzzle/problem_file.h"
@@ -39,10 +39,10 @@ void Settings(const std::string& text) {
 
 void Problems(const std::string& data) {
     if (data.size() < 2) return;
-    std::istringstream in(data.substr(2));
     std::array<int16_t, 3> groups{int16_t(data[0] & 1), int16_t(data[0] & 2), int16_t(data[0] & 4)};
     size_t capacity = static_cast<unsigned char>(data[1]);
-    std::vector<std::string> texts = ReadProblemTexts(in, groups, capacity);
+    std::vector<std::string> texts =
+        ReadProblemTexts(std::string_view(data).substr(2), groups, capacity);
     Check(texts.size() <= capacity && texts.size() <= data.size() / 8, "problem count");
     for (const std::string& t : texts) {
         Check(t.size() == 29, "problem text length");  // every text keeps its 29 characters

@@ -1,8 +1,6 @@
 // The problem-file reader; the texts it keeps are dealt and hinted in the scenarios.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "puzzle/problem_file.h"
 
 namespace quorrel {
@@ -45,10 +43,8 @@ TEST(ProblemFile, ReadsTheGroupsThatAreOn) {
          {t[0], t[1], t[2]}},
         {Bytes({{32767, 32767, 32767, 0}, p[0]}), {-1, -1, -1}, 1000, {t[0]}},
         {"\x05\x00\x00", {-1, -1, -1}, 1000, {}}};
-    for (const Case& c : cases) {
-        std::istringstream in(c.bytes);
-        EXPECT_EQ(ReadProblemTexts(in, c.groups, c.capacity), c.want) << c.bytes.size();
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadProblemTexts(c.bytes, c.groups, c.capacity), c.want) << c.bytes.size();
 }
 
 }  // namespace

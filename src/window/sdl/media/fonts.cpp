@@ -97,10 +97,13 @@ std::string FindFontFile(const std::string& family, bool bold) {
     if (it != found.end()) return it->second;
     const StandIn& first = StandInFor(family);
     const StandIn& second = &first == &kLiberation ? kDejaVu : kLiberation;
-    std::string file = Fontconfig(first.family, bold);
-    if (file.empty()) file = KnownFile(first, bold);
-    if (file.empty()) file = Fontconfig(second.family, bold);
+    // A known place first: where the packages put the files, fontconfig is never started (its
+    // configuration, caches and heap cost start-up time and memory). It is asked only for a
+    // family whose files lie elsewhere, before the other family is tried.
+    std::string file = KnownFile(first, bold);
+    if (file.empty()) file = Fontconfig(first.family, bold);
     if (file.empty()) file = KnownFile(second, bold);
+    if (file.empty()) file = Fontconfig(second.family, bold);
     found.emplace(key, file);
     return file;
 }

@@ -12,9 +12,9 @@ typedef struct _TTF_Font TTF_Font;
 
 namespace quorrel {
 
-// The font file for a family and weight: fontconfig's match when it really is the family
-// asked for (fontconfig always answers with some font), else a known file of the stand-in
-// family, else the other stand-in; "" when none of them is installed.
+// The font file for a family and weight: a known file of its stand-in family, else
+// fontconfig's match when it really is that family (fontconfig always answers with some
+// font), else the same for the other stand-in; "" when none of them is installed.
 std::string FindFontFile(const std::string& family, bool bold);
 
 // Font points to pixels on a 96 dots-per-inch screen.

@@ -1,0 +1,15 @@
+// Reading a small file whole, without the stream library: its locale set-up costs more memory
+// at start-up than every file the game reads.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace quorrel {
+
+// The first max_bytes bytes of a regular file (all of it when shorter) into bytes. False, with
+// bytes empty, when the path is missing, unreadable or not a regular file; a FIFO or device is
+// refused without waiting on it.
+bool ReadFileBounded(const std::string& path, size_t max_bytes, std::string& bytes);
+
+}  // namespace quorrel

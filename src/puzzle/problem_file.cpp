@@ -52,7 +52,8 @@ int16_t ProblemDigit(const std::string& text, int i) {
 }
 
 std::vector<std::string> ReadProblemTexts(std::string_view in,
-                                          const std::array<int16_t, 3>& groups_on, size_t capacity) {
+                                          const std::array<int16_t, 3>& groups_on,
+                                          size_t capacity) {
     std::vector<std::string> texts;
     ProblemRecord counts;
     if (!ReadRecord(in, counts)) return texts;

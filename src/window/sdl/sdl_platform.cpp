@@ -24,8 +24,7 @@ bool HasEnv(const char* name) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform()
-    : pictures_(ProgramFolder(), LoadPicture) {}
+SdlPlatform::SdlPlatform() : pictures_(ProgramFolder(), LoadPicture) {}
 
 std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());

@@ -1,5 +1,8 @@
 #include "window/image.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -10,6 +13,30 @@ Image::Image(int w, int h, uint32_t argb)
     : width(std::max(w, 0)),
       height(std::max(h, 0)),
       pixels(static_cast<size_t>(width) * height, argb) {}
+
+Image BlankImage(int w, int h, uint32_t argb) {
+    Image image;
+    image.width = std::max(w, 0);
+    image.height = std::max(h, 0);
+    const size_t count = static_cast<size_t>(image.width) * image.height;
+    image.pixels.reserve(count);
+    MapInPixels(image.pixels.data(), count);
+    image.pixels.assign(count, argb);
+    return image;
+}
+
+void MapInPixels(const uint32_t* data, size_t count) {
+#ifdef MADV_POPULATE_WRITE
+    if (!data || count == 0) return;
+    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const uintptr_t begin = reinterpret_cast<uintptr_t>(data) & ~(page - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(data + count);
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)data;
+    (void)count;
+#endif
+}
 
 namespace {
 

@@ -57,6 +57,12 @@ struct ConstPixelView {
     const uint32_t* Row(int y) const { return data + static_cast<size_t>(y) * stride; }
 };
 
+// Image(w, h, argb) for window-sized images made while someone waits: the memory is mapped in
+// one call before it is filled, instead of one page fault at a time.
+Image BlankImage(int w, int h, uint32_t argb);
+// That mapping, for memory of count pixels nobody has written yet; only a hint to the kernel.
+void MapInPixels(const uint32_t* data, size_t count);
+
 // A colour as the elements keep it (&H00BBGGRR), to an opaque 0xAARRGGBB pixel.
 constexpr uint32_t PixelFromBgr(uint32_t bgr) {
     return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);

@@ -49,7 +49,7 @@ void WindowSurface::Resize(int width, int height, uint32_t back_bgr) {
         backdrop_.bottom = std::min(backdrop_.bottom, height);
         return;
     }
-    Image resized(width, height, back);
+    Image resized = BlankImage(width, height, back);
     CopyBlock(resized, 0, 0, image_, 0, 0, image_.width, image_.height);
     image_ = std::move(resized);
 }
@@ -64,9 +64,11 @@ void WindowSurface::Clear(uint32_t back_bgr) {
 }
 
 void WindowSurface::Materialize() {
-    image_.width = width_;
-    image_.height = height_;
-    image_.pixels.assign(static_cast<size_t>(width_) * height_, backdrop_.back);
+    // Storage of the right size is kept from the figure before.
+    if (image_.width == width_ && image_.height == height_)
+        std::fill(image_.pixels.begin(), image_.pixels.end(), backdrop_.back);
+    else
+        image_ = BlankImage(width_, height_, backdrop_.back);
     PaintBackdrop(image_);
     last_tiling_ = {};
     drawn_ = true;

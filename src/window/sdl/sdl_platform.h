@@ -103,8 +103,8 @@ class SdlPlatform : public Platform {
     bool frame_log_ = false;
 
     PixelView lent_;
-    const uint32_t* prefaulted_ = nullptr;  // the window surface's pixels last mapped in  // the
-                                            // window's pixels the frame is being composed in
+    const uint32_t* mapped_in_ = nullptr;  // the window surface's pixels last mapped in  // the
+                                           // window's pixels the frame is being composed in
     SdlTextRasteriser text_;
     std::string data_folder_base_;
     std::string config_folder_;

@@ -1,8 +1,6 @@
 // The SDL window as the game sees it: title, state, placement in twips, and the frames it is
 // handed, put on the screen.
 #include <SDL.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -152,20 +150,6 @@ PixelView SurfacePixels(SDL_Surface* surface) {
             static_cast<size_t>(surface->pitch / 4)};
 }
 
-// A new window surface (the first, and one after each resize) is memory nobody has touched yet:
-// mapping all of it in one call costs a fraction of the page faults the frame would otherwise
-// take one page at a time. Only a hint: where the kernel cannot, the faults come as before.
-void Prefault(PixelView pixels) {
-#ifdef MADV_POPULATE_WRITE
-    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-    const uintptr_t begin = reinterpret_cast<uintptr_t>(pixels.data) & ~(page - 1);
-    const uintptr_t end = reinterpret_cast<uintptr_t>(pixels.Row(pixels.height - 1) + pixels.width);
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-    (void)pixels;
-#endif
-}
-
 }  // namespace
 
 PixelView SdlPlatform::LendFrame(int width, int height) {
@@ -173,9 +157,10 @@ PixelView SdlPlatform::LendFrame(int width, int height) {
     if (!window_) return {};
     PixelView whole = SurfacePixels(SDL_GetWindowSurface(window_));
     if (whole.Empty()) return {};
-    if (whole.data != prefaulted_) {
-        Prefault(whole);
-        prefaulted_ = whole.data;
+    // A new window surface (the first, and one after each resize) is memory nobody wrote yet.
+    if (whole.data != mapped_in_) {
+        MapInPixels(whole.data, whole.stride * static_cast<size_t>(whole.height));
+        mapped_in_ = whole.data;
     }
     lent_ = {whole.data, std::min(width, whole.width), std::min(height, whole.height),
              whole.stride};

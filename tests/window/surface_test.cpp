@@ -97,7 +97,7 @@ TEST(WindowSurface, ShowsWhatAPlainImageShowsAfterAnyOperations) {
             surface.PaintInto(PixelView(frame.data(), fw, fh, stride));
             for (int y = 0; y < fh; ++y) {
                 const uint32_t* row = frame.data() + y * stride;
-                ASSERT_TRUE(std::equal(row, row + fw, &shown.pixels[y * shown.width])) << y;
+                ASSERT_TRUE(std::equal(row, row + fw, shown.pixels.data() + y * shown.width)) << y;
                 ASSERT_EQ(row[fw], 1u);
             }
         }

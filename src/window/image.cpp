@@ -31,6 +31,15 @@ void MapInPixels(const uint32_t* data, size_t count) {
     const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
     const uintptr_t begin = reinterpret_cast<uintptr_t>(data) & ~(page - 1);
     const uintptr_t end = reinterpret_cast<uintptr_t>(data + count);
+#ifdef MADV_HUGEPAGE
+    // Where whole 2 MiB pages fit, private memory may take them: a few faults for the lot. Every
+    // pixel is written straight after, so they cost no more memory than small pages.
+    constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
+    const uintptr_t huge_begin = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const uintptr_t huge_end = end & ~(kHugePage - 1);
+    if (huge_end > huge_begin)
+        madvise(reinterpret_cast<void*>(huge_begin), huge_end - huge_begin, MADV_HUGEPAGE);
+#endif
     madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
 #else
     (void)data;

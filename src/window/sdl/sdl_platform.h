@@ -102,9 +102,8 @@ class SdlPlatform : public Platform {
     bool video_ = false;
     bool frame_log_ = false;
 
-    PixelView lent_;
-    const uint32_t* mapped_in_ = nullptr;  // the window surface's pixels last mapped in  // the
-                                           // window's pixels the frame is being composed in
+    PixelView lent_;       // the window's pixels the frame is being composed in
+    PixelView mapped_in_;  // the window's pixels last mapped in
     SdlTextRasteriser text_;
     std::string data_folder_base_;
     std::string config_folder_;

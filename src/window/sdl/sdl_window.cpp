@@ -158,9 +158,12 @@ PixelView SdlPlatform::LendFrame(int width, int height) {
     PixelView whole = SurfacePixels(SDL_GetWindowSurface(window_));
     if (whole.Empty()) return {};
     // A new window surface (the first, and one after each resize) is memory nobody wrote yet.
-    if (whole.data != mapped_in_) {
+    // It may well sit where the last one did, so its size tells it apart too.
+    const PixelView& last = mapped_in_;
+    if (whole.data != last.data || whole.width != last.width || whole.height != last.height ||
+        whole.stride != last.stride) {
         MapInPixels(whole.data, whole.stride * static_cast<size_t>(whole.height));
-        mapped_in_ = whole.data;
+        mapped_in_ = whole;
     }
     lent_ = {whole.data, std::min(width, whole.width), std::min(height, whole.height),
              whole.stride};

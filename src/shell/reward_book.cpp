@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <deque>
 
+#include "window/bounded_file.h"
+
 namespace quorrel {
 namespace {
 
@@ -81,8 +83,13 @@ bool AppendReward(const std::string& path, const RewardEntry& entry) {
 
 RewardBook ReadRewardBook(const std::string& path, size_t keep_last) {
     RewardBook book;
-    std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
-    if (!file) return book;
+    int64_t size = 0;
+    int fd = path.empty() ? -1 : OpenRegularFile(path, size);
+    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "rb");
+    if (!file) {
+        if (fd >= 0) close(fd);
+        return book;
+    }
     std::deque<RewardEntry> kept;
     std::string line;
     bool too_long = false;

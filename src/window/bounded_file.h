@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace quorrel {
@@ -11,5 +12,10 @@ namespace quorrel {
 // bytes empty, when the path is missing, unreadable or not a regular file; a FIFO or device is
 // refused without waiting on it.
 bool ReadFileBounded(const std::string& path, size_t max_bytes, std::string& bytes);
+
+// Opens a regular file for reading: its descriptor, and its size as it stands, or -1 when the
+// path is missing, unreadable or not a regular file (a FIFO or device, refused without waiting
+// on it).
+int OpenRegularFile(const std::string& path, int64_t& size);
 
 }  // namespace quorrel

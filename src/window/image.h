@@ -38,6 +38,7 @@ struct PixelView {
     bool Empty() const { return !data || width <= 0 || height <= 0; }
     uint32_t* Row(int y) const { return data + static_cast<size_t>(y) * stride; }
     uint32_t& At(int x, int y) const { return Row(y)[x]; }
+    bool operator==(const PixelView&) const = default;
 };
 
 // The same for reading only.

@@ -1,7 +1,6 @@
 // File helpers both platforms share: where pictures lie, how long a wave file plays, and
 // finding files whose names differ only in case.
 #include <dirent.h>
-#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +11,7 @@
 #include <limits>
 #include <vector>
 
+#include "window/bounded_file.h"
 #include "window/platform.h"
 
 namespace quorrel {
@@ -89,11 +89,11 @@ int WaveLengthOf(int fd, int64_t file_size) {
 int WaveLengthMs(const std::string& path) {
     // Every size is checked against the bytes really in the file, in 64 bits, so a header that
     // claims more than is there (or sizes near 4 GiB) can neither overflow nor promise a
-    // sound longer than the file holds. O_NONBLOCK: a FIFO is refused, not waited on.
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    // sound longer than the file holds.
+    int64_t size = 0;
+    int fd = OpenRegularFile(path, size);
     if (fd < 0) return 0;
-    struct stat st;
-    int ms = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? WaveLengthOf(fd, st.st_size) : 0;
+    int ms = WaveLengthOf(fd, size);
     close(fd);
     return ms;
 }

@@ -64,10 +64,8 @@ void WindowSurface::Clear(uint32_t back_bgr) {
 }
 
 void WindowSurface::Materialize() {
-    // Storage of the right size is kept from the figure before.
-    if (image_.width == width_ && image_.height == height_)
-        std::fill(image_.pixels.begin(), image_.pixels.end(), backdrop_.back);
-    else
+    // Storage of the right size is kept from the figure before; the backdrop covers every pixel.
+    if (image_.width != width_ || image_.height != height_)
         image_ = BlankImage(width_, height_, backdrop_.back);
     PaintBackdrop(image_);
     last_tiling_ = {};

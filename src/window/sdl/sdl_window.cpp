@@ -159,9 +159,7 @@ PixelView SdlPlatform::LendFrame(int width, int height) {
     if (whole.Empty()) return {};
     // A new window surface (the first, and one after each resize) is memory nobody wrote yet.
     // It may well sit where the last one did, so its size tells it apart too.
-    const PixelView& last = mapped_in_;
-    if (whole.data != last.data || whole.width != last.width || whole.height != last.height ||
-        whole.stride != last.stride) {
+    if (!(whole == mapped_in_)) {
         MapInPixels(whole.data, whole.stride * static_cast<size_t>(whole.height));
         mapped_in_ = whole;
     }

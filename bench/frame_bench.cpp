@@ -125,7 +125,7 @@ void Drawing(int width, int height, const std::string& data_folder) {
         calc.el(Name::Spirom).visible = false;
         SpiroRequest longest = LongestReward();
         start = Monotonic();
-        DrawSpiro(calc, longest.order, longest.angle, longest.left_turns);
+        calc.loop.Run(DrawSpiro(calc, longest.order, longest.angle, longest.left_turns));
         end = Monotonic();
     }
     std::fflush(stderr);

@@ -41,15 +41,15 @@ class MeasuringCanvas : public SpiroCanvas {
     bool NormalState() override { return true; }
     void ClearBackground() override { measured_ms = MsSince(start); }
     void Line(double, double, double, double, int) override {}
-    void Pump() override {
+    Step Pump() override {
         ++pumps;
-        calc_.DoEvents();
+        return calc_.DoEvents();
     }
     Interruption Interrupted() override {
         return measured_ms >= 0 ? Interruption::Stop : Interruption::None;
     }
     uint64_t NowMs() override { return calc_.platform.NowMs(); }
-    void Sleep(int) override {}
+    Step Sleep(int) override { return {}; }
 
   private:
     Calc& calc_;
@@ -97,7 +97,7 @@ int Main(int repeats) {
     long pumps = 0;
     for (int i = 0; i < repeats; ++i) {
         MeasuringCanvas canvas(calc);
-        RunSpiro(calc.gs, canvas, longest);
+        RunSpiroAtOnce(calc.gs, canvas, longest);
         engine_ms = std::min(engine_ms, canvas.measured_ms);
         pumps = canvas.pumps - 1;  // the last one came after the first drawn segment
     }
@@ -107,7 +107,7 @@ int Main(int repeats) {
     double pump_ns = 1e300;
     for (int i = 0; i < repeats; ++i) {
         auto start = Clock::now();
-        for (long p = 0; p < kPumps; ++p) calc.DoEvents();
+        for (long p = 0; p < kPumps; ++p) calc.loop.Pump();
         pump_ns = std::min(pump_ns, MsSince(start) * 1e6 / kPumps);
     }
 
@@ -116,7 +116,7 @@ int Main(int repeats) {
     calc.el(Name::Spirom).visible = false;
     uint64_t virtual_start = platform.NowMs();
     auto draw_start = Clock::now();
-    DrawSpiro(calc, longest.order, longest.angle, longest.left_turns);
+    calc.loop.Run(DrawSpiro(calc, longest.order, longest.angle, longest.left_turns));
     double draw_ms = MsSince(draw_start);
     uint64_t virtual_ms = platform.NowMs() - virtual_start;
 

@@ -12,40 +12,30 @@ class Game : public GameHooks {
   public:
     explicit Game(Calc& calc) : calc_(calc) {}
 
-    void Click(int element_id) override {
+    Step Click(int element_id) override {
         Element& e = calc_.el.At(element_id);
         int16_t i = e.index;
         switch (e.name) {
             case Name::Dig:
-                Dig_Click(calc_, i);
-                break;
+                return Dig_Click(calc_, i);
             case Name::Digit:
-                Digit_Click(calc_, i);
-                break;
+                return Digit_Click(calc_, i);
             case Name::Op:
-                Op_Click(calc_, i);
-                break;
+                return Op_Click(calc_, i);
             case Name::But:
-                But_Click(calc_, i);
-                break;
+                return But_Click(calc_, i);
             case Name::CalBut:
-                CalBut_Click(calc_, i);
-                break;
+                return CalBut_Click(calc_, i);
             case Name::OKBut:
-                OKBut_Click(calc_);
-                break;
+                return OKBut_Click(calc_);
             case Name::LMOrder:
-                LMOrder_Click(calc_, i);
-                break;
+                return LMOrder_Click(calc_, i);
             case Name::Cap:
-                Cap_Click(calc_, i);
-                break;
+                return Cap_Click(calc_, i);
             case Name::Target:
-                Target_Click(calc_, i);
-                break;
+                return Target_Click(calc_, i);
             case Name::Diff:
-                Diff_Click(calc_, i);
-                break;
+                return Diff_Click(calc_, i);
             case Name::Snd:
                 Snd_Click(calc_, i);
                 break;
@@ -53,8 +43,7 @@ class Game : public GameHooks {
                 Rew_Click(calc_, i);
                 break;
             case Name::BackColorSet:
-                BackColorSet_Click(calc_);
-                break;
+                return BackColorSet_Click(calc_);
             case Name::HelpNote:
             case Name::HelpNoteText:
                 calc_.HelpNote_Click();
@@ -62,31 +51,39 @@ class Game : public GameHooks {
             default:
                 break;  // an element without a click handler swallows the click
         }
+        return {};
     }
 
-    void DblClick(int element_id) override {
+    Step DblClick(int element_id) override {
         Element& e = calc_.el.At(element_id);
         if (e.name == Name::Cent) {
             Cent_DblClick(calc_);
         } else if (e.kind == Kind::CommandButton) {
-            Click(element_id);  // a button takes the second click of a double click as a click
+            return Click(element_id);  // a button takes the second click of a double click
         }
+        return {};
     }
 
-    void FormClick() override { Form_Click(calc_); }
-
-    void Key(const InputEvent& key) override {
-        if (!ZoomKey(calc_, key)) Key_Down(calc_, *this, typed_, key);
+    Step FormClick() override {
+        Form_Click(calc_);
+        return {};
     }
 
-    void Timer(TimerId timer) override {
+    Step Key(InputEvent key) override {
+        KeyActions actions;
+        if (!ZoomKey(actions, key)) Key_Down(calc_, actions, typed_, key);
+        co_await actions.Run(calc_, *this);
+    }
+
+    Step Timer(TimerId timer) override {
         if (timer == TimerId::KlikOff) KlikOff_Timer(calc_);
+        return {};
     }
 
-    void ApplyOptions(const SavedSettings& saved) override { ApplySavedOptions(calc_, saved); }
+    Step ApplyOptions(SavedSettings saved) override { return ApplySavedOptions(calc_, saved); }
 
     // The draw word, so that a value being typed only beeps and keeps its keypad open.
-    void RedrawMakerFigure() override { But_Click(calc_, kWordDraw); }
+    Step RedrawMakerFigure() override { return But_Click(calc_, kWordDraw); }
 
   private:
     Calc& calc_;

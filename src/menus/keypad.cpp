@@ -43,13 +43,13 @@ void StartTyping(Calc& calc, int16_t index) {
     box.caption.clear();
 }
 
-void CalBut_Click(Calc& calc, int16_t Index) {
+Step CalBut_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
     Element& box = EditedBox(calc);
     if (Index >= 0 && Index <= kPointKey) {
         if (box.caption.size() >= kMaxTypedLength) {
             calc.platform.Beep();
-            return;
+            co_return;
         }
         box.caption += kKeyCharacters[Index];
     } else if (Index == kClearKey) {
@@ -65,15 +65,15 @@ void CalBut_Click(Calc& calc, int16_t Index) {
             box.caption = gs.EditOldValue;
         box.back = colour::kYellow;
         ShowKeys(calc.el, false);
-        But_Click(calc, kWordDraw);
+        co_await But_Click(calc, kWordDraw);
     }
     // The keys are clicked with the mouse and the window model has no keyboard focus, so there
     // is nothing to hand back to the maker panel after a key.
 }
 
-void OKBut_Click(Calc& calc) {
+Step OKBut_Click(Calc& calc) {
     calc.el(Name::RestoreHint).visible = false;
-    CalBut_Click(calc, kOkKey);
+    co_await CalBut_Click(calc, kOkKey);
 }
 
 }  // namespace quorrel

@@ -107,32 +107,32 @@ int Towards(const std::vector<Spot>& spots, const Spot& from, int dx, int dy) {
 
 // The voice names what the focus reaches: a number as a move says it, an operator by its
 // name; at the lower level a click; never over a move's feedback.
-void Speak(Calc& calc, int id) {
+Step SpeakFocus(Calc& calc, int id) {
     GameState& gs = calc.gs;
-    if (gs.ClickLock || gs.SoundLevel == 0) return;
+    if (gs.ClickLock || gs.SoundLevel == 0) co_return;
     const Element& e = calc.el.At(id);
     if (gs.SoundLevel >= 2 && e.name == Name::Digit && gs.Numbers[e.index] != kEmptied) {
         int16_t kept = gs.SayNumber;  // the field tells what the last move said
-        calc.SayNumber(gs.Numbers[e.index]);
+        co_await calc.SayNumber(gs.Numbers[e.index]);
         gs.SayNumber = kept;
-        return;
+        co_return;
     }
     if (gs.SoundLevel >= 2 && e.name == Name::Op) {
-        calc.PlaySound(OperatorSoundName(static_cast<int16_t>(e.index % 4)));
-        return;
+        co_await calc.PlaySound(OperatorSoundName(static_cast<int16_t>(e.index % 4)));
+        co_return;
     }
-    calc.PlaySound("Click1");
+    co_await calc.PlaySound("Click1");
 }
 
-void MoveFocus(Calc& calc, int id) {
+void MoveFocus(Calc& calc, KeyActions& hooks, int id) {
     if (id < 0 || id == calc.el.focus.element) return;
     calc.el.focus.element = id;
     calc.loop.PresentNow();
-    Speak(calc, id);
+    hooks.Speak(id);
 }
 
 // Clicks the element if it is shown; true when it was.
-bool ClickShown(Calc& calc, GameHooks& hooks, Name name, int index) {
+bool ClickShown(Calc& calc, KeyActions& hooks, Name name, int index) {
     Element* e = calc.el.Find(name, index);
     if (!e || !calc.el.Shown(*e)) return false;
     hooks.Click(calc.el.Id(*e));
@@ -149,7 +149,7 @@ std::string Symbol(const InputEvent& key) {
     return k == "Enter" ? "Return" : k;
 }
 
-bool BoardKey(Calc& calc, GameHooks& hooks, TypedDigits& typed, const std::string& k) {
+bool BoardKey(Calc& calc, KeyActions& hooks, TypedDigits& typed, const std::string& k) {
     static const std::pair<const char*, int> ops[] = {
         {"+", kAdd}, {"-", kSubtract}, {"*", kMultiply}, {"X", kMultiply}, {"/", kDivide}};
     for (auto [symbol, op] : ops) {
@@ -179,7 +179,7 @@ bool BoardKey(Calc& calc, GameHooks& hooks, TypedDigits& typed, const std::strin
     return false;
 }
 
-bool KeypadPress(Calc& calc, GameHooks& hooks, const std::string& k) {
+bool KeypadPress(Calc& calc, KeyActions& hooks, const std::string& k) {
     int index = -1;
     if (k.size() == 1 && k[0] >= '0' && k[0] <= '9') index = k[0] - '0';
     if (k == ".") index = kPointKey;
@@ -192,24 +192,33 @@ bool KeypadPress(Calc& calc, GameHooks& hooks, const std::string& k) {
 
 }  // namespace
 
-bool ZoomKey(Calc& calc, const InputEvent& key) {
+Step KeyActions::Run(Calc& calc, GameHooks& hooks) {
+    if (zoom_) co_await calc.Zoom(*zoom_);
+    if (speak_ >= 0) co_await SpeakFocus(calc, speak_);
+    if (click_ >= 0) co_await hooks.Click(click_);
+    if (form_click_) co_await hooks.FormClick();
+    if (save_ && FigureShowing(calc)) co_await SaveShownFigure(calc);
+    if (resize_) co_await calc.OnResize();
+}
+
+bool ZoomKey(KeyActions& hooks, const InputEvent& key) {
     if (!(key.modifiers & kKeyCtrl) || (key.modifiers & kKeyAlt)) return false;
     const std::string k = Symbol(key);
     if (k == "+" || k == "=") {
-        calc.Zoom(ZoomRequest::In);
+        hooks.Zoom(ZoomRequest::In);
     } else if (k == "-") {
-        calc.Zoom(ZoomRequest::Out);
+        hooks.Zoom(ZoomRequest::Out);
     } else if (k == "0" && !key.repeat) {
-        calc.Zoom(ZoomRequest::Reset);
+        hooks.Zoom(ZoomRequest::Reset);
     } else if (k == "F" && !key.repeat) {
-        calc.Zoom(ZoomRequest::Fit);
+        hooks.Zoom(ZoomRequest::Fit);
     } else {
         return false;
     }
     return true;
 }
 
-void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent& key) {
+void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEvent& key) {
     Elements& el = calc.el;
     std::vector<Spot> spots = FocusOrder(el);
     if (!el.focus.shown) {
@@ -230,7 +239,7 @@ void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent
         } else {
             at = at + 1 == spots.end() ? spots.begin() : at + 1;
         }
-        MoveFocus(calc, at->id);
+        MoveFocus(calc, hooks, at->id);
         return;
     }
     static const struct {
@@ -239,7 +248,7 @@ void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent
     } arrows[] = {{"Left", -1, 0}, {"Right", 1, 0}, {"Up", 0, -1}, {"Down", 0, 1}};
     for (const auto& arrow : arrows) {
         if (k != arrow.name || spots.empty()) continue;
-        MoveFocus(calc,
+        MoveFocus(calc, hooks,
                   at == spots.end() ? spots.front().id : Towards(spots, *at, arrow.dx, arrow.dy));
         return;
     }
@@ -260,13 +269,13 @@ void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent
         return;
     }
     if (k == "S" && (key.modifiers & kKeyCtrl)) {
-        if (FigureShowing(calc)) SaveShownFigure(calc);
+        hooks.Save();
         return;
     }
     if (k == "F11") {
         bool maximised = calc.platform.State() == WindowState::Maximized;
         calc.platform.SetState(maximised ? WindowState::Normal : WindowState::Maximized);
-        calc.OnResize();
+        hooks.Resize();
         return;
     }
     if (key.modifiers & (kKeyCtrl | kKeyAlt)) return;

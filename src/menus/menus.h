@@ -37,21 +37,21 @@ enum MenuWord : int16_t {
     kWordSave = 21,  // the maker's figure as picture files
 };
 
-void But_Click(Calc& calc, int16_t Index);
+Step But_Click(Calc& calc, int16_t Index);
 void Form_Click(Calc& calc);
-void CalBut_Click(Calc& calc, int16_t Index);
-void OKBut_Click(Calc& calc);
-void LMOrder_Click(Calc& calc, int16_t Index);
-void Cap_Click(Calc& calc, int16_t Index);
-void Target_Click(Calc& calc, int16_t Index);
-void Diff_Click(Calc& calc, int16_t Index);
+Step CalBut_Click(Calc& calc, int16_t Index);
+Step OKBut_Click(Calc& calc);
+Step LMOrder_Click(Calc& calc, int16_t Index);
+Step Cap_Click(Calc& calc, int16_t Index);
+Step Target_Click(Calc& calc, int16_t Index);
+Step Diff_Click(Calc& calc, int16_t Index);
 void Snd_Click(Calc& calc, int16_t Index);
 void Rew_Click(Calc& calc, int16_t Index);
-void BackColorSet_Click(Calc& calc);
+Step BackColorSet_Click(Calc& calc);
 
 // At load: the saved options chosen on the setup panel (painted as their clicks would paint
 // them), the problems of the saved target loaded and the first puzzle dealt.
-void ApplySavedOptions(Calc& calc, const SavedSettings& saved);
+Step ApplySavedOptions(Calc& calc, SavedSettings saved);
 
 // The hooks through which the shell reaches the board, the drawing and the menus.
 std::unique_ptr<GameHooks> MakeGameHooks(Calc& calc);

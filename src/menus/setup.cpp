@@ -28,20 +28,20 @@ void ChooseReward(Calc& calc, int16_t box) {
 
 }  // namespace
 
-void Target_Click(Calc& calc, int16_t Index) {
+Step Target_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
     Elements& el = calc.el;
     Element* chosen = el.Find(Name::Target, Index);
-    if (!chosen) return;
+    if (!chosen) co_return;
     Paint(el, Name::Target, gs.TargetIndex, colour::kSilver);
     gs.TargetIndex = Index;
     chosen->fore = colour::kBlack;
     gs.TargetValue = RoundToInt16(LeadingNumber(chosen->caption));
-    calc.DoEvents();
-    LoadProblems(calc);
+    co_await calc.DoEvents();
+    co_await LoadProblems(calc);
 }
 
-void ApplySavedOptions(Calc& calc, const SavedSettings& saved) {
+Step ApplySavedOptions(Calc& calc, SavedSettings saved) {
     GameState& gs = calc.gs;
     gs.SavedReward = saved.reward == 0 ? 1 : 0;  // the box that shows it
     gs.SavedTarget = saved.target;
@@ -49,7 +49,7 @@ void ApplySavedOptions(Calc& calc, const SavedSettings& saved) {
     gs.OperatorSetOn = saved.groups;
     ChooseReward(calc, gs.SavedReward);
     // The first deal is made while SoundLevel is still 0, so it is silent.
-    Target_Click(calc, saved.target);
+    co_await Target_Click(calc, saved.target);
     // The stored window shows "No" in its own colour and the other levels silver; only the
     // chosen one turns black.
     gs.SoundLevel = saved.sound;
@@ -58,13 +58,13 @@ void ApplySavedOptions(Calc& calc, const SavedSettings& saved) {
     for (int16_t i = 0; i < 3; ++i) PaintGroup(calc.el, i, gs.OperatorSetOn[i]);
 }
 
-void Diff_Click(Calc& calc, int16_t Index) {
-    if (Index < 0 || Index > 2) return;
+Step Diff_Click(Calc& calc, int16_t Index) {
+    if (Index < 0 || Index > 2) co_return;
     int16_t& on = calc.gs.OperatorSetOn[Index];
     on = static_cast<int16_t>(~on);
     PaintGroup(calc.el, Index, on);
-    calc.DoEvents();
-    LoadProblems(calc);
+    co_await calc.DoEvents();
+    co_await LoadProblems(calc);
 }
 
 void Snd_Click(Calc& calc, int16_t Index) {
@@ -81,7 +81,7 @@ void Rew_Click(Calc& calc, int16_t Index) {
     if (Index == 0 || Index == 1) ChooseReward(calc, Index);
 }
 
-void BackColorSet_Click(Calc& calc) {
+Step BackColorSet_Click(Calc& calc) {
     GameState& gs = calc.gs;
     static constexpr uint32_t kBackColours[5] = {0, colour::kBlack, colour::kWhite, colour::kRed,
                                                  colour::kBlue};
@@ -98,7 +98,7 @@ void BackColorSet_Click(Calc& calc) {
     }
     // The keypad's OK: takes a value being typed, closes the keypad and the maker panel, and
     // draws the figure again in the new pen colour.
-    CalBut_Click(calc, kOkKey);
+    co_await CalBut_Click(calc, kOkKey);
 }
 
 }  // namespace quorrel

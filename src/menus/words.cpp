@@ -30,14 +30,14 @@ void OpenOverBoard(Elements& el, Name panel) {
 
 }  // namespace
 
-void But_Click(Calc& calc, int16_t Index) {
+Step But_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
     Elements& el = calc.el;
     // While a maker value is typed only the keypad, Back Color and the background act; a word,
     // Help and Play included, could otherwise leave the keypad open behind another screen.
     if (gs.KeypadOpen) {
         calc.platform.Beep();
-        return;
+        co_return;
     }
     calc.DisableTimer(TimerId::TileBoy);
 
@@ -54,12 +54,12 @@ void But_Click(Calc& calc, int16_t Index) {
             calc.EnableTimer(TimerId::LastUp);
             el(Name::First).visible = true;
             el(Name::Floater).visible = false;
-            calc.PlayClicks();
+            co_await calc.PlayClicks();
             break;
         case kWordMenu:
             if (el(Name::Hellf).visible) {
                 el(Name::Hellf).visible = false;
-                calc.DoEvents();
+                co_await calc.DoEvents();
                 calc.EnableTimer(TimerId::TileBoy);  // the strip's place needs its tile back
             }
             el(Name::Floater).visible = false;
@@ -70,18 +70,18 @@ void But_Click(Calc& calc, int16_t Index) {
             // With every operator group off there would be nothing to deal: "+ -" comes back on
             // and a puzzle is dealt before the board shows.
             if (gs.OperatorSetOn[0] + gs.OperatorSetOn[1] + gs.OperatorSetOn[2] == 0)
-                Diff_Click(calc, 0);
+                co_await Diff_Click(calc, 0);
             el(Name::Floater).visible = true;
             break;
         case kWordHint:
-            HintWord(calc);
+            co_await HintWord(calc);
             break;
         case kWordHelp:
             open_help(kHelpGame);
             break;
         case kWordPlayFromMenu:  // closes the about box first, the menu only on a second click
             calc.TileBackground();
-            calc.DoEvents();
+            co_await calc.DoEvents();
             if (el(Name::About).visible) {
                 el(Name::About).visible = false;
                 el(Name::But, kWordPlayFromMenu).caption = "Play";
@@ -96,12 +96,12 @@ void But_Click(Calc& calc, int16_t Index) {
             PlaceOverBoard(el, Name::Spirom);
             OpenOverBoard(el, Name::RestoreHint);
             el(Name::Helper).visible = false;
-            CalBut_Click(calc, kOkKey);
+            co_await CalBut_Click(calc, kOkKey);
             el(Name::RestoreHint).visible = true;
             break;
         case kWordStats:
             el(Name::Floater).visible = false;
-            calc.DoEvents();
+            co_await calc.DoEvents();
             for (int i = 0; i < 5; ++i) el(Name::Score, i).caption = NumberText(gs.Stats[i]);
             OpenOverBoard(el, Name::Hist);
             el(Name::Helper).visible = false;
@@ -115,7 +115,7 @@ void But_Click(Calc& calc, int16_t Index) {
             break;
         case kWordPlayFromMaker:
             calc.TileBackground();
-            calc.DoEvents();
+            co_await calc.DoEvents();
             el(Name::Spirom).visible = false;
             gs.MakerMode = kFalse;
             el(Name::Floater).visible = true;
@@ -125,7 +125,7 @@ void But_Click(Calc& calc, int16_t Index) {
             int16_t order = MakerValue(el(Name::LMOrder, 0).caption);
             int16_t angle = MakerValue(el(Name::LMOrder, 1).caption);
             int16_t left_turns = MakerValue(el(Name::LMOrder, 2).caption);
-            DrawSpiro(calc, order, angle, left_turns);
+            co_await DrawSpiro(calc, order, angle, left_turns);
             break;
         }
         case kWordOrder:
@@ -142,7 +142,7 @@ void But_Click(Calc& calc, int16_t Index) {
             break;
         case kWordSetup:
             calc.TileBackground();
-            calc.DoEvents();
+            co_await calc.DoEvents();
             OpenOverBoard(el, Name::SelFloat);
             el(Name::Helper).visible = false;
             break;
@@ -154,7 +154,7 @@ void But_Click(Calc& calc, int16_t Index) {
             el(Name::Floater).visible = true;
             break;
         case kWordSave:
-            SaveShownFigure(calc);
+            co_await SaveShownFigure(calc);
             break;
         default:  // no word carries 18, 19 or any other index
             break;
@@ -182,21 +182,21 @@ void Form_Click(Calc& calc) {
 
 // The maker panel's own clicks go through its words, so a click on a box or a bar is refused
 // by the same keypad rule as every word.
-void LMOrder_Click(Calc& calc, int16_t Index) {
+Step LMOrder_Click(Calc& calc, int16_t Index) {
     // A value box acts as the word beside it: Order, Angle or Left T.
-    if (Index < 0 || Index > 2) return;
-    But_Click(calc, static_cast<int16_t>(kWordOrder + Index));
+    if (Index < 0 || Index > 2) co_return;
+    co_await But_Click(calc, static_cast<int16_t>(kWordOrder + Index));
 }
 
-void Cap_Click(Calc& calc, int16_t Index) {
-    if (Index < 0 || Index > 2) return;
+Step Cap_Click(Calc& calc, int16_t Index) {
+    if (Index < 0 || Index > 2) co_return;
     // Refused here once, rather than by both words below, so a refused click beeps only once.
     if (calc.gs.KeypadOpen) {
         calc.platform.Beep();
-        return;
+        co_return;
     }
-    But_Click(calc, kWordLine);  // next thickness
-    But_Click(calc, kWordDraw);  // and the figure drawn with it
+    co_await But_Click(calc, kWordLine);  // next thickness
+    co_await But_Click(calc, kWordDraw);  // and the figure drawn with it
 }
 
 }  // namespace quorrel

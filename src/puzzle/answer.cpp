@@ -27,8 +27,6 @@ int RemainingMs(float seconds_left) {
     return std::max(1, static_cast<int>(std::ceil(seconds_left * 1000.0f)));
 }
 
-bool Closing(Calc& calc) { return calc.loop.Closing() || calc.loop.Unloaded(); }
-
 void Count(int32_t& counter) {
     if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
@@ -40,56 +38,55 @@ std::string Phrase(Calc& calc, const char* word) {
 
 }  // namespace
 
-void RejectClick(Calc& calc) {
+Step RejectClick(Calc& calc) {
     GameState& gs = calc.gs;
-    if (gs.SoundLevel < 0) return;
+    if (gs.SoundLevel < 0) co_return;
     if (gs.SoundLevel > 0) {
-        calc.SayWord("Aah");
-        return;
+        co_await calc.SayWord("Aah");
+        co_return;
     }
     Element& centre = calc.el(Name::Cent);
     centre.caption = "No";
-    calc.DoEvents();  // so that "No" is on the screen during the second
+    co_await calc.DoEvents();  // so that "No" is on the screen during the second
     calc.loop.PresentNow();
     float mark = calc.Clock();
     // Deliberately deaf: clicks made during the second wait in the queue until it is over.
     uint64_t give_up = calc.platform.NowMs() + kRejectLimitMs;
-    while (!Closing(calc) && calc.platform.NowMs() < give_up) {
+    while (calc.platform.NowMs() < give_up) {
         float gone = SecondsSince(calc, mark);
         if (gone >= 1.0f) break;
-        calc.platform.Sleep(RemainingMs(1.0f - gone));
+        co_await calc.loop.Sleep(RemainingMs(1.0f - gone));
     }
     centre.caption = PlainNumberText(gs.TargetValue);
 }
 
-void BoardWait(Calc& calc) {
+Step BoardWait(Calc& calc) {
     GameState& gs = calc.gs;
     const Element& board = calc.el(Name::Floater);
     uint64_t give_up = calc.platform.NowMs() + kBoardWaitLimitMs;
     for (;;) {
         float gone = SecondsSince(calc, gs.board.wait_mark);
-        if (gone >= 2.0f || Closing(calc) || calc.platform.NowMs() >= give_up) return;
+        if (gone >= 2.0f || calc.platform.NowMs() >= give_up) co_return;
         // With the board up the wait is one round of events; otherwise sleep until an event,
         // a timer or the end of the two seconds.
         if (board.visible)
-            calc.DoEvents();
+            co_await calc.DoEvents();
         else
-            calc.loop.WaitAndPump(static_cast<uint64_t>(RemainingMs(2.0f - gone)));
+            co_await calc.loop.WaitForEvents(static_cast<uint64_t>(RemainingMs(2.0f - gone)));
         if (board.visible) gs.board.wait_mark = calc.Clock() + 5;
     }
 }
 
-void CorrectAnswer(Calc& calc) {
+Step CorrectAnswer(Calc& calc) {
     GameState& gs = calc.gs;
     Element& strip = calc.el(Name::Hellf);
     if (strip.visible) {
         strip.visible = false;
         if (!gs.GiveReward) {
-            calc.DoEvents();
+            co_await calc.DoEvents();
             calc.EnableTimer(TimerId::TileBoy);
         }
     }
-    if (Closing(calc)) return;
 
     Count(gs.Stats[static_cast<size_t>(std::clamp<int16_t>(gs.HintsUsed, 0, 3))]);
     RefreshScoreLine(calc);
@@ -104,52 +101,48 @@ void CorrectAnswer(Calc& calc) {
             AppendReward(RewardBookPath(gs.SettingsPath),
                          {figure.order, figure.angle, figure.left_turns, calc.platform.LocalTime(),
                           gs.HintsUsed});
-            DrawSpiro(calc, figure.order, figure.angle, figure.left_turns);
+            co_await DrawSpiro(calc, figure.order, figure.angle, figure.left_turns);
             gs.board.wait_mark = calc.Clock();
             gs.RewardShown = kTrue;
         } else {
             calc.TileBackground();
         }
     }
-    if (Closing(calc)) return;
 
     if (gs.SoundLevel == 1 || gs.SoundLevel >= 2) {
-        SetUpPuzzle(calc, kTrue);
-        if (Closing(calc)) return;
-        calc.SayWord(gs.SoundLevel == 1 ? std::string("Good4") : Phrase(calc, "Good"));
+        co_await SetUpPuzzle(calc, kTrue);
+        // Named first: a temporary chosen by ?: inside co_await is destroyed twice by GCC 12.
+        std::string praise = gs.SoundLevel == 1 ? std::string("Good4") : Phrase(calc, "Good");
+        co_await calc.SayWord(praise);
     } else {
         calc.SetTitle("OK");
-        calc.DoEvents();
+        co_await calc.DoEvents();
         gs.board.wait_mark = calc.Clock();
-        BoardWait(calc);
-        if (Closing(calc)) return;
-        SetUpPuzzle(calc, kTrue);
+        co_await BoardWait(calc);
+        co_await SetUpPuzzle(calc, kTrue);
     }
-    if (Closing(calc)) return;
 
     if (gs.RewardShown) {
-        BoardWait(calc);
-        if (Closing(calc)) return;
+        co_await BoardWait(calc);
         calc.el(Name::Floater).visible = true;
     }
 }
 
-void WrongAnswer(Calc& calc) {
+Step WrongAnswer(Calc& calc) {
     GameState& gs = calc.gs;
     Count(gs.Stats[4]);
     calc.TileBackground();
     if (gs.SoundLevel == 1) {
-        calc.SayWord("Bad4");
+        co_await calc.SayWord("Bad4");
     } else if (gs.SoundLevel >= 2) {
-        calc.SayWord(Phrase(calc, "Bad"));
+        co_await calc.SayWord(Phrase(calc, "Bad"));
     } else {
         calc.SetTitle("No");
-        calc.DoEvents();
+        co_await calc.DoEvents();
         gs.board.wait_mark = calc.Clock();
-        BoardWait(calc);
+        co_await BoardWait(calc);
     }
-    if (Closing(calc)) return;
-    SetUpPuzzle(calc, kFalse);
+    co_await SetUpPuzzle(calc, kFalse);
 }
 
 }  // namespace quorrel

@@ -3,22 +3,24 @@
 // handlers stay short and the waits can be tried on their own.
 #pragma once
 
+#include "window/step.h"
+
 namespace quorrel {
 
 class Calc;
 
 // A click that is not allowed now: "Aah", or "No" in the centre for a second with sounds off.
 // Changes neither the board nor the move.
-void RejectClick(Calc& calc);
+Step RejectClick(Calc& calc);
 
 // Lets the window's events run until two seconds have passed since the board's wait mark, sleeping
-// in between; ends at once while the board is showing, and when the window is closing.
-void BoardWait(Calc& calc);
+// in between; ends at once while the board is showing.
+Step BoardWait(Calc& calc);
 
 // The last number equals the target: count it, maybe draw the reward, deal the next puzzle.
-void CorrectAnswer(Calc& calc);
+Step CorrectAnswer(Calc& calc);
 
 // The last number misses the target: count it and lay the same puzzle out again.
-void WrongAnswer(Calc& calc);
+Step WrongAnswer(Calc& calc);
 
 }  // namespace quorrel

@@ -30,14 +30,14 @@ std::string HintCaption(const std::string& problem_text, int16_t hints_used) {
     return caption;
 }
 
-void HintWord(Calc& calc) {
+Step HintWord(Calc& calc) {
     GameState& gs = calc.gs;
     if (gs.board.offers_reset) {
-        SetUpPuzzle(calc, kFalse);
-        return;
+        co_await SetUpPuzzle(calc, kFalse);
+        co_return;
     }
-    if (gs.ProblemText.empty()) return;  // nothing dealt: no solution to hint at
-    if (gs.MoveState != 0) SetUpPuzzle(calc, kFalse);
+    if (gs.ProblemText.empty()) co_return;  // nothing dealt: no solution to hint at
+    if (gs.MoveState != 0) co_await SetUpPuzzle(calc, kFalse);
     if (gs.HintsUsed < 3) gs.HintsUsed = static_cast<int16_t>(gs.HintsUsed + 1);
     Element& hint = calc.el(Name::HintL);
     hint.visible = true;

@@ -10,14 +10,14 @@ namespace {
 
 bool IsBox(int16_t index) { return index >= 0 && index <= 3; }
 
-void FirstNumber(Calc& calc, int16_t i) {
+Step FirstNumber(Calc& calc, int16_t i) {
     GameState& gs = calc.gs;
     calc.el(Name::Digit, i).fore = colour::kRed;
     gs.Picked[i] = kTrue;
     if (gs.SoundLevel >= 2)
-        calc.SayNumber(gs.Numbers[i]);
+        co_await calc.SayNumber(gs.Numbers[i]);
     else
-        calc.SayWord("Click1");
+        co_await calc.SayWord("Click1");
     gs.FirstValue = gs.Numbers[i];
     gs.FirstIndex = i;
     if (gs.board.hint_label_used) calc.el(Name::HintL).visible = false;
@@ -26,27 +26,28 @@ void FirstNumber(Calc& calc, int16_t i) {
     calc.el(Name::But, kHintWord).caption = "Reset";
 }
 
-void SpeakMove(Calc& calc) {
+Step SpeakMove(Calc& calc) {
     GameState& gs = calc.gs;
     if (gs.SoundLevel == 1) {
-        calc.SayWord("Click1");
-        return;
+        co_await calc.SayWord("Click1");
+        co_return;
     }
-    calc.SayNumber(gs.SecondValue);
-    calc.SayWord("equals");
+    co_await calc.SayNumber(gs.SecondValue);
+    co_await calc.SayWord("equals");
     if (HasOwnRecording(gs.ResultValue))
-        calc.SayWord(PlainNumberText(gs.ResultValue));
+        co_await calc.SayWord(PlainNumberText(gs.ResultValue));
     else
-        calc.SayNumber(gs.ResultValue);
+        co_await calc.SayNumber(gs.ResultValue);
 }
 
-void SecondNumber(Calc& calc, int16_t i) {
+Step SecondNumber(Calc& calc, int16_t i) {
     GameState& gs = calc.gs;
     const int16_t n = gs.Numbers[i];
     std::optional<int16_t> result = CombineNumbers(gs.OpChosen, gs.FirstValue, n, gs.Quotient);
     if (!result || !IsBox(gs.FirstIndex)) {
-        RejectClick(calc);  // the operator stays chosen: another second number may be tried
-        return;
+        co_await RejectClick(
+            calc);  // the operator stays chosen: another second number may be tried
+        co_return;
     }
     gs.ResultValue = *result;
     calc.el(Name::Dig, gs.FirstIndex).visible = false;
@@ -67,54 +68,55 @@ void SecondNumber(Calc& calc, int16_t i) {
 
     if (gs.SoundLevel == 1 || gs.SoundLevel == 2) {
         gs.ClickLock = kTrue;
-        calc.DoEvents();
+        co_await calc.DoEvents();
         calc.EnableTimer(TimerId::KlikOff);
-        // The events let in here may have closed the window, or dealt or reset the board under
-        // this move; then its words and its verdict belong to a board that is gone.
-        if (calc.loop.Closing() || gs.MoveState != 0 || gs.NumbersLeft != left) return;
-        SpeakMove(calc);
+        // The events let in here may have dealt or reset the board under this move; then its
+        // words and its verdict belong to a board that is gone.
+        if (gs.MoveState != 0 || gs.NumbersLeft != left) co_return;
+        co_await SpeakMove(calc);
     }
 
-    if (left != 1) return;
+    if (left != 1) co_return;
     if (gs.ResultValue == gs.TargetValue)
-        CorrectAnswer(calc);
+        co_await CorrectAnswer(calc);
     else
-        WrongAnswer(calc);
+        co_await WrongAnswer(calc);
 }
 
 }  // namespace
 
-void Dig_Click(Calc& calc, int16_t Index) { Digit_Click(calc, Index); }
+Step Dig_Click(Calc& calc, int16_t Index) { return Digit_Click(calc, Index); }
 
-void Digit_Click(Calc& calc, int16_t Index) {
+Step Digit_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
     calc.DisableTimer(TimerId::TileBoy);
-    if (gs.ClickLock || !IsBox(Index)) return;
+    if (gs.ClickLock || !IsBox(Index)) co_return;
     if (gs.Numbers[Index] == kEmptied || gs.Picked[Index] || gs.MoveState == 1) {
-        RejectClick(calc);
-        return;
+        co_await RejectClick(calc);
+        co_return;
     }
     if (gs.MoveState == 0)
-        FirstNumber(calc, Index);
+        co_await FirstNumber(calc, Index);
     else if (gs.MoveState == 2)
-        SecondNumber(calc, Index);
+        co_await SecondNumber(calc, Index);
 }
 
-void Op_Click(Calc& calc, int16_t Index) {
+Step Op_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
-    if (gs.ClickLock || Index < 0 || Index > 7) return;
+    if (gs.ClickLock || Index < 0 || Index > 7) co_return;
     const int16_t op = Index > 3 ? static_cast<int16_t>(Index - 4) : Index;  // a twin is its circle
     gs.OpClicked = op;
     if (gs.MoveState != 1) {
-        RejectClick(calc);  // no first number yet, or the operator of this move is already chosen
-        return;
+        co_await RejectClick(
+            calc);  // no first number yet, or the operator of this move is already chosen
+        co_return;
     }
     gs.OpChosen = op;
     calc.el(Name::Op, gs.OpChosen).visible = false;
     calc.el(Name::Op, gs.OpChosen + 4).visible = true;
     gs.MoveState = 2;
-    if (gs.SoundLevel == 1) calc.SayWord("Click2");
-    if (gs.SoundLevel == 2) calc.SayWord(OperatorSoundName(gs.OpChosen));
+    if (gs.SoundLevel == 1) co_await calc.SayWord("Click2");
+    if (gs.SoundLevel == 2) co_await calc.SayWord(OperatorSoundName(gs.OpChosen));
 }
 
 void KlikOff_Timer(Calc& calc) {

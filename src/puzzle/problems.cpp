@@ -16,7 +16,7 @@ constexpr size_t kListLimit = std::numeric_limits<int16_t>::max();
 
 }  // namespace
 
-void LoadProblems(Calc& calc) {
+Step LoadProblems(Calc& calc) {
     GameState& gs = calc.gs;
     Elements& el = calc.el;
     el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
@@ -33,10 +33,10 @@ void LoadProblems(Calc& calc) {
 
     gs.Stats.fill(0);
     el(Name::Probs).caption = NumberText(gs.ProblemCount) + " Problems";
-    SetUpPuzzle(calc, kTrue);
+    co_await SetUpPuzzle(calc, kTrue);
 }
 
-void SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
+Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
     GameState& gs = calc.gs;
     Elements& el = calc.el;
     if (gs.board.hint_label_used) el(Name::HintL).visible = false;
@@ -84,7 +84,7 @@ void SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
     gs.board.offers_reset = false;
     el(Name::But, kHintWord).caption = "Hint";
     el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
-    calc.DoEvents();
+    co_await calc.DoEvents();
 }
 
 }  // namespace quorrel

@@ -4,20 +4,22 @@
 
 #include <cstdint>
 
+#include "window/step.h"
+
 namespace quorrel {
 
 class Calc;
 
 // Loads the problems of the chosen target and groups and deals one.
-void LoadProblems(Calc& calc);
+Step LoadProblems(Calc& calc);
 // NewPuzzle non-zero: deal a new problem; zero: lay the dealt numbers out again (reset).
-void SetUpPuzzle(Calc& calc, int16_t NewPuzzle);
-void Dig_Click(Calc& calc, int16_t Index);
-void Digit_Click(Calc& calc, int16_t Index);
-void Op_Click(Calc& calc, int16_t Index);
+Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle);
+Step Dig_Click(Calc& calc, int16_t Index);
+Step Digit_Click(Calc& calc, int16_t Index);
+Step Op_Click(Calc& calc, int16_t Index);
 void KlikOff_Timer(Calc& calc);
 // The board word But(kHintWord): the next hint, or the puzzle laid out again once a move began.
-void HintWord(Calc& calc);
+Step HintWord(Calc& calc);
 void Cent_DblClick(Calc& calc);
 void RefreshScoreLine(Calc& calc);
 

@@ -18,15 +18,15 @@ void Calc::SyncSurfaceSize() {
     surface.Resize(platform.InnerWidth(), platform.InnerHeight(), el.window_back);
 }
 
-void Calc::OnResize() {
+Step Calc::OnResize() {
     SyncSurfaceSize();
-    Form_Resize();
+    co_await Form_Resize();
 }
 
-void Calc::OnTimer(TimerId timer) {
+Step Calc::OnTimer(TimerId timer) {
     switch (timer) {
         case TimerId::FirstUp:
-            FirstUp_Timer();
+            co_await FirstUp_Timer();
             break;
         case TimerId::LastUp:
             LastUp_Timer();
@@ -38,7 +38,7 @@ void Calc::OnTimer(TimerId timer) {
             NoteOff_Timer();
             break;
         default:
-            game_->Timer(timer);
+            co_await game_->Timer(timer);
             break;
     }
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "shell/settings.h"
 #include "shell/zoom.h"
@@ -28,17 +29,17 @@ class GameHooks {
   public:
     virtual ~GameHooks() = default;
     // The window's input and the timers the shell does not own, passed to their handlers.
-    virtual void Click(int element_id) = 0;
-    virtual void DblClick(int element_id) = 0;
-    virtual void FormClick() = 0;
+    virtual Step Click(int element_id) = 0;
+    virtual Step DblClick(int element_id) = 0;
+    virtual Step FormClick() = 0;
     // A key press; keys mean nothing unless the layer above gives them a meaning.
-    virtual void Key(const InputEvent& /*key*/) {}
-    virtual void Timer(TimerId timer) = 0;
+    virtual Step Key(InputEvent key) = 0;
+    virtual Step Timer(TimerId timer) = 0;
     // At load: the saved options chosen on the setup panel, the problems of the saved target
     // loaded and the first puzzle dealt.
-    virtual void ApplyOptions(const SavedSettings& saved) = 0;
+    virtual Step ApplyOptions(SavedSettings saved) = 0;
     // After a resize: the maker's figure drawn again at the window's new size.
-    virtual void RedrawMakerFigure() = 0;
+    virtual Step RedrawMakerFigure() = 0;
 };
 
 // Makes the hooks of a new window; the top layer provides it (MakeGameHooks in menus/menus.h)
@@ -66,36 +67,36 @@ class Calc : public WindowEvents {
     Random rng;
 
     // --- Events as the window delivers them -------------------------------------------------
-    void OnLoad() override { Form_Load(); }
-    void OnClick(int element_id) override { game_->Click(element_id); }
-    void OnDblClick(int element_id) override { game_->DblClick(element_id); }
-    void OnFormClick() override { game_->FormClick(); }
-    void OnKey(const InputEvent& key) override { game_->Key(key); }
-    void OnResize() override;
-    void OnTimer(TimerId timer) override;
+    Step OnLoad() override { return Form_Load(); }
+    Step OnClick(int element_id) override { return game_->Click(element_id); }
+    Step OnDblClick(int element_id) override { return game_->DblClick(element_id); }
+    Step OnFormClick() override { return game_->FormClick(); }
+    Step OnKey(InputEvent key) override { return game_->Key(std::move(key)); }
+    Step OnResize() override;
+    Step OnTimer(TimerId timer) override;
     void OnUnload() override { Form_Unload(); }
 
     // --- Start-up, shut-down, intro, sound, background, layout -----------------------------
-    void Form_Load();
+    Step Form_Load();
     void Form_Unload();
-    void Form_Resize();
-    void FirstUp_Timer();
+    Step Form_Resize();
+    Step FirstUp_Timer();
     void LastUp_Timer();
     void TileBoy_Timer();
-    // Nothing is played while SoundLevel is 0; every sound plays to its end before returning.
-    void SayWord(const std::string& name);
+    // Nothing is played while SoundLevel is 0; each step ends when its sound has been heard.
+    Step SayWord(std::string name);
     // Numbers above 199 either way are not spoken.
-    void SayNumber(int16_t number);
+    Step SayNumber(int16_t number);
     // The pair of clicks that opens and closes the game.
-    void PlayClicks();
-    void PlaySound(const std::string& SoundName);
+    Step PlayClicks();
+    Step PlaySound(std::string SoundName);
     // A file of the program's Media folder, found whatever the case of its name; "" if missing.
     std::string MediaFile(const std::string& name);
     void TileBackground();
     void StretchPicture(Element& element, int16_t SrcWidth, int16_t SrcHeight);
 
     // --- Small window operations the handlers share ----------------------------------------
-    void DoEvents() { loop.Pump(); }
+    Step DoEvents() { return loop.LetEventsRun(); }
     void EnableTimer(TimerId id) { timers.Enable(id, platform.NowMs()); }
     void DisableTimer(TimerId id) { timers.Disable(id); }
     bool TimerEnabled(TimerId id) const { return timers.Get(id).enabled; }
@@ -113,7 +114,7 @@ class Calc : public WindowEvents {
 
     // --- The zoom (keys and the driver) ----------------------------------------------------
     // A step the window cannot hold is refused with a beep; any change is remembered.
-    void Zoom(ZoomRequest request);
+    Step Zoom(ZoomRequest request);
     // At load, before the window is placed: the remembered zoom.
     void LoadZoom();
     // The instruction strip centred under the board and the maker notice on it, wherever the
@@ -124,7 +125,7 @@ class Calc : public WindowEvents {
   private:
     // The layout at the window's size, in whichever state it is; force lays out even where a
     // resize would not (a maximised window maximised again).
-    void LayOut(bool force);
+    Step LayOut(bool force);
     ZoomRoom Room();
     void ApplyZoomPercent(int percent);
 

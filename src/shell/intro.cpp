@@ -15,8 +15,8 @@ const char* const kInstructions[] = {
 };
 }  // namespace
 
-void Calc::FirstUp_Timer() {
-    PlayClicks();
+Step Calc::FirstUp_Timer() {
+    co_await PlayClicks();
     Element& board = el(Name::Floater);
     board.visible = true;
     Element& strip = el(Name::Hellf);
@@ -28,7 +28,7 @@ void Calc::FirstUp_Timer() {
     // puzzle takes it away.
     strip.visible = true;
     DisableTimer(TimerId::FirstUp);
-    DoEvents();
+    co_await DoEvents();
     el(Name::First).visible = false;
 }
 

@@ -33,9 +33,9 @@ Layout LayoutFor(WindowState previous, WindowState current) {
 
 }  // namespace
 
-void Calc::Form_Resize() { LayOut(false); }
+Step Calc::Form_Resize() { co_await LayOut(false); }
 
-void Calc::LayOut(bool force) {
+Step Calc::LayOut(bool force) {
     WindowState current = platform.State();
     Layout layout = LayoutFor(static_cast<WindowState>(gs.StartWindowState), current);
     if (force && current != WindowState::Minimized)
@@ -75,7 +75,7 @@ void Calc::LayOut(bool force) {
         TileBackground();
         // The maker's figure is fitted to the window, so it is drawn again (while a value is
         // typed this only beeps and the keypad stays open).
-        if (gs.MakerMode) game_->RedrawMakerFigure();
+        if (gs.MakerMode) co_await game_->RedrawMakerFigure();
     }
     // Read again: the drawing above lets events run, and a resize among them has already
     // recorded a newer state.

@@ -14,47 +14,48 @@ std::string Calc::MediaFile(const std::string& name) {
     return FindFileIgnoringCase(folder, "Media/" + name);
 }
 
-void Calc::PlaySound(const std::string& SoundName) {
-    // The platform returns when the sound has ended, so whatever the handler changed so far is
-    // put on the screen first: a child sees the red number while hearing it. No event runs here.
+Step Calc::PlaySound(std::string SoundName) {
+    // No event runs until the sound has ended, so whatever the handler changed so far is put
+    // on the screen first: a child sees the red number while hearing it.
     loop.PresentNow();
     // A file that is missing plays nothing, and the game goes on.
-    platform.PlayWave(SoundName, MediaFile(SoundName + ".WAV"));
+    std::string path = MediaFile(SoundName + ".WAV");
+    co_await loop.PlayWave(SoundName, path);
 }
 
-void Calc::SayWord(const std::string& name) {
+Step Calc::SayWord(std::string name) {
     gs.SayName = name;
-    if (gs.SoundLevel != 0) PlaySound(name);
+    if (gs.SoundLevel != 0) co_await PlaySound(name);
 }
 
-void Calc::SayNumber(int16_t number) {
+Step Calc::SayNumber(int16_t number) {
     gs.SayNumber = number;
-    if (gs.SoundLevel == 0 || std::abs(static_cast<int>(number)) > 199) return;
+    if (gs.SoundLevel == 0 || std::abs(static_cast<int>(number)) > 199) co_return;
     // Spoken from the recorded numbers 0..20, the tens and "100".
     int left = number;
     if (left < 0) {
-        SayWord("Minus");
+        co_await SayWord("Minus");
         left = -left;
     }
     if (left > 100) {
-        PlaySound("100");
+        co_await PlaySound("100");
         left -= 100;
     }
     if (left > 20) {
-        PlaySound(PlainNumberText(left / 10 * 10));
+        co_await PlaySound(PlainNumberText(left / 10 * 10));
         left %= 10;  // a round ten ends here
         if (left == 0) {
             gs.SayNumber = 0;
-            return;
+            co_return;
         }
     }
-    PlaySound(PlainNumberText(left));
+    co_await PlaySound(PlainNumberText(left));
     gs.SayNumber = static_cast<int16_t>(left);
 }
 
-void Calc::PlayClicks() {
-    SayWord("Click1");
-    SayWord("Click2");
+Step Calc::PlayClicks() {
+    co_await SayWord("Click1");
+    co_await SayWord("Click2");
 }
 
 }  // namespace quorrel

@@ -16,7 +16,7 @@ ScreenTwips ScreenOf(Platform& platform) {
 
 }  // namespace
 
-void Calc::Form_Load() {
+Step Calc::Form_Load() {
     // A fixed seed (tests) stays; otherwise the clock seeds the random numbers.
     if (seed_ == 0) rng.Seed(std::bit_cast<uint32_t>(Clock()));
     gs.SpiroPenColor = colour::kWhite;
@@ -81,8 +81,8 @@ void Calc::Form_Load() {
     hint.fore = colour::kBlack;
     for (int i = 0; i < 15; ++i) el(Name::CalBut, i).visible = false;
 
-    game_->ApplyOptions(saved);
-    PlayClicks();
+    co_await game_->ApplyOptions(saved);
+    co_await PlayClicks();
 }
 
 void Calc::Form_Unload() {

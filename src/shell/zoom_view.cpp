@@ -33,8 +33,8 @@ void Calc::LoadZoom() {
     ApplyZoomPercent(zoom.fit ? 100 : zoom.percent);
 }
 
-void Calc::Zoom(ZoomRequest request) {
-    if (platform.State() == WindowState::Minimized) return;
+Step Calc::Zoom(ZoomRequest request) {
+    if (platform.State() == WindowState::Minimized) co_return;
     ZoomChoice wanted = zoom;
     const double display = platform.DisplayScale();
     switch (request) {
@@ -53,13 +53,13 @@ void Calc::Zoom(ZoomRequest request) {
     }
     if (request == ZoomRequest::In && wanted.percent == zoom.percent) {
         platform.Beep();  // the window cannot hold a larger board
-        return;
+        co_return;
     }
     bool changed = wanted.percent != zoom.percent;
     zoom.fit = wanted.fit;
     if (changed) {
         ApplyZoomPercent(wanted.percent);
-        LayOut(true);
+        co_await LayOut(true);
     }
     std::string folder = platform.ConfigFolder();
     if (!folder.empty() && MakeFolders(folder, 0700).empty())

@@ -1,8 +1,7 @@
 // The window's side of the spirolateral drawing. A drawing lets the window's events run after
 // every segment, and one of them may ask for another drawing (a resize, the maker's draw word
-// or its OK button): the nested call only leaves its request behind, and the drawing in
-// progress starts over with it, so the call stack never grows and no drawing goes on with
-// working fields that another one has rewritten.
+// or its OK button): that request only leaves its figure behind, and the drawing in progress
+// starts over with it, so two drawings never share the working fields.
 #include "spiro/draw_spiro.h"
 
 #include <algorithm>
@@ -15,8 +14,7 @@ namespace {
 
 class CalcCanvas : public SpiroCanvas {
   public:
-    CalcCanvas(Calc& calc, const uint64_t& generation)
-        : calc_(calc), generation_(generation), started_(generation) {}
+    explicit CalcCanvas(Calc& calc) : calc_(calc) {}
 
     int InnerWidth() override { return calc_.platform.InnerWidth(); }
     int InnerHeight() override { return calc_.platform.InnerHeight(); }
@@ -30,43 +28,44 @@ class CalcCanvas : public SpiroCanvas {
         // the window's pixels.
         calc_.surface.Line(x1, y1, x2, y2, std::max(1, calc_.el.Px(width)), calc_.gs.SpiroPenColor);
     }
-    void Pump() override { calc_.DoEvents(); }
+    Step Pump() override { return calc_.DoEvents(); }
     Interruption Interrupted() override {
         // A panel shown over the figure ends it for good, even when a newer request came in
         // the same pump: that one would stop at once too.
-        if (calc_.loop.Closing() || calc_.loop.Unloaded()) return Interruption::Stop;
         if (calc_.el(Name::Spirom).visible || calc_.el(Name::Floater).visible)
             return Interruption::Stop;
-        if (generation_ != started_) return Interruption::Replaced;
+        if (calc_.gs.spiro_drawing.replaced) return Interruption::Replaced;
         return Interruption::None;
     }
     uint64_t NowMs() override { return calc_.platform.NowMs(); }
-    void Sleep(int ms) override { calc_.platform.Sleep(ms); }
+    Step Sleep(int ms) override { return calc_.loop.Sleep(ms); }
 
   private:
     Calc& calc_;
-    const uint64_t& generation_;
-    uint64_t started_;
 };
 
 }  // namespace
 
-void DrawSpiro(Calc& calc, int16_t Order, int16_t Angle, int16_t LeftTurns) {
+Step DrawSpiro(Calc& calc, int16_t Order, int16_t Angle, int16_t LeftTurns) {
     // An order below 1 has no segments to walk; such a request changes nothing, not even a
     // drawing in progress.
-    if (Order < 1 || calc.loop.Closing() || calc.loop.Unloaded()) return;
+    if (Order < 1) co_return;
     SpiroDrawing& drawing = calc.gs.spiro_drawing;
     drawing.order = Order;
     drawing.angle = Angle;
     drawing.left_turns = LeftTurns;
-    ++drawing.generation;
-    if (drawing.running) return;  // the drawing in progress takes the request over
+    if (drawing.running) {  // the drawing in progress takes the request over
+        drawing.replaced = true;
+        co_return;
+    }
 
     drawing.running = true;
     SpiroOutcome outcome;
     do {
-        CalcCanvas canvas(calc, drawing.generation);
-        outcome = RunSpiro(calc.gs, canvas, {drawing.order, drawing.angle, drawing.left_turns});
+        drawing.replaced = false;
+        CalcCanvas canvas(calc);
+        co_await RunSpiro(calc.gs, canvas, {drawing.order, drawing.angle, drawing.left_turns},
+                          outcome);
     } while (outcome == SpiroOutcome::Replaced);
     drawing.running = false;
 }

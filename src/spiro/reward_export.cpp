@@ -29,12 +29,15 @@ class PaperCanvas : public SpiroCanvas {
     void Line(double x1, double y1, double x2, double y2, int width) override {
         surface_.Line(x1, y1, x2, y2, width, kInk);
     }
-    void Pump() override { ++segments_; }
+    Step Pump() override {
+        ++segments_;
+        return {};
+    }
     Interruption Interrupted() override {
         return segments_ > kMaxSegments ? Interruption::Stop : Interruption::None;
     }
     uint64_t NowMs() override { return 0; }
-    void Sleep(int) override {}
+    Step Sleep(int) override { return {}; }
 
   private:
     WindowSurface& surface_;
@@ -102,9 +105,9 @@ ExportResult ExportRewards(const std::string& book_path, const std::string& fold
         gs.PiValue = kPiValue;
         gs.LineThickness = 2;
         PaperCanvas canvas(surface);
-        RunSpiro(gs, canvas,
-                 {static_cast<int16_t>(e.order), static_cast<int16_t>(e.angle),
-                  static_cast<int16_t>(e.left_turns)});
+        RunSpiroAtOnce(gs, canvas,
+                       {static_cast<int16_t>(e.order), static_cast<int16_t>(e.angle),
+                        static_cast<int16_t>(e.left_turns)});
         char number[32];
         std::snprintf(number, sizeof number, "%04zu-", i + 1);
         std::string base = number + FigureName(e.order, e.angle, e.left_turns, e.when);

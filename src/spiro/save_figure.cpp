@@ -21,10 +21,10 @@ bool FigureShowing(Calc& calc) {
     return !calc.surface.Figure().empty() && !calc.el.Shown(calc.el(Name::Floater));
 }
 
-void SaveShownFigure(Calc& calc) {
+Step SaveShownFigure(Calc& calc) {
     if (calc.surface.Figure().empty()) {
         calc.platform.Beep();
-        return;
+        co_return;
     }
     const SpiroDrawing& figure = calc.gs.spiro_drawing;
     const Image& pixels = calc.surface.Pixels();
@@ -46,14 +46,14 @@ void SaveShownFigure(Calc& calc) {
     if (!error.empty()) {
         calc.platform.Beep();
         calc.ShowNote("Could not save to " + where + ":\n" + error, true);
-        return;
+        co_return;
     }
     calc.platform.FileSaved(folder + "/" + base + ".png");
     calc.platform.FileSaved(folder + "/" + base + ".svg");
     calc.ShowNote("Saved to " + where + "\n" + base + ".png and .svg", true);
     if (calc.gs.SoundLevel >= 2) {
         calc.loop.PresentNow();  // the notice stands while the praise plays
-        calc.PlaySound("Good0");
+        co_await calc.PlaySound("Good0");
     }
 }
 

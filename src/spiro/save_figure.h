@@ -2,6 +2,8 @@
 // the user's pictures folder, with a notice that says where they went.
 #pragma once
 
+#include "window/step.h"
+
 namespace quorrel {
 
 class Calc;
@@ -13,6 +15,6 @@ bool FigureShowing(Calc& calc);
 
 // Saves the figure the surface holds (the one last asked for, as far as it is drawn) and shows
 // the notice; at the sound level "Yes" a saved figure is praised. Beeps when there is none.
-void SaveShownFigure(Calc& calc);
+Step SaveShownFigure(Calc& calc);
 
 }  // namespace quorrel

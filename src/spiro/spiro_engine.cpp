@@ -7,8 +7,16 @@
 
 namespace quorrel {
 
-SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& request) {
-    if (request.order < 1) return SpiroOutcome::Finished;
+SpiroOutcome RunSpiroAtOnce(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& request) {
+    SpiroOutcome outcome = SpiroOutcome::Stopped;
+    Step drawing = RunSpiro(gs, canvas, request, outcome);
+    drawing.Start();
+    return drawing.Done() ? outcome : SpiroOutcome::Stopped;
+}
+
+Step RunSpiro(GameState& gs, SpiroCanvas& canvas, SpiroRequest request, SpiroOutcome& outcome) {
+    outcome = SpiroOutcome::Finished;
+    if (request.order < 1) co_return;
     SetUpSpiroSquare(gs, canvas.InnerWidth(), canvas.InnerHeight());
     SpiroWalker walker(gs, request);
     walker.StartFigure();
@@ -20,20 +28,22 @@ SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& re
         if (gs.SpiroPass == 0) {
             walker.Widen();
         } else {
-            if (int ms = pace.BeforeSegment(canvas.NowMs())) canvas.Sleep(ms);
+            if (int ms = pace.BeforeSegment(canvas.NowMs())) co_await canvas.Sleep(ms);
             canvas.Line(gs.SpiroScaleX * double{gs.SpiroX} + gs.SpiroOffsetX,
                         gs.SpiroScaleY * double{gs.SpiroY} + gs.SpiroOffsetY,
                         gs.SpiroScaleX * double{gs.SpiroNextX} + gs.SpiroOffsetX,
                         gs.SpiroScaleY * double{gs.SpiroNextY} + gs.SpiroOffsetY, pen);
         }
-        canvas.Pump();
+        co_await canvas.Pump();
         switch (canvas.Interrupted()) {
             case SpiroCanvas::Interruption::None:
                 break;
             case SpiroCanvas::Interruption::Stop:
-                return SpiroOutcome::Stopped;
+                outcome = SpiroOutcome::Stopped;
+                co_return;
             case SpiroCanvas::Interruption::Replaced:
-                return SpiroOutcome::Replaced;
+                outcome = SpiroOutcome::Replaced;
+                co_return;
         }
 
         switch (walker.FinishSegment()) {
@@ -49,7 +59,7 @@ SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& re
                 bool normal = canvas.NormalState();
                 if (measured) FitSpiro(gs);
                 pen = NextSpiroPass(gs.SpiroPass, normal, gs.LineThickness);
-                if (pen == 0) return SpiroOutcome::Finished;
+                if (pen == 0) co_return;
                 if (measured) {
                     canvas.ClearBackground();
                     // The passes are known now, and so is the time the whole drawing may take.

@@ -6,6 +6,7 @@
 
 #include "spiro/spiro_walk.h"
 #include "state/game_state.h"
+#include "window/step.h"
 
 namespace quorrel {
 
@@ -22,18 +23,21 @@ class SpiroCanvas {
     virtual void ClearBackground() = 0;
     virtual void Line(double x1, double y1, double x2, double y2, int width) = 0;
     // Lets the window run its pending events once.
-    virtual void Pump() = 0;
+    virtual Step Pump() = 0;
     // Asked after every pump: Stop when a panel was shown over the figure or the window is
     // closing; Replaced when a newer drawing was requested meanwhile.
     virtual Interruption Interrupted() = 0;
     virtual uint64_t NowMs() = 0;
-    virtual void Sleep(int ms) = 0;
+    virtual Step Sleep(int ms) = 0;
 };
 
 enum class SpiroOutcome { Finished, Stopped, Replaced };
 
-// Draws one figure. The working fields in gs are rewritten; nothing of them is read before
-// this call sets it, so a drawing that was replaced leaves nothing behind that matters.
-SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& request);
+// Draws one figure and says how it ended in outcome. The working fields in gs are rewritten;
+// nothing of them is read before this call sets it, so a drawing that was replaced leaves
+// nothing behind that matters.
+Step RunSpiro(GameState& gs, SpiroCanvas& canvas, SpiroRequest request, SpiroOutcome& outcome);
+// The same on a canvas that never waits, to its end.
+SpiroOutcome RunSpiroAtOnce(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& request);
 
 }  // namespace quorrel

@@ -27,11 +27,11 @@ struct BoardState {
     bool hint_label_used = false;
 };
 
-// The newest spirolateral drawing request; a drawing in progress restarts with it when the
-// generation moves, so that a newer request replaces it.
+// The newest spirolateral drawing request; a drawing in progress restarts with it when it is
+// marked replaced, so that a newer request replaces it.
 struct SpiroDrawing {
-    uint64_t generation = 0;
     bool running = false;
+    bool replaced = false;
     int16_t order = 0, angle = 0, left_turns = 0;
 };
 

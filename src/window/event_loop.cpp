@@ -1,6 +1,7 @@
 #include "window/event_loop.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorrel {
 namespace {
@@ -11,37 +12,48 @@ EventLoop::EventLoop(Platform& platform, Elements& elements, TimerSet& timers,
                      WindowSurface& surface)
     : platform_(platform), elements_(elements), timers_(timers), surface_(surface) {}
 
-template <typename F>
-void EventLoop::RunHandler(F&& handler) {
-    if (unloaded_ || !handlers_) return;
-    ++handler_depth_;
-    handler();
-    --handler_depth_;
-    if (handler_depth_ == 0 && closing_) FinishClose();
+void EventLoop::Run(Step step) {
+    if (unloaded_) return;
+    ++depth_;
+    depth_max_ = std::max(depth_max_, depth_);
+    step.Start();
+    while (!step.Done() && !closing_) {
+        Wait wait = std::exchange(wait_, {});
+        if (wait.kind == Wait::Kind::Sleep)
+            platform_.Sleep(static_cast<int>(wait.ms_or_deadline));
+        else if (wait.kind == Wait::Kind::Input)
+            platform_.WaitForInput(wait.ms_or_deadline);
+        if (!wait.resume || wait.kind == Wait::Kind::Forever) break;
+        wait.resume.resume();
+    }
+    wait_ = {};
+    step = Step();  // whatever a close left unfinished ends here
+    --depth_;
+    if (depth_ == 0 && closing_) FinishClose();
 }
 
 void EventLoop::Load() {
-    RunHandler([this] { handlers_->OnLoad(); });
+    if (handlers_) Run(handlers_->OnLoad());
     if (!unloaded_ && !shown_) {
         platform_.Show();
         shown_ = true;
     }
 }
 
-void EventLoop::Deliver(const InputEvent& event) {
-    if (unloaded_) return;
+void EventLoop::Deliver(const InputEvent& event) { Run(DeliverStep(event)); }
+
+Step EventLoop::DeliverStep(InputEvent event) {
+    if (unloaded_ || !handlers_) co_return;
     switch (event.type) {
         case InputEvent::Type::Close:
             RequestClose();
-            return;
+            co_return;
         case InputEvent::Type::Resize:
-            RunHandler([this] { handlers_->OnResize(); });
-            return;
-        case InputEvent::Type::Key: {
-            InputEvent key = event;  // the caller's event may be reused by a nested pump
-            RunHandler([this, &key] { handlers_->OnKey(key); });
-            return;
-        }
+            co_await handlers_->OnResize();
+            co_return;
+        case InputEvent::Type::Key:
+            co_await handlers_->OnKey(event);
+            co_return;
         case InputEvent::Type::Click:
         case InputEvent::Type::DblClick: {
             if (elements_.focus.shown) {
@@ -54,31 +66,33 @@ void EventLoop::Deliver(const InputEvent& event) {
             } else if (id < 0) {
                 id = elements_.HitTest(event.x, event.y);
             } else if (!elements_.Shown(elements_.At(id))) {
-                return;  // it was hidden while the click waited in the queue
+                co_return;  // it was hidden while the click waited in the queue
             }
             if (id < 0) {
-                if (event.type == InputEvent::Type::Click)
-                    RunHandler([this] { handlers_->OnFormClick(); });
-                return;
+                if (event.type == InputEvent::Type::Click) co_await handlers_->OnFormClick();
+            } else if (event.type == InputEvent::Type::Click) {
+                co_await handlers_->OnClick(id);
+            } else {
+                co_await handlers_->OnDblClick(id);
             }
-            if (event.type == InputEvent::Type::Click)
-                RunHandler([this, id] { handlers_->OnClick(id); });
-            else
-                RunHandler([this, id] { handlers_->OnDblClick(id); });
-            return;
+            co_return;
         }
     }
 }
 
-void EventLoop::Pump() {
-    if (unloaded_) return;
+void EventLoop::Pump() { Run(LetEventsRun()); }
+
+Step EventLoop::LetEventsRun() {
+    if (unloaded_) co_return;
     InputEvent event;
-    while (!closing_ && platform_.PollInput(event)) Deliver(event);
-    if (!closing_) RunTimers();
+    while (!closing_ && platform_.PollInput(event)) co_await DeliverStep(event);
+    if (!closing_) co_await RunTimers();
     PresentIfChanged();
+    // A close ends the handler that let events run here, and every one around it.
+    if (closing_) co_await WaitAwaiter{*this, {Wait::Kind::Forever}};
 }
 
-void EventLoop::RunTimers() {
+Step EventLoop::RunTimers() {
     // Each timer that is due ticks once, in the order they came due; a timer whose handler is
     // still running (it let events run) is not ticked again inside itself.
     uint64_t now = platform_.NowMs();
@@ -91,14 +105,31 @@ void EventLoop::RunTimers() {
             if (next == TimerId::Count || t.due < timers_.Get(next).due)
                 next = static_cast<TimerId>(i);
         }
-        if (next == TimerId::Count || closing_ || unloaded_) return;
+        if (next == TimerId::Count || closing_ || unloaded_) co_return;
         size_t slot = static_cast<size_t>(next);
         done[slot] = true;
         timers_.Ticked(next, now);
         ticking_[slot] = true;
-        RunHandler([this, next] { handlers_->OnTimer(next); });
+        co_await handlers_->OnTimer(next);
         ticking_[slot] = false;
     }
+}
+
+Step EventLoop::Sleep(int ms) {
+    co_await WaitAwaiter{*this, {Wait::Kind::Sleep, static_cast<uint64_t>(std::max(ms, 0))}};
+}
+
+Step EventLoop::PlayWave(std::string sound_name, std::string path) {
+    int ms = platform_.StartWave(sound_name, path);
+    co_await Sleep(ms);
+}
+
+Step EventLoop::WaitForEvents(uint64_t max_ms) {
+    if (unloaded_ || closing_) co_return;
+    uint64_t now = platform_.NowMs();
+    uint64_t deadline = std::min(now + max_ms, NextTimerDue());
+    if (deadline > now) co_await WaitAwaiter{*this, {Wait::Kind::Input, deadline}};
+    co_await LetEventsRun();
 }
 
 bool EventLoop::PictureChanged() const {
@@ -155,13 +186,7 @@ void EventLoop::PresentNow() {
     if (PictureChanged()) ShowAndPresent();
 }
 
-void EventLoop::WaitAndPump(uint64_t max_ms) {
-    if (unloaded_ || closing_) return;
-    uint64_t now = platform_.NowMs();
-    uint64_t deadline = std::min(now + max_ms, NextTimerDue());
-    if (deadline > now) platform_.WaitForInput(deadline);
-    Pump();
-}
+void EventLoop::WaitAndPump(uint64_t max_ms) { Run(WaitForEvents(max_ms)); }
 
 uint64_t EventLoop::NextTimerDue() const {
     uint64_t earliest = UINT64_MAX;
@@ -189,15 +214,16 @@ void EventLoop::RunUntilClosed() {
 void EventLoop::RequestClose() {
     if (unloaded_) return;
     closing_ = true;
-    if (handler_depth_ == 0) FinishClose();
+    if (depth_ == 0) FinishClose();
 }
 
 void EventLoop::FinishClose() {
     if (unloaded_) return;
     // Form_Unload runs as the last handler; nothing is delivered after it.
-    ++handler_depth_;
+    ++depth_;
+    depth_max_ = std::max(depth_max_, depth_);
     if (handlers_) handlers_->OnUnload();
-    --handler_depth_;
+    --depth_;
     unloaded_ = true;
     platform_.Unload();
 }

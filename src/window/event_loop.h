@@ -1,17 +1,21 @@
 // The window's event loop: input first, then due timer ticks, then a frame when the picture
-// changed. Handlers may let pending events run from inside themselves (re-entrantly); a close
-// request ends every pump and wait and unloads the window exactly once, when the outermost
-// handler has returned.
+// changed. Every handler is a step (window/step.h): it runs until it waits for a sound, for
+// time or for queued input to run, and the loop advances it from there; input that arrives
+// meanwhile stays queued until the step lets it run or ends. A close request abandons the steps
+// in progress and unloads the window exactly once.
 #pragma once
 
 #include <array>
+#include <coroutine>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "window/elements.h"
 #include "window/image.h"
 #include "window/platform.h"
 #include "window/render/renderer.h"
+#include "window/step.h"
 #include "window/surface.h"
 #include "window/timers.h"
 
@@ -21,13 +25,13 @@ namespace quorrel {
 class WindowEvents {
   public:
     virtual ~WindowEvents() = default;
-    virtual void OnLoad() = 0;
-    virtual void OnClick(int element_id) = 0;
-    virtual void OnDblClick(int element_id) = 0;
-    virtual void OnFormClick() = 0;
-    virtual void OnKey(const InputEvent& /*key*/) {}
-    virtual void OnResize() = 0;
-    virtual void OnTimer(TimerId timer) = 0;
+    virtual Step OnLoad() = 0;
+    virtual Step OnClick(int element_id) = 0;
+    virtual Step OnDblClick(int element_id) = 0;
+    virtual Step OnFormClick() = 0;
+    virtual Step OnKey(InputEvent key) = 0;
+    virtual Step OnResize() = 0;
+    virtual Step OnTimer(TimerId timer) = 0;
     virtual void OnUnload() = 0;
 };
 
@@ -36,10 +40,11 @@ class EventLoop {
     EventLoop(Platform& platform, Elements& elements, TimerSet& timers, WindowSurface& surface);
     void SetHandlers(WindowEvents* handlers) { handlers_ = handlers; }
 
+    // --- The front end's side: each runs the steps it starts to their end. Never from a step.
     // Runs the load event and shows the window.
     void Load();
     // Runs every pending input event, then every timer that has come due, then presents a
-    // frame if the picture changed. Safe to call from inside a handler.
+    // frame if the picture changed.
     void Pump();
     // Waits, sleeping, until input arrives, a timer comes due or max_ms pass; then pumps.
     void WaitAndPump(uint64_t max_ms);
@@ -47,13 +52,27 @@ class EventLoop {
     void RunUntilClosed();
     // Handles one input event now (a driver command), as the pump would.
     void Deliver(const InputEvent& event);
+    // Runs a step to its end, waiting for what it waits for; a close request abandons it.
+    void Run(Step step);
+
+    // --- A step's side: what it may wait for.
+    // Lets the queued input, the due timers and a changed frame run, as Pump does.
+    Step LetEventsRun();
+    // Waits until input arrives, a timer comes due or max_ms pass; then lets events run.
+    Step WaitForEvents(uint64_t max_ms);
+    // Waits ms without letting any event run: input made meanwhile stays queued.
+    Step Sleep(int ms);
+    // Plays a sound and waits, as deaf as Sleep, until it has been heard to its end.
+    Step PlayWave(std::string sound_name, std::string path);
 
     // The close box, or the program closing itself.
     void RequestClose();
     bool Closing() const { return closing_; }
     bool Unloaded() const { return unloaded_; }
-    // True while any handler is running (the unload waits for them).
-    bool InHandler() const { return handler_depth_ > 0; }
+    // How deeply event handling is nested on the call stack now, and the deepest it has been:
+    // steps wait in the loop, not inside one another, so it never goes past 1.
+    int Depth() const { return depth_; }
+    int DepthMax() const { return depth_max_; }
     // Marks the picture as changed so that the next pump presents a frame.
     void Invalidate() { dirty_ = true; }
     // Presents the picture now if it changed, even within a frame time of the last one: for a
@@ -65,9 +84,24 @@ class EventLoop {
     void Redraw();
 
   private:
-    template <typename F>
-    void RunHandler(F&& handler);
-    void RunTimers();
+    // What the step in progress waits for; the loop resumes it when that is over.
+    struct Wait {
+        enum class Kind : uint8_t { None, Sleep, Input, Forever } kind = Kind::None;
+        uint64_t ms_or_deadline = 0;
+        std::coroutine_handle<> resume{};
+    };
+    struct WaitAwaiter {
+        EventLoop& loop;
+        Wait wait;
+        bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> handle) noexcept {
+            loop.wait_ = wait;
+            loop.wait_.resume = handle;
+        }
+        void await_resume() const noexcept {}
+    };
+    Step DeliverStep(InputEvent event);
+    Step RunTimers();
     // The earliest due time of a timer that can tick now: one whose handler is running (and
     // let events run) is left out, or a wait inside that handler would never sleep.
     uint64_t NextTimerDue() const;
@@ -84,7 +118,8 @@ class EventLoop {
     TimerSet& timers_;
     WindowSurface& surface_;
     WindowEvents* handlers_ = nullptr;
-    int handler_depth_ = 0;
+    Wait wait_;
+    int depth_ = 0, depth_max_ = 0;
     bool closing_ = false;
     bool unloaded_ = false;
     bool dirty_ = true;

@@ -62,8 +62,10 @@ class Platform {
     virtual bool PollInput(InputEvent& event) = 0;
     virtual void WaitForInput(uint64_t deadline_ms) = 0;
 
-    // Sound: play one wave file to its end before returning (nothing when it cannot be played).
-    virtual void PlayWave(const std::string& sound_name, const std::string& path) = 0;
+    // Sound: starts one wave file and returns at once, with the milliseconds until it will have
+    // been heard to its end (0 when it cannot be played). The caller waits that long before
+    // the next sound.
+    virtual int StartWave(const std::string& sound_name, const std::string& path) = 0;
     virtual void Beep() = 0;
     // Help: open a page by its context number, without waiting. False when no viewer could be
     // started for it (the page is missing, or there is nothing to show it with).

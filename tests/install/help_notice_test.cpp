@@ -19,7 +19,7 @@ TEST(HelpNotice, ShowsThePathOnlyWhenNoViewerStarts) {
         Calc calc(platform, MakeGameHooks, 7);
         calc.Start();
         platform.TakeEvents();
-        But_Click(calc, kWordHelp);
+        calc.loop.Run(But_Click(calc, kWordHelp));
         std::vector<std::string> events = platform.TakeEvents();
         EXPECT_EQ(std::count(events.begin(), events.end(), "beep"), fails ? 1 : 0) << fails;
         const Element& note = calc.el(Name::HelpNote);
@@ -27,7 +27,7 @@ TEST(HelpNotice, ShowsThePathOnlyWhenNoViewerStarts) {
         if (!fails) continue;
         EXPECT_NE(calc.el(Name::HelpNoteText).caption.find("/help/topic-1000.html"),
                   std::string::npos);
-        calc.OnClick(calc.el.Id(calc.el(Name::HelpNoteText)));
+        calc.loop.Run(calc.OnClick(calc.el.Id(calc.el(Name::HelpNoteText))));
         EXPECT_FALSE(note.visible);
     }
 }

@@ -18,6 +18,7 @@ PROBES = ['events', 'get Calc', 'get Focus'] + [f'get {t}' for t in
 
 def record(driver, seed, script, out):
     work = tempfile.mkdtemp(prefix='quorrel-transcript-')
+    build = os.path.dirname(os.path.abspath(driver))
     data, shot = os.path.join(work, 'data'), os.path.join(work, 'shot.png')
     os.mkdir(data)
     proc = subprocess.Popen([driver, '--seed', str(seed), '--data-folder', data], text=True,
@@ -31,7 +32,7 @@ def record(driver, seed, script, out):
             line = proc.stdout.readline()
             if not line:
                 raise RuntimeError(f'driver ended at: {command}')
-            lines.append(line.rstrip('\n'))
+            lines.append(line.rstrip('\n').replace(work, '<work>').replace(build, '<build>'))
         return lines
     try:
         for n, command in enumerate(script + ['close']):

@@ -19,9 +19,9 @@ struct WatchedPlatform : HeadlessPlatform {
         HeadlessPlatform::Present(frame, back);
         on_screen = calc->el(Name::Digit, 2).fore;
     }
-    void PlayWave(const std::string& name, const std::string& path) override {
+    int StartWave(const std::string& name, const std::string& path) override {
         at_sound.push_back(on_screen);
-        HeadlessPlatform::PlayWave(name, path);
+        return HeadlessPlatform::StartWave(name, path);
     }
 };
 

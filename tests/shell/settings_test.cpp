@@ -178,7 +178,7 @@ TEST(SettingsFile, AnUnwritableFolderKeepsTheOldFile) {
         if (read_only) chmod(folder.c_str(), 0500);
         testing_support::Game game(data.path());
         EXPECT_EQ(game.calc.gs.TargetValue, 12);
-        Target_Click(game.calc, 9);
+        game.calc.loop.Run(Target_Click(game.calc, 9));
         WithFileSizeLimit(0, [&] { game.calc.loop.RequestClose(); });
         EXPECT_TRUE(game.platform.unloaded());
         chmod(folder.c_str(), 0700);

@@ -11,22 +11,23 @@
 namespace quorrel {
 namespace {
 
-// Records what the loop delivers; a test can hook a handler to act inside it.
+// Records what the loop delivers; a test can hook a step to run inside a handler.
 struct Recorder : WindowEvents {
     std::vector<std::string> log;
-    std::function<void(const std::string&)> inside;
+    std::function<Step(const std::string&)> inside;
     Elements* el = nullptr;
-    void Note(const std::string& what) {
+    Step Note(std::string what) {
         log.push_back(what);
-        if (inside) inside(what);
+        if (inside) co_await inside(what);
     }
-    void OnLoad() override { Note("load"); }
-    void OnClick(int id) override { Note("click " + FullName(el->At(id))); }
-    void OnDblClick(int id) override { Note("dblclick " + FullName(el->At(id))); }
-    void OnFormClick() override { Note("form"); }
-    void OnResize() override { Note("resize"); }
-    void OnTimer(TimerId t) override { Note(std::string("tick ") + TimerName(t)); }
-    void OnUnload() override { Note("unload"); }
+    Step OnLoad() override { return Note("load"); }
+    Step OnClick(int id) override { return Note("click " + FullName(el->At(id))); }
+    Step OnDblClick(int id) override { return Note("dblclick " + FullName(el->At(id))); }
+    Step OnFormClick() override { return Note("form"); }
+    Step OnKey(InputEvent key) override { return Note("key " + key.key); }
+    Step OnResize() override { return Note("resize"); }
+    Step OnTimer(TimerId t) override { return Note(std::string("tick ") + TimerName(t)); }
+    void OnUnload() override { log.push_back("unload"); }
 };
 
 struct EventLoopTest : ::testing::Test {
@@ -62,32 +63,30 @@ TEST_F(EventLoopTest, InputFirstThenEachDueTimerOnceInOrder) {
               (std::vector<std::string>{"click Digit(2)", "tick KlikOff", "tick TileBoy"}));
 }
 
-TEST_F(EventLoopTest, CloseInsideANestedPumpUnloadsOnceAfterTheHandler) {
-    bool pump_returned_closing = false;
-    rec.inside = [&](const std::string& what) {
-        if (what != "click Digit(1)") return;
+// A close let in by a handler ends that handler and every one around it, then unloads once.
+TEST_F(EventLoopTest, CloseLetInByAHandlerAbandonsItAndUnloadsOnce) {
+    rec.inside = [&](const std::string& what) -> Step {
+        if (what != "click Digit(1)") co_return;
         platform.Queue({InputEvent::Type::Close});
         platform.Queue(ClickOn(Name::Digit, 3));  // must never be delivered
-        loop.Pump();
-        pump_returned_closing = loop.Closing() && !loop.Unloaded();
-        rec.log.push_back("handler ends");
+        co_await loop.LetEventsRun();
+        rec.log.push_back("handler goes on");
     };
     platform.Queue(ClickOn(Name::Digit, 1));
     loop.Pump();
-    EXPECT_TRUE(pump_returned_closing);
     EXPECT_TRUE(loop.Unloaded());
-    EXPECT_EQ(rec.log, (std::vector<std::string>{"click Digit(1)", "handler ends", "unload"}));
+    EXPECT_EQ(rec.log, (std::vector<std::string>{"click Digit(1)", "unload"}));
     loop.Deliver({InputEvent::Type::Close});  // nothing runs after the unload
-    EXPECT_EQ(rec.log.size(), 3u);
+    EXPECT_EQ(rec.log.size(), 2u);
 }
 
 TEST_F(EventLoopTest, ATimerIsNotTickedInsideItsOwnHandler) {
     timers.Enable(TimerId::TileBoy, 0);
     int depth = 0;
-    rec.inside = [&](const std::string& what) {
-        if (what != "tick TileBoy" || depth++ > 3) return;
+    rec.inside = [&](const std::string& what) -> Step {
+        if (what != "tick TileBoy" || depth++ > 3) co_return;
         platform.Advance(2000);
-        loop.Pump();
+        co_await loop.LetEventsRun();
     };
     platform.Advance(600);
     loop.Pump();
@@ -97,15 +96,37 @@ TEST_F(EventLoopTest, ATimerIsNotTickedInsideItsOwnHandler) {
 TEST_F(EventLoopTest, AWaitInsideATimerHandlerSleepsPastItsOwnDueTime) {
     timers.Enable(TimerId::TileBoy, 0);  // due 500
     uint64_t waited_until = 0;
-    rec.inside = [&](const std::string& what) {
-        if (what != "tick TileBoy" || waited_until) return;
+    rec.inside = [&](const std::string& what) -> Step {
+        if (what != "tick TileBoy" || waited_until) co_return;
         platform.Advance(600);  // the timer is due again while its handler still runs
-        loop.WaitAndPump(1000);
+        co_await loop.WaitForEvents(1000);
         waited_until = platform.NowMs();
     };
     platform.Advance(500);
     loop.Pump();
     EXPECT_EQ(waited_until, 2100u);
+}
+
+// Input that arrives while a handler waits on a sound or a sleep stays queued until the handler
+// lets events run; the one it lets in is handled inside it, without nesting on the stack.
+TEST_F(EventLoopTest, InputWaitsForSoundsAndSleepsAndRunsWhereTheHandlerLetsItIn) {
+    std::vector<std::string> seen;
+    rec.inside = [&](const std::string& what) -> Step {
+        if (what != "click Digit(1)") co_return;
+        platform.Queue(ClickOn(Name::Digit, 2));
+        co_await loop.PlayWave("One", "");
+        co_await loop.Sleep(300);
+        seen.push_back("slept, log " + std::to_string(rec.log.size()));
+        co_await loop.LetEventsRun();
+        seen.push_back("let in, log " + std::to_string(rec.log.size()));
+    };
+    platform.Queue(ClickOn(Name::Digit, 1));
+    loop.Pump();
+    EXPECT_EQ(seen, (std::vector<std::string>{"slept, log 1", "let in, log 2"}));
+    EXPECT_EQ(platform.NowMs(), 300u);
+    EXPECT_EQ(platform.TakeEvents(), std::vector<std::string>{"sound One"});
+    EXPECT_EQ(loop.DepthMax(), 1);
+    EXPECT_EQ(loop.Depth(), 0);
 }
 
 }  // namespace

@@ -395,6 +395,11 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
                          Hex(calc_->el.window_back) + " scale=" + Number(calc_->el.scale));
         return "";
     }
+    if (name == "Loop") {
+        output.push_back("Loop depth=" + std::to_string(calc_->loop.Depth()) +
+                         " depth_max=" + std::to_string(calc_->loop.DepthMax()));
+        return "";
+    }
     if (name == "Focus") {
         const Elements::KeyFocus& focus = calc_->el.focus;
         output.push_back(

@@ -65,12 +65,12 @@ void HeadlessPlatform::WaitForInput(uint64_t deadline_ms) {
     if (input_.empty() && deadline_ms > now_ms_) now_ms_ = deadline_ms;
 }
 
-void HeadlessPlatform::PlayWave(const std::string& sound_name, const std::string& path) {
+int HeadlessPlatform::StartWave(const std::string& sound_name, const std::string& path) {
     events_.push_back("sound " + sound_name);
     auto cached = wave_lengths_.find(path);
     if (cached == wave_lengths_.end())
         cached = wave_lengths_.emplace(path, path.empty() ? 0 : WaveLengthMs(path)).first;
-    now_ms_ += static_cast<uint64_t>(cached->second);
+    return cached->second;
 }
 
 bool HeadlessPlatform::OpenHelp(const std::string&, int context) {

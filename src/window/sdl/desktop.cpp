@@ -45,8 +45,8 @@ void SdlPlatform::Sleep(int ms) {
     if (ms > 0) SDL_Delay(static_cast<Uint32>(ms));
 }
 
-void SdlPlatform::PlayWave(const std::string&, const std::string& path) {
-    if (audio_) audio_->PlayWave(path);
+int SdlPlatform::StartWave(const std::string&, const std::string& path) {
+    return audio_ ? audio_->PlayWave(path) : 0;
 }
 
 void SdlPlatform::Beep() {

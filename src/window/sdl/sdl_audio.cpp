@@ -92,7 +92,8 @@ const std::vector<uint8_t>& SdlAudio::Converted(const std::string& path) {
 }
 
 void SdlAudio::ReleaseIfIdle(uint64_t idle_ms) {
-    if (!device_ || SDL_GetTicks64() - last_used_ms_ < idle_ms) return;
+    uint64_t now = SDL_GetTicks64();
+    if (!device_ || now < last_used_ms_ || now - last_used_ms_ < idle_ms) return;
     SDL_CloseAudioDevice(device_);
     device_ = 0;
     // The subsystem goes too, and with it the driver's device watcher.
@@ -101,9 +102,9 @@ void SdlAudio::ReleaseIfIdle(uint64_t idle_ms) {
     open_tried_ = false;
 }
 
-void SdlAudio::PlayWave(const std::string& path) {
-    if (path.empty() || !OpenDevice()) return;
-    Play(Converted(path));
+int SdlAudio::PlayWave(const std::string& path) {
+    if (path.empty() || !OpenDevice()) return 0;
+    return Play(Converted(path));
 }
 
 void SdlAudio::Beep() {
@@ -130,29 +131,17 @@ void SdlAudio::Beep() {
     Play(beep_);
 }
 
-void SdlAudio::Play(const std::vector<uint8_t>& samples) {
-    if (samples.empty()) return;
+int SdlAudio::Play(const std::vector<uint8_t>& samples) {
+    if (samples.empty()) return 0;
     SDL_ClearQueuedAudio(device_);
-    if (SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size())) != 0) return;
+    if (SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size())) != 0) return 0;
     SDL_PauseAudioDevice(device_, 0);
     const double bytes_per_ms = freq_ * static_cast<double>(bytes_per_frame_) / 1000.0;
     const int buffer_ms = static_cast<int>(std::ceil(buffer_frames_ * 1000.0 / freq_));
-    // A device that stops taking samples must not hold the game forever.
-    const uint64_t give_up =
-        SDL_GetTicks64() + static_cast<uint64_t>(samples.size() / bytes_per_ms) + 2000;
-    // Sleep while the queue drains; input made meanwhile waits in SDL's queue, untouched.
-    for (;;) {
-        Uint32 queued = SDL_GetQueuedAudioSize(device_);
-        if (queued == 0 || SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_PLAYING ||
-            SDL_GetTicks64() >= give_up)
-            break;
-        int nap = static_cast<int>(queued / bytes_per_ms);
-        SDL_Delay(static_cast<Uint32>(std::clamp(nap, 1, 50)));
-    }
-    // The queue is empty once the last samples are in the device's buffer; let it play out.
-    SDL_Delay(static_cast<Uint32>(buffer_ms + 5));
-    SDL_PauseAudioDevice(device_, 1);
-    last_used_ms_ = SDL_GetTicks64();
+    // Heard to its end once the queue has drained and the device's buffer has played out.
+    const int ms = static_cast<int>(std::ceil(samples.size() / bytes_per_ms)) + buffer_ms + 5;
+    last_used_ms_ = SDL_GetTicks64() + static_cast<uint64_t>(ms);
+    return ms;
 }
 
 }  // namespace quorrel

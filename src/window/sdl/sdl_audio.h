@@ -16,9 +16,9 @@ class SdlAudio {
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    // Returns when the wave has been heard to its end; a missing, unreadable or malformed file
-    // plays nothing.
-    void PlayWave(const std::string& path);
+    // Starts the wave and returns the milliseconds until it will have been heard to its end; a
+    // missing, unreadable or malformed file plays nothing (0). A new sound cuts the last one.
+    int PlayWave(const std::string& path);
     void Beep();
     // Closes the device once no sound has played for idle_ms: an open device keeps SDL's audio
     // thread feeding it silence, which is most of an idle game's work. The next sound opens it
@@ -28,7 +28,7 @@ class SdlAudio {
   private:
     bool OpenDevice();
     const std::vector<uint8_t>& Converted(const std::string& path);
-    void Play(const std::vector<uint8_t>& samples);
+    int Play(const std::vector<uint8_t>& samples);
 
     bool initialised_ = false;
     bool open_tried_ = false;

@@ -43,7 +43,7 @@ class SdlPlatform : public Platform {
     CivilTime LocalTime() override;
     bool PollInput(InputEvent& event) override;
     void WaitForInput(uint64_t deadline_ms) override;
-    void PlayWave(const std::string& sound_name, const std::string& path) override;
+    int StartWave(const std::string& sound_name, const std::string& path) override;
     void Beep() override;
     bool OpenHelp(const std::string& help_folder, int context) override;
     void SetTitle(const std::string& title) override;

@@ -9,22 +9,23 @@ namespace quorrel {
 
 SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& request) {
     if (request.order < 1) return SpiroOutcome::Finished;
-    SetUpSpiroSquare(gs, canvas.InnerWidth(), canvas.InnerHeight());
-    SpiroWalker walker(gs, request);
+    SpiroWalk& walk = gs.spiro_drawing.walk;
+    SetUpSpiroSquare(walk, canvas.InnerWidth(), canvas.InnerHeight());
+    SpiroWalker walker(walk, gs.MakerMode, request);
     walker.StartFigure();
     walker.StartPass();
     SpiroPace pace;
     int pen = 0;
     for (;;) {
         walker.NextPoint();
-        if (gs.SpiroPass == 0) {
+        if (walk.SpiroPass == 0) {
             walker.Widen();
         } else {
             if (int ms = pace.BeforeSegment(canvas.NowMs())) canvas.Sleep(ms);
-            canvas.Line(gs.SpiroScaleX * double{gs.SpiroX} + gs.SpiroOffsetX,
-                        gs.SpiroScaleY * double{gs.SpiroY} + gs.SpiroOffsetY,
-                        gs.SpiroScaleX * double{gs.SpiroNextX} + gs.SpiroOffsetX,
-                        gs.SpiroScaleY * double{gs.SpiroNextY} + gs.SpiroOffsetY, pen);
+            canvas.Line(walk.SpiroScaleX * double{walk.SpiroX} + walk.SpiroOffsetX,
+                        walk.SpiroScaleY * double{walk.SpiroY} + walk.SpiroOffsetY,
+                        walk.SpiroScaleX * double{walk.SpiroNextX} + walk.SpiroOffsetX,
+                        walk.SpiroScaleY * double{walk.SpiroNextY} + walk.SpiroOffsetY, pen);
         }
         canvas.Pump();
         switch (canvas.Interrupted()) {
@@ -45,10 +46,10 @@ SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& re
                 walker.StartPass();
                 break;
             case SegmentEnd::PassEnd: {
-                bool measured = gs.SpiroPass == 0;
+                bool measured = walk.SpiroPass == 0;
                 bool normal = canvas.NormalState();
-                if (measured) FitSpiro(gs);
-                pen = NextSpiroPass(gs.SpiroPass, normal, gs.LineThickness);
+                if (measured) FitSpiro(walk);
+                pen = NextSpiroPass(walk.SpiroPass, normal, gs.LineThickness);
                 if (pen == 0) return SpiroOutcome::Finished;
                 if (measured) {
                     canvas.ClearBackground();

@@ -32,7 +32,7 @@ class SpiroCanvas {
 
 enum class SpiroOutcome { Finished, Stopped, Replaced };
 
-// Draws one figure. The working fields in gs are rewritten; nothing of them is read before
+// Draws one figure, walking in gs.spiro_drawing.walk; nothing in that record is read before
 // this call sets it, so a drawing that was replaced leaves nothing behind that matters.
 SpiroOutcome RunSpiro(GameState& gs, SpiroCanvas& canvas, const SpiroRequest& request);
 

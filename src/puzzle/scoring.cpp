@@ -4,7 +4,6 @@
 
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
-#include "state/convert.h"
 
 namespace quorrel {
 

@@ -27,24 +27,24 @@ Element& EditedBox(Calc& calc) {
 
 void StartTyping(Calc& calc, int16_t index) {
     if (index < 0 || index > 2) return;
-    GameState& gs = calc.gs;
+    KeypadEdit& keypad = calc.gs;
     // Checked before EditIndex moves: the box being typed must stay the one the keys edit.
-    if (gs.KeypadOpen) {
+    if (keypad.KeypadOpen) {
         calc.platform.Beep();
         return;
     }
-    gs.EditIndex = index;
-    gs.KeypadOpen = kTrue;
+    keypad.EditIndex = index;
+    keypad.KeypadOpen = kTrue;
     calc.el(Name::Label12).caption = "Set a value then click OK";
     ShowKeys(calc.el, true);
     Element& box = calc.el(Name::LMOrder, index);
     box.back = colour::kWhite;
-    gs.EditOldValue = box.caption;
+    keypad.EditOldValue = box.caption;
     box.caption.clear();
 }
 
 Step CalBut_Click(Calc& calc, int16_t Index) {
-    GameState& gs = calc.gs;
+    KeypadEdit& keypad = calc.gs;
     Element& box = EditedBox(calc);
     if (Index >= 0 && Index <= kPointKey) {
         if (box.caption.size() >= kMaxTypedLength) {
@@ -60,9 +60,9 @@ Step CalBut_Click(Calc& calc, int16_t Index) {
         // Also the way other actions accept the values and draw (entering the maker, the
         // notice's OK, Back Color): without typing in progress the box typed last holds an
         // accepted caption, which stands, and only the keypad is hidden and the figure drawn.
-        gs.KeypadOpen = kFalse;
+        keypad.KeypadOpen = kFalse;
         if (Index == kCancelKey || !AcceptableMakerValue(box.caption))
-            box.caption = gs.EditOldValue;
+            box.caption = keypad.EditOldValue;
         box.back = colour::kYellow;
         ShowKeys(calc.el, false);
         co_await But_Click(calc, kWordDraw);

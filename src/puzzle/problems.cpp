@@ -1,7 +1,8 @@
 // Loading the problems of the chosen target and groups, and dealing one onto the board.
 #include <limits>
 
-#include "puzzle/problem_file.h"
+#include "board/board.h"
+#include "board/problem_file.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
@@ -43,27 +44,9 @@ Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
 
     if (NewPuzzle) {
         gs.HintsUsed = 0;
-        gs.ProblemText.clear();
-        if (gs.ProblemCount > 0 && static_cast<size_t>(gs.ProblemCount) < gs.ProblemList.size()) {
-            gs.ProblemText =
-                gs.ProblemList[static_cast<size_t>(calc.rng.Below(gs.ProblemCount)) + 1];
-        }
-        for (char& c : gs.ProblemText)
-            if (c == '/') c = kDivisionSign;
-        if (gs.ProblemText.empty()) {
-            gs.Numbers.fill(kEmptied);
-            gs.DealtNumbers.fill(kEmptied);
-        } else {
-            for (int i = 0; i < 4; ++i) gs.Numbers[i] = ProblemDigit(gs.ProblemText, i);
-            for (int i = 0; i < 4; ++i) {
-                int j;
-                do {
-                    j = calc.rng.Below(4);
-                } while (gs.Numbers[j] == kEmptied);
-                gs.DealtNumbers[i] = gs.Numbers[j];
-                gs.Numbers[j] = kEmptied;
-            }
-        }
+        DealtProblem deal = DealProblem(gs.ProblemList, gs.ProblemCount, calc.rng);
+        gs.ProblemText = std::move(deal.problem_text);
+        gs.DealtNumbers = deal.numbers;
     }
     gs.Numbers = gs.DealtNumbers;
 

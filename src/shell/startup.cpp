@@ -22,7 +22,6 @@ Step Calc::Form_Load() {
     gs.SpiroPenColor = colour::kWhite;
     gs.ProblemList.assign(1, std::string());
     gs.ProblemCount = 0;
-    gs.PiValue = kPiValue;
     // The scale comes first: the screen and the saved window are measured in twips.
     LoadZoom();
 

@@ -102,7 +102,6 @@ ExportResult ExportRewards(const std::string& book_path, const std::string& fold
         WindowSurface surface;
         surface.Resize(kSide, kSide, kPaper);
         GameState gs;
-        gs.PiValue = kPiValue;
         gs.LineThickness = 2;
         PaperCanvas canvas(surface);
         RunSpiroAtOnce(gs, canvas,

@@ -17,22 +17,23 @@ SpiroOutcome RunSpiroAtOnce(GameState& gs, SpiroCanvas& canvas, const SpiroReque
 Step RunSpiro(GameState& gs, SpiroCanvas& canvas, SpiroRequest request, SpiroOutcome& outcome) {
     outcome = SpiroOutcome::Finished;
     if (request.order < 1) co_return;
-    SetUpSpiroSquare(gs, canvas.InnerWidth(), canvas.InnerHeight());
-    SpiroWalker walker(gs, request);
+    SpiroWalk& walk = gs.spiro_drawing.walk;
+    SetUpSpiroSquare(walk, canvas.InnerWidth(), canvas.InnerHeight());
+    SpiroWalker walker(walk, gs.MakerMode, request);
     walker.StartFigure();
     walker.StartPass();
     SpiroPace pace;
     int pen = 0;
     for (;;) {
         walker.NextPoint();
-        if (gs.SpiroPass == 0) {
+        if (walk.SpiroPass == 0) {
             walker.Widen();
         } else {
             if (int ms = pace.BeforeSegment(canvas.NowMs())) co_await canvas.Sleep(ms);
-            canvas.Line(gs.SpiroScaleX * double{gs.SpiroX} + gs.SpiroOffsetX,
-                        gs.SpiroScaleY * double{gs.SpiroY} + gs.SpiroOffsetY,
-                        gs.SpiroScaleX * double{gs.SpiroNextX} + gs.SpiroOffsetX,
-                        gs.SpiroScaleY * double{gs.SpiroNextY} + gs.SpiroOffsetY, pen);
+            canvas.Line(walk.SpiroScaleX * double{walk.SpiroX} + walk.SpiroOffsetX,
+                        walk.SpiroScaleY * double{walk.SpiroY} + walk.SpiroOffsetY,
+                        walk.SpiroScaleX * double{walk.SpiroNextX} + walk.SpiroOffsetX,
+                        walk.SpiroScaleY * double{walk.SpiroNextY} + walk.SpiroOffsetY, pen);
         }
         co_await canvas.Pump();
         switch (canvas.Interrupted()) {
@@ -55,10 +56,10 @@ Step RunSpiro(GameState& gs, SpiroCanvas& canvas, SpiroRequest request, SpiroOut
                 walker.StartPass();
                 break;
             case SegmentEnd::PassEnd: {
-                bool measured = gs.SpiroPass == 0;
+                bool measured = walk.SpiroPass == 0;
                 bool normal = canvas.NormalState();
-                if (measured) FitSpiro(gs);
-                pen = NextSpiroPass(gs.SpiroPass, normal, gs.LineThickness);
+                if (measured) FitSpiro(walk);
+                pen = NextSpiroPass(walk.SpiroPass, normal, gs.LineThickness);
                 if (pen == 0) co_return;
                 if (measured) {
                     canvas.ClearBackground();

@@ -33,8 +33,8 @@ class SpiroCanvas {
 
 enum class SpiroOutcome { Finished, Stopped, Replaced };
 
-// Draws one figure and says how it ended in outcome. The working fields in gs are rewritten;
-// nothing of them is read before this call sets it, so a drawing that was replaced leaves
+// Draws one figure, walking in gs.spiro_drawing.walk, and says how it ended in outcome; nothing
+// in that record is read before this call sets it, so a drawing that was replaced leaves
 // nothing behind that matters.
 Step RunSpiro(GameState& gs, SpiroCanvas& canvas, SpiroRequest request, SpiroOutcome& outcome);
 // The same on a canvas that never waits, to its end.

@@ -23,20 +23,20 @@ void FitAxis(int16_t size, int16_t centre, float min, float max, float& scale, f
 
 }  // namespace
 
-void SetUpSpiroSquare(GameState& gs, int inner_width, int inner_height) {
+void SetUpSpiroSquare(SpiroWalk& walk, int inner_width, int inner_height) {
     int16_t size_x = RoundToInt16(0.9 * inner_width);
     int16_t size_y = RoundToInt16(0.9 * inner_height);
     int16_t side = std::min(size_x, size_y);
-    gs.SpiroSizeX = gs.SpiroSizeY = side;
-    gs.SpiroCenterX = RoundToInt16((inner_width - side) / 2.0 + side / 2.0);
-    gs.SpiroCenterY = RoundToInt16((inner_height - side) / 2.0 + side / 2.0);
+    walk.SpiroSizeX = walk.SpiroSizeY = side;
+    walk.SpiroCenterX = RoundToInt16((inner_width - side) / 2.0 + side / 2.0);
+    walk.SpiroCenterY = RoundToInt16((inner_height - side) / 2.0 + side / 2.0);
 }
 
-void FitSpiro(GameState& gs) {
-    FitAxis(gs.SpiroSizeX, gs.SpiroCenterX, gs.SpiroMinX, gs.SpiroMaxX, gs.SpiroScaleX,
-            gs.SpiroOffsetX);
-    FitAxis(gs.SpiroSizeY, gs.SpiroCenterY, gs.SpiroMinY, gs.SpiroMaxY, gs.SpiroScaleY,
-            gs.SpiroOffsetY);
+void FitSpiro(SpiroWalk& walk) {
+    FitAxis(walk.SpiroSizeX, walk.SpiroCenterX, walk.SpiroMinX, walk.SpiroMaxX, walk.SpiroScaleX,
+            walk.SpiroOffsetX);
+    FitAxis(walk.SpiroSizeY, walk.SpiroCenterY, walk.SpiroMinY, walk.SpiroMaxY, walk.SpiroScaleY,
+            walk.SpiroOffsetY);
 }
 
 int NextSpiroPass(int16_t& pass, bool normal_window, int16_t line_thickness) {

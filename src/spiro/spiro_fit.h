@@ -9,12 +9,12 @@
 namespace quorrel {
 
 // The square the figure fills: 90 % of the smaller inner side, in the middle of the window.
-void SetUpSpiroSquare(GameState& gs, int inner_width, int inner_height);
+void SetUpSpiroSquare(SpiroWalk& walk, int inner_width, int inner_height);
 
 // Scales and offsets that stretch the measured bounding box over the whole square, x and y
 // independently. A walk without any width (every segment straight down) becomes a vertical
 // line through the middle of the square.
-void FitSpiro(GameState& gs);
+void FitSpiro(SpiroWalk& walk);
 
 // Ends the pass in SpiroPass and starts the next: returns the pen width of the drawing pass
 // that follows, or 0 when the drawing is finished. A window in its normal state gets one thin

@@ -17,50 +17,50 @@ constexpr int64_t kMaxCycles = 360;
 
 }  // namespace
 
-SpiroWalker::SpiroWalker(GameState& gs, const SpiroRequest& request)
-    : gs_(gs),
-      pi_(gs.PiValue != 0 ? gs.PiValue : kPiValue),
+SpiroWalker::SpiroWalker(SpiroWalk& walk, const int16_t& maker_mode, const SpiroRequest& request)
+    : w_(walk),
+      maker_mode_(maker_mode),
       order_(request.order),
       // Without a turn the walk would never come back, so a straight angle is bent a little.
       angle_(request.angle == 180 ? int16_t{175} : request.angle),
       left_turns_(request.left_turns) {}
 
 void SpiroWalker::StartFigure() {
-    gs_.SpiroPass = 0;
-    gs_.SpiroMinX = gs_.SpiroMaxX = gs_.SpiroMinY = gs_.SpiroMaxY = 0;
-    gs_.SpiroTurn = static_cast<float>(180 - int32_t{angle_});
+    w_.SpiroPass = 0;
+    w_.SpiroMinX = w_.SpiroMaxX = w_.SpiroMinY = w_.SpiroMaxY = 0;
+    w_.SpiroTurn = static_cast<float>(180 - int32_t{angle_});
 }
 
 void SpiroWalker::StartPass() {
-    gs_.SpiroFirstStep = kTrue;
-    gs_.SpiroX = gs_.SpiroY = 0;
-    gs_.SpiroCycles = 0;
-    gs_.SpiroHeading = 0;
-    gs_.SpiroStartStep = 1;
-    gs_.SpiroStep = 1;
+    w_.SpiroFirstStep = kTrue;
+    w_.SpiroX = w_.SpiroY = 0;
+    w_.SpiroCycles = 0;
+    w_.SpiroHeading = 0;
+    w_.SpiroStartStep = 1;
+    w_.SpiroStep = 1;
     segments_ = 0;
 }
 
 void SpiroWalker::NextPoint() {
-    double radians = static_cast<double>(gs_.SpiroHeading) * pi_ / 180;
-    gs_.SpiroNextX = static_cast<float>(gs_.SpiroStep * std::sin(radians) + gs_.SpiroX);
-    gs_.SpiroNextY = static_cast<float>(gs_.SpiroStep * std::cos(radians) + gs_.SpiroY);
+    double radians = static_cast<double>(w_.SpiroHeading) * PiValue / 180;
+    w_.SpiroNextX = static_cast<float>(w_.SpiroStep * std::sin(radians) + w_.SpiroX);
+    w_.SpiroNextY = static_cast<float>(w_.SpiroStep * std::cos(radians) + w_.SpiroY);
 }
 
 void SpiroWalker::Widen() {
-    if (gs_.SpiroNextX < gs_.SpiroMinX) gs_.SpiroMinX = gs_.SpiroNextX;
-    if (gs_.SpiroNextX > gs_.SpiroMaxX) gs_.SpiroMaxX = gs_.SpiroNextX;
-    if (gs_.SpiroNextY < gs_.SpiroMinY) gs_.SpiroMinY = gs_.SpiroNextY;
-    if (gs_.SpiroNextY > gs_.SpiroMaxY) gs_.SpiroMaxY = gs_.SpiroNextY;
+    if (w_.SpiroNextX < w_.SpiroMinX) w_.SpiroMinX = w_.SpiroNextX;
+    if (w_.SpiroNextX > w_.SpiroMaxX) w_.SpiroMaxX = w_.SpiroNextX;
+    if (w_.SpiroNextY < w_.SpiroMinY) w_.SpiroMinY = w_.SpiroNextY;
+    if (w_.SpiroNextY > w_.SpiroMaxY) w_.SpiroMaxY = w_.SpiroNextY;
 }
 
 SegmentEnd SpiroWalker::FinishSegment() {
     ++segments_;
     ++walked_;
-    if (gs_.SpiroFirstStep) {
-        gs_.SpiroFirstStep = kFalse;
-    } else if (std::fabs(double{gs_.SpiroX}) < 0.05 && std::fabs(double{gs_.SpiroY}) < 0.05 &&
-               gs_.SpiroHeading == 0 && gs_.SpiroStep == gs_.SpiroStartStep) {
+    if (w_.SpiroFirstStep) {
+        w_.SpiroFirstStep = kFalse;
+    } else if (std::fabs(double{w_.SpiroX}) < 0.05 && std::fabs(double{w_.SpiroY}) < 0.05 &&
+               w_.SpiroHeading == 0 && w_.SpiroStep == w_.SpiroStartStep) {
         // This segment started where the figure started, in the same direction: it retraced
         // the first one, and the figure is closed.
         return SegmentEnd::PassEnd;
@@ -69,22 +69,21 @@ SegmentEnd SpiroWalker::FinishSegment() {
         return SegmentEnd::PassEnd;
 
     // Turn: a left turn after every segment whose number is a multiple of left_turns.
-    bool left = left_turns_ > 1 && Remainder(int32_t{gs_.SpiroStep}, int32_t{left_turns_}) == 0;
-    gs_.SpiroTurnSign = left ? 1 : -1;
-    gs_.SpiroX = gs_.SpiroNextX;
-    gs_.SpiroY = gs_.SpiroNextY;
-    double heading =
-        gs_.SpiroTurnSign * static_cast<double>(gs_.SpiroTurn) + gs_.SpiroHeading + 360;
-    gs_.SpiroHeading = static_cast<float>(Remainder(RoundToInt32(heading), 360));
-    gs_.SpiroStep = static_cast<int16_t>(Remainder(int32_t{gs_.SpiroStep}, order_) + 1);
+    bool left = left_turns_ > 1 && Remainder(int32_t{w_.SpiroStep}, int32_t{left_turns_}) == 0;
+    w_.SpiroTurnSign = left ? 1 : -1;
+    w_.SpiroX = w_.SpiroNextX;
+    w_.SpiroY = w_.SpiroNextY;
+    double heading = w_.SpiroTurnSign * static_cast<double>(w_.SpiroTurn) + w_.SpiroHeading + 360;
+    w_.SpiroHeading = static_cast<float>(Remainder(RoundToInt32(heading), 360));
+    w_.SpiroStep = static_cast<int16_t>(Remainder(int32_t{w_.SpiroStep}, order_) + 1);
 
     // Drift: the pen position after the first segment of cycles 1..5; when cycles 3 to 4 and
     // 4 to 5 move it by the same amount, every cycle shifts the figure and it never closes.
-    if (gs_.SpiroCycles <= 4 && gs_.SpiroStep == 2) {
-        ++gs_.SpiroCycles;
-        gs_.SpiroCorners[gs_.SpiroCycles] = {gs_.SpiroX, gs_.SpiroY};
-        if (gs_.SpiroCycles == 5 && Drifts()) {
-            if (gs_.MakerMode || !CanRaiseOrder()) return SegmentEnd::PassEnd;
+    if (w_.SpiroCycles <= 4 && w_.SpiroStep == 2) {
+        ++w_.SpiroCycles;
+        w_.SpiroCorners[w_.SpiroCycles] = {w_.SpiroX, w_.SpiroY};
+        if (w_.SpiroCycles == 5 && Drifts()) {
+            if (maker_mode_ || !CanRaiseOrder()) return SegmentEnd::PassEnd;
             return SegmentEnd::RaiseOrder;
         }
     }
@@ -92,7 +91,7 @@ SegmentEnd SpiroWalker::FinishSegment() {
 }
 
 bool SpiroWalker::Drifts() const {
-    const auto& c = gs_.SpiroCorners;
+    const auto& c = w_.SpiroCorners;
     double dx = (double{c[3][0]} - c[4][0]) - (double{c[4][0]} - c[5][0]);
     double dy = (double{c[3][1]} - c[4][1]) - (double{c[4][1]} - c[5][1]);
     return std::fabs(dx) <= 0.1 && std::fabs(dy) <= 0.1;
@@ -111,7 +110,7 @@ bool SpiroWalker::CanRaiseOrder() const {
 SpiroMeasure MeasureSpiro(GameState& gs, const SpiroRequest& request) {
     SpiroMeasure measure;
     if (request.order < 1) return measure;
-    SpiroWalker walker(gs, request);
+    SpiroWalker walker(gs.spiro_drawing.walk, gs.MakerMode, request);
     walker.StartFigure();
     walker.StartPass();
     measure.figures = 1;

@@ -1,7 +1,7 @@
 // The walk of a spirolateral: segment k of each cycle has length k and is followed by a fixed
 // turn, cycle after cycle, until the walk comes back to its start or is found to drift. The
-// walker keeps its position in the engine's working fields of GameState, so every drawing
-// pass retraces exactly the walk the measuring pass measured.
+// walker keeps its position in the drawing's walk record, so every drawing pass retraces
+// exactly the walk the measuring pass measured.
 #pragma once
 
 #include <cstdint>
@@ -31,7 +31,8 @@ enum class SegmentEnd {
 
 class SpiroWalker {
   public:
-    SpiroWalker(GameState& gs, const SpiroRequest& request);
+    // maker_mode is read at every drift test: the maker may open or close during a drawing.
+    SpiroWalker(SpiroWalk& walk, const int16_t& maker_mode, const SpiroRequest& request);
 
     // A fresh figure with the current order: an empty bounding box, measuring pass.
     void StartFigure();
@@ -54,8 +55,8 @@ class SpiroWalker {
     bool Drifts() const;
     bool CanRaiseOrder() const;
 
-    GameState& gs_;
-    double pi_;
+    SpiroWalk& w_;
+    const int16_t& maker_mode_;
     int32_t order_;
     int16_t angle_;
     int16_t left_turns_;
@@ -65,7 +66,7 @@ class SpiroWalker {
 
 // The measuring pass alone, without a window: the segments it walks in its last figure, the
 // order that figure has, and how many figures were measured (more than one when the order was
-// raised). MakerMode is read from gs, as the engine does.
+// raised). It walks in gs.spiro_drawing.walk and reads MakerMode from gs, as the engine does.
 struct SpiroMeasure {
     int64_t segments = 0;
     int32_t order = 0;

@@ -49,6 +49,11 @@ using Printer = std::function<std::string(const GameState&)>;
     {                                                             \
 #name, [](const GameState& s) { return ShowAny(s.name); } \
     }
+// The last spirolateral drawing's walk.
+#define WALK(name)                                                                   \
+    {                                                                                \
+#name, [](const GameState& s) { return ShowAny(s.spiro_drawing.walk.name); } \
+    }
 
 const std::map<std::string, Printer>& Printers() {
     static const std::map<std::string, Printer> printers = {
@@ -94,31 +99,31 @@ const std::map<std::string, Printer>& Printers() {
         FIELD(SavedReward),
         FIELD(SavedTarget),
         FIELD(SavedSound),
-        FIELD(PiValue),
-        FIELD(SpiroSizeX),
-        FIELD(SpiroSizeY),
-        FIELD(SpiroCenterX),
-        FIELD(SpiroCenterY),
-        FIELD(SpiroTurn),
-        FIELD(SpiroMinX),
-        FIELD(SpiroMaxX),
-        FIELD(SpiroMinY),
-        FIELD(SpiroMaxY),
-        FIELD(SpiroX),
-        FIELD(SpiroY),
-        FIELD(SpiroNextX),
-        FIELD(SpiroNextY),
-        FIELD(SpiroHeading),
-        FIELD(SpiroStep),
-        FIELD(SpiroStartStep),
-        FIELD(SpiroTurnSign),
-        FIELD(SpiroFirstStep),
-        FIELD(SpiroCycles),
-        FIELD(SpiroPass),
-        FIELD(SpiroScaleX),
-        FIELD(SpiroScaleY),
-        FIELD(SpiroOffsetX),
-        FIELD(SpiroOffsetY),
+        {"PiValue", [](const GameState&) { return Show(PiValue); }},
+        WALK(SpiroSizeX),
+        WALK(SpiroSizeY),
+        WALK(SpiroCenterX),
+        WALK(SpiroCenterY),
+        WALK(SpiroTurn),
+        WALK(SpiroMinX),
+        WALK(SpiroMaxX),
+        WALK(SpiroMinY),
+        WALK(SpiroMaxY),
+        WALK(SpiroX),
+        WALK(SpiroY),
+        WALK(SpiroNextX),
+        WALK(SpiroNextY),
+        WALK(SpiroHeading),
+        WALK(SpiroStep),
+        WALK(SpiroStartStep),
+        WALK(SpiroTurnSign),
+        WALK(SpiroFirstStep),
+        WALK(SpiroCycles),
+        WALK(SpiroPass),
+        WALK(SpiroScaleX),
+        WALK(SpiroScaleY),
+        WALK(SpiroOffsetX),
+        WALK(SpiroOffsetY),
         // Names the driver has always answered, for values the game no longer keeps: the tile
         // surface (always prepared once loaded) and the replay of the options at start-up
         // (they are applied directly, so it never runs).
@@ -137,9 +142,10 @@ const std::map<std::string, Printer>& Printers() {
         {"SpiroCorners",
          [](const GameState& s) {
              std::string out;
-             for (size_t r = 0; r < s.SpiroCorners.size(); ++r) {
+             const auto& corners = s.spiro_drawing.walk.SpiroCorners;
+             for (size_t r = 0; r < corners.size(); ++r) {
                  if (r) out += ' ';
-                 out += Show(s.SpiroCorners[r][0]) + ' ' + Show(s.SpiroCorners[r][1]);
+                 out += Show(corners[r][0]) + ' ' + Show(corners[r][1]);
              }
              return out;
          }},
@@ -147,6 +153,7 @@ const std::map<std::string, Printer>& Printers() {
     return printers;
 }
 #undef FIELD
+#undef WALK
 
 }  // namespace
 

@@ -16,7 +16,7 @@ constexpr int16_t kEmptied = -999;  // a number box emptied by a move
 
 // The constant the spirolateral walk turns degrees into radians with; deliberately not the full
 // constant, since the Order 1, Angle 0 zigzag depends on its tiny error.
-constexpr double kPiValue = 3.141592653;
+constexpr double PiValue = 3.141592653;
 
 // The board's own working state beside the named fields.
 struct BoardState {
@@ -27,15 +27,47 @@ struct BoardState {
     bool hint_label_used = false;
 };
 
+// The working values of a spirolateral walk, written by the walker as it measures, fits and
+// draws a figure; nothing in them is read before a drawing sets it.
+struct SpiroWalk {
+    // Row n: the pen position after the first segment of cycle n (rows 1..5 are used).
+    std::array<std::array<float, 2>, 7> SpiroCorners{};
+    int16_t SpiroSizeX = 0, SpiroSizeY = 0;
+    int16_t SpiroCenterX = 0, SpiroCenterY = 0;
+    float SpiroTurn = 0;
+    float SpiroMinX = 0, SpiroMaxX = 0, SpiroMinY = 0, SpiroMaxY = 0;
+    float SpiroX = 0, SpiroY = 0, SpiroNextX = 0, SpiroNextY = 0;
+    float SpiroHeading = 0;
+    int16_t SpiroStep = 0;
+    int16_t SpiroStartStep = 0;
+    int16_t SpiroTurnSign = 0;
+    int16_t SpiroFirstStep = 0;
+    int16_t SpiroCycles = 0;
+    int16_t SpiroPass = 0;
+    float SpiroScaleX = 0, SpiroScaleY = 0;
+    float SpiroOffsetX = 0, SpiroOffsetY = 0;
+};
+
 // The newest spirolateral drawing request; a drawing in progress restarts with it when it is
-// marked replaced, so that a newer request replaces it.
+// marked replaced, so that a newer request replaces it. The walk of the last drawing stays as
+// it ended.
 struct SpiroDrawing {
     bool running = false;
     bool replaced = false;
     int16_t order = 0, angle = 0, left_turns = 0;
+    SpiroWalk walk;
 };
 
-struct GameState {
+// The maker's keypad: the value box being typed and its caption before the typing began.
+struct KeypadEdit {
+    int16_t KeypadOpen = 0;
+    int16_t EditIndex = 0;
+    std::string EditOldValue;
+};
+
+// The keypad's edit is a record of its own; its fields are still reached through the game's
+// record by the handlers that read them.
+struct GameState : KeypadEdit {
     // Setup options.
     int16_t TargetIndex = 0;
     int16_t TargetValue = 0;
@@ -72,12 +104,9 @@ struct GameState {
     float ScoreStart = 0;
     float TimeMark = 0;  // elapsed seconds of the scoring period at the last refresh
 
-    // Maker and keypad.
+    // Maker.
     int16_t MakerMode = 0;
     int16_t LineThickness = 0;
-    int16_t KeypadOpen = 0;
-    int16_t EditIndex = 0;
-    std::string EditOldValue;
 
     // Start-up and shell.
     int16_t StartWindowState = 0;
@@ -90,22 +119,6 @@ struct GameState {
 
     // Spirolateral engine.
     SpiroDrawing spiro_drawing;
-    double PiValue = 0;
-    std::array<std::array<float, 2>, 7> SpiroCorners{};
-    int16_t SpiroSizeX = 0, SpiroSizeY = 0;
-    int16_t SpiroCenterX = 0, SpiroCenterY = 0;
-    float SpiroTurn = 0;
-    float SpiroMinX = 0, SpiroMaxX = 0, SpiroMinY = 0, SpiroMaxY = 0;
-    float SpiroX = 0, SpiroY = 0, SpiroNextX = 0, SpiroNextY = 0;
-    float SpiroHeading = 0;
-    int16_t SpiroStep = 0;
-    int16_t SpiroStartStep = 0;
-    int16_t SpiroTurnSign = 0;
-    int16_t SpiroFirstStep = 0;
-    int16_t SpiroCycles = 0;
-    int16_t SpiroPass = 0;
-    float SpiroScaleX = 0, SpiroScaleY = 0;
-    float SpiroOffsetX = 0, SpiroOffsetY = 0;
 
     // Kept only for the driver's `state` command; the game never reads them back. SayName is
     // the last word asked for, SayNumber what was left of the last number once it was spoken
@@ -125,7 +138,8 @@ struct Globals {
 };
 
 // Prints a field by name the way the headless driver shows it: numbers in decimal, arrays
-// space-separated, texts quoted. Returns false for an unknown name.
+// space-separated, texts quoted. Returns false for an unknown name. The names are those of the
+// game's record, the keypad's edit, the last spirolateral walk and PiValue.
 bool DescribeField(const GameState& state, const std::string& name, std::string& out);
 
 }  // namespace quorrel

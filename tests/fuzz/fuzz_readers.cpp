@@ -8,7 +8,7 @@
 #include <string_view>
 #include <tuple>
 
-#include "puzzle/problem_file.h"
+#include "board/problem_file.h"
 #include "shell/settings.h"
 #include "spiro/maker.h"
 #include "state/convert.h"

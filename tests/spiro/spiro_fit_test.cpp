@@ -25,27 +25,27 @@ TEST(SpiroFit, SquareIsNinetyPercentOfTheSmallerSideInTheMiddle) {
         {0, 0, 0, 0, 0},          // a minimised window has no inner area
     };
     for (const Case& c : cases) {
-        GameState gs;
-        SetUpSpiroSquare(gs, c.width, c.height);
-        EXPECT_EQ(
-            (std::vector<int>{gs.SpiroSizeX, gs.SpiroSizeY, gs.SpiroCenterX, gs.SpiroCenterY}),
-            (std::vector<int>{c.side, c.side, c.centre_x, c.centre_y}))
+        SpiroWalk w;
+        SetUpSpiroSquare(w, c.width, c.height);
+        EXPECT_EQ((std::vector<int>{w.SpiroSizeX, w.SpiroSizeY, w.SpiroCenterX, w.SpiroCenterY}),
+                  (std::vector<int>{c.side, c.side, c.centre_x, c.centre_y}))
             << c.width << "x" << c.height;
     }
 }
 
 TEST(SpiroFit, BoundingBoxFillsTheSquareOnEachAxis) {
     GameState gs;
-    SetUpSpiroSquare(gs, 678, 578);
+    SpiroWalk& w = gs.spiro_drawing.walk;
+    SetUpSpiroSquare(w, 678, 578);
     MeasureSpiro(gs, {4, 45, 1});
-    FitSpiro(gs);
-    EXPECT_NEAR(gs.SpiroScaleX, 117.80, 0.005);
-    EXPECT_NEAR(gs.SpiroScaleY, 160.36, 0.005);
-    EXPECT_NEAR(gs.SpiroOffsetX, 412.19, 0.005);
-    EXPECT_NEAR(gs.SpiroOffsetY, 95.42, 0.005);
+    FitSpiro(w);
+    EXPECT_NEAR(w.SpiroScaleX, 117.80, 0.005);
+    EXPECT_NEAR(w.SpiroScaleY, 160.36, 0.005);
+    EXPECT_NEAR(w.SpiroOffsetX, 412.19, 0.005);
+    EXPECT_NEAR(w.SpiroOffsetY, 95.42, 0.005);
     // The box's corners land on the square's corners.
-    EXPECT_NEAR(gs.SpiroScaleX * gs.SpiroMinX + gs.SpiroOffsetX, 339 - 260, 0.01);
-    EXPECT_NEAR(gs.SpiroScaleY * gs.SpiroMaxY + gs.SpiroOffsetY, 289 + 260, 0.01);
+    EXPECT_NEAR(w.SpiroScaleX * w.SpiroMinX + w.SpiroOffsetX, 339 - 260, 0.01);
+    EXPECT_NEAR(w.SpiroScaleY * w.SpiroMaxY + w.SpiroOffsetY, 289 + 260, 0.01);
 }
 
 TEST(SpiroFit, PassesAndPensByWindowAndThickness) {

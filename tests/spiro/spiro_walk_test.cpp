@@ -56,7 +56,9 @@ TEST(SpiroWalk, FiguresEndAfterTheirSegments) {
         EXPECT_EQ(m.segments, c.segments) << name;
         EXPECT_EQ(m.order, c.order) << name;
         EXPECT_EQ(m.figures, c.figures) << name;
-        EXPECT_TRUE(std::isfinite(gs.SpiroMinX) && std::isfinite(gs.SpiroMaxY)) << name;
+        EXPECT_TRUE(std::isfinite(gs.spiro_drawing.walk.SpiroMinX) &&
+                    std::isfinite(gs.spiro_drawing.walk.SpiroMaxY))
+            << name;
     }
 }
 

@@ -1,7 +1,7 @@
 // The problem-file reader; the texts it keeps are dealt and hinted in the scenarios.
-#include <gtest/gtest.h>
+#include "board/problem_file.h"
 
-#include "puzzle/problem_file.h"
+#include <gtest/gtest.h>
 
 namespace quorrel {
 namespace {

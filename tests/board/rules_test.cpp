@@ -1,44 +1,54 @@
 // The puzzle's pure rules, by worked examples: the arithmetic of a move, the reward decision
-// and figure, the points and the score line. The hints are the scenarios'.
+// and figure, the points and the score line.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <optional>
+#include <tuple>
 
-#include "puzzle/move_math.h"
-#include "puzzle/scoring.h"
+#include "board/move_math.h"
+#include "board/scoring.h"
 #include "state/convert.h"
 
 namespace quorrel {
 namespace {
 
 TEST(MoveMath, CombinesOrRefuses) {
+    using R = Refusal;
     struct Case {
         int16_t op, first, second;
-        std::optional<int16_t> want;
+        Refusal refusal;
+        int16_t result;
+        std::optional<float> quotient;
     };
     const Case cases[] = {
-        {kAdd, 12, 12, 24},
-        {kSubtract, 7, 9, -2},
-        {kMultiply, 81, 81, 6561},
-        {kDivide, 8, 4, 2},
-        {kDivide, 8, 3, std::nullopt},
-        {kDivide, 0, 5, 0},
-        {kDivide, -6, 3, -2},
-        {kDivide, 5, 0, std::nullopt},
-        {kDivide, 0, 0, std::nullopt},
-        {kDivide, 6561, 81, 81},
-        {kDivide, 6561, 80, std::nullopt},
+        {kAdd, 12, 12, R::None, 24, {}},
+        {kSubtract, 7, 9, R::None, -2, {}},
+        {kMultiply, 81, 81, R::None, 6561, {}},
+        {kDivide, 8, 4, R::None, 2, 2.0f},
+        {kDivide, 8, 3, R::FractionalQuotient, 0, 8.0f / 3.0f},
+        {kDivide, 0, 5, R::None, 0, 0.0f},
+        {kDivide, -6, 3, R::None, -2, -2.0f},
+        {kDivide, 5, 0, R::DivisionByZero, 0, {}},
+        {kDivide, 0, 0, R::DivisionByZero, 0, {}},
+        {kDivide, 6561, 81, R::None, 81, 81.0f},
+        {kDivide, 6561, 80, R::FractionalQuotient, 0, 6561.0f / 80.0f},
         // Never dealt, but never wrapped either: too big for a box, or the emptied-box marker.
-        {kMultiply, 200, 200, std::nullopt},
-        {kSubtract, -32768, 1, std::nullopt},
-        {kSubtract, 0, 999, std::nullopt},
-        {4, 1, 2, std::nullopt},
-        {-1, 1, 2, std::nullopt}};
+        {kMultiply, 200, 200, R::OutOfRange, 0, {}},
+        {kSubtract, -32768, 1, R::OutOfRange, 0, {}},
+        {kSubtract, 0, 999, R::OutOfRange, 0, {}},
+        {4, 1, 2, R::UnknownOperator, 0, {}},
+        {-1, 1, 2, R::UnknownOperator, 0, {}}};
     for (const Case& c : cases) {
-        float quotient = -1;
-        EXPECT_EQ(CombineNumbers(c.op, c.first, c.second, quotient), c.want)
+        Combination got = Combine(c.op, c.first, c.second);
+        EXPECT_EQ(std::make_tuple(got.refusal, got.result, got.quotient),
+                  std::make_tuple(c.refusal, c.result, c.quotient))
             << c.first << " op" << c.op << " " << c.second;
+        // The handler's form: no value when refused, a quotient written only when worked out.
+        float quotient = -1;
+        std::optional<int16_t> value = CombineNumbers(c.op, c.first, c.second, quotient);
+        EXPECT_EQ(value.has_value(), c.refusal == R::None);
+        EXPECT_EQ(quotient, c.quotient.value_or(-1));
     }
 }
 

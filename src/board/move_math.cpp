@@ -1,4 +1,4 @@
-#include "puzzle/move_math.h"
+#include "board/move_math.h"
 
 #include <cmath>
 #include <limits>
@@ -8,7 +8,8 @@
 
 namespace quorrel {
 
-std::optional<int16_t> CombineNumbers(int16_t op, int16_t first, int16_t second, float& quotient) {
+Combination Combine(int16_t op, int16_t first, int16_t second) {
+    Combination out;
     int32_t result = 0;
     switch (op) {
         case kAdd:
@@ -21,39 +22,37 @@ std::optional<int16_t> CombineNumbers(int16_t op, int16_t first, int16_t second,
             result = int32_t{first} * second;
             break;
         case kDivide: {
-            if (second == 0) return std::nullopt;
-            quotient = static_cast<float>(first) / static_cast<float>(second);
-            if (std::floor(quotient) != quotient) return std::nullopt;
+            if (second == 0) {
+                out.refusal = Refusal::DivisionByZero;
+                return out;
+            }
+            float quotient = static_cast<float>(first) / static_cast<float>(second);
+            out.quotient = quotient;
+            if (std::floor(quotient) != quotient) {
+                out.refusal = Refusal::FractionalQuotient;
+                return out;
+            }
             result = static_cast<int32_t>(quotient);
             break;
         }
         default:
-            return std::nullopt;
+            out.refusal = Refusal::UnknownOperator;
+            return out;
     }
     // Digits combined three times stay far inside these bounds; anything else was never dealt.
     if (result < std::numeric_limits<int16_t>::min() ||
         result > std::numeric_limits<int16_t>::max() || result == kEmptied)
-        return std::nullopt;
-    return static_cast<int16_t>(result);
+        out.refusal = Refusal::OutOfRange;
+    else
+        out.result = static_cast<int16_t>(result);
+    return out;
 }
 
-const char* OperatorSoundName(int16_t op) {
-    switch (op) {
-        case kAdd:
-            return "Plus";
-        case kSubtract:
-            return "Minus";
-        case kMultiply:
-            return "Times";
-        case kDivide:
-            return "Divide";
-        default:
-            return "";
-    }
-}
-
-bool HasOwnRecording(int16_t result) {
-    return result == 24 || result == 36 || result == 42 || result == 48;
+std::optional<int16_t> CombineNumbers(int16_t op, int16_t first, int16_t second, float& quotient) {
+    Combination c = Combine(op, first, second);
+    if (c.quotient) quotient = *c.quotient;
+    if (c.refusal != Refusal::None) return std::nullopt;
+    return c.result;
 }
 
 bool RewardDue(int16_t hints_used, int32_t solved_count) {

@@ -1,4 +1,4 @@
-#include "puzzle/problem_file.h"
+#include "board/problem_file.h"
 
 #include "state/convert.h"
 

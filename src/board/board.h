@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "board/move_math.h"
+#include "state/board_values.h"
 #include "state/random.h"
 
 namespace quorrel {
@@ -54,24 +55,13 @@ struct Outcome {
     bool operator==(const Outcome&) const = default;
 };
 
-// The board's values, under the names the rest of the game gives them.
-struct BoardValues {
-    int16_t TargetValue = 0;
-    std::string ProblemText;
-    std::array<int16_t, 4> Numbers{};  // kEmptied for an emptied box
-    std::array<int16_t, 4> DealtNumbers{};
-    std::array<int16_t, 4> Picked{};  // kTrue for a box taken as a first number
-    int16_t MoveState = 0;            // 0 awaits a first number, 1 an operator, 2 the second number
-    int16_t NumbersLeft = 0;
-    int16_t FirstValue = 0, FirstIndex = 0, OpChosen = 0, SecondValue = 0, ResultValue = 0;
-    int16_t HintsUsed = 0;
-    // The hint word offers a reset instead of a hint: a first number was chosen since the
-    // last deal or reset.
-    bool offers_reset = false;
-};
+// The target answers the setup panel offers, box by box.
+inline constexpr std::array<int16_t, 10> kTargetChoices = {0, 6, 12, 15, 18, 24, 30, 36, 42, 48};
 
+// The rules over a board's values, which the caller keeps (the game keeps them in its state).
 class Board {
   public:
+    explicit Board(BoardValues& values) : v_(values) {}
     const BoardValues& values() const { return v_; }
     bool dealt() const { return !v_.ProblemText.empty(); }
 
@@ -90,7 +80,7 @@ class Board {
   private:
     Outcome SecondNumber(int16_t box);
 
-    BoardValues v_;
+    BoardValues& v_;
 };
 
 }  // namespace quorrel

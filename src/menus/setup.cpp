@@ -1,6 +1,7 @@
 // The setup options: a chosen box has black text, the others silver. Choices that change the
 // puzzles load the problems again, which deals at once. At load the saved options are shown
 // the same way.
+#include "board/board.h"
 #include "menus/keypad.h"
 #include "menus/menus.h"
 #include "shell/calc.h"
@@ -32,11 +33,11 @@ Step Target_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
     Elements& el = calc.el;
     Element* chosen = el.Find(Name::Target, Index);
-    if (!chosen) co_return;
+    if (!chosen || Index < 0 || static_cast<size_t>(Index) >= kTargetChoices.size()) co_return;
     Paint(el, Name::Target, gs.TargetIndex, colour::kSilver);
     gs.TargetIndex = Index;
     chosen->fore = colour::kBlack;
-    gs.TargetValue = RoundToInt16(LeadingNumber(chosen->caption));
+    gs.TargetValue = kTargetChoices[static_cast<size_t>(Index)];
     co_await calc.DoEvents();
     co_await LoadProblems(calc);
 }

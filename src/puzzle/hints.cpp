@@ -1,4 +1,5 @@
 // The hint word: "Hint" shows the next hint of the dealt puzzle, "Reset" lays it out again.
+#include "board/board.h"
 #include "board/hints.h"
 
 #include "puzzle/puzzle.h"
@@ -8,18 +9,20 @@ namespace quorrel {
 
 Step HintWord(Calc& calc) {
     GameState& gs = calc.gs;
-    if (gs.board.offers_reset) {
+    // A reset, and a half-made move undone before a hint, are laid out (and let events run)
+    // before the hint is counted.
+    if (gs.offers_reset || (Board(gs).dealt() && gs.MoveState != 0)) {
+        bool only_reset = gs.offers_reset;
         co_await SetUpPuzzle(calc, kFalse);
-        co_return;
+        if (only_reset) co_return;
     }
-    if (gs.ProblemText.empty()) co_return;  // nothing dealt: no solution to hint at
-    if (gs.MoveState != 0) co_await SetUpPuzzle(calc, kFalse);
-    if (gs.HintsUsed < 3) gs.HintsUsed = static_cast<int16_t>(gs.HintsUsed + 1);
+    Outcome out = Board(gs).Hint();
+    if (out.what != Happened::Hinted) co_return;  // nothing dealt: no solution to hint at
     Element& hint = calc.el(Name::HintL);
     hint.visible = true;
     hint.fore = colour::kYellow;
     gs.board.hint_label_used = true;
-    hint.caption = HintCaption(gs.ProblemText, gs.HintsUsed);
+    hint.caption = out.hint;
 }
 
 }  // namespace quorrel

@@ -1,6 +1,8 @@
-// The number and operator clicks: a move is a first number, an operator and a second number.
+// The number and operator clicks: the board decides what a click does, and these show it, say
+// it and, after a puzzle's third move, answer it.
+#include "board/board.h"
 #include "puzzle/answer.h"
-#include "puzzle/move_math.h"
+#include "puzzle/move_words.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
@@ -10,19 +12,14 @@ namespace {
 
 bool IsBox(int16_t index) { return index >= 0 && index <= 3; }
 
-Step FirstNumber(Calc& calc, int16_t i) {
+Step ShowFirstNumber(Calc& calc, const Outcome& picked) {
     GameState& gs = calc.gs;
-    calc.el(Name::Digit, i).fore = colour::kRed;
-    gs.Picked[i] = kTrue;
+    calc.el(Name::Digit, picked.box).fore = colour::kRed;
     if (gs.SoundLevel >= 2)
-        co_await calc.SayNumber(gs.Numbers[i]);
+        co_await calc.SayNumber(picked.first);
     else
         co_await calc.SayWord("Click1");
-    gs.FirstValue = gs.Numbers[i];
-    gs.FirstIndex = i;
     if (gs.board.hint_label_used) calc.el(Name::HintL).visible = false;
-    gs.MoveState = 1;
-    gs.board.offers_reset = true;
     calc.el(Name::But, kHintWord).caption = "Reset";
 }
 
@@ -40,33 +37,17 @@ Step SpeakMove(Calc& calc) {
         co_await calc.SayNumber(gs.ResultValue);
 }
 
-Step SecondNumber(Calc& calc, int16_t i) {
+Step ShowMove(Calc& calc, const Outcome& move) {
     GameState& gs = calc.gs;
-    const int16_t n = gs.Numbers[i];
-    std::optional<int16_t> result = CombineNumbers(gs.OpChosen, gs.FirstValue, n, gs.Quotient);
-    if (!result || !IsBox(gs.FirstIndex)) {
-        co_await RejectClick(
-            calc);  // the operator stays chosen: another second number may be tried
-        co_return;
-    }
-    gs.ResultValue = *result;
     calc.el(Name::Dig, gs.FirstIndex).visible = false;
-    gs.Numbers[gs.FirstIndex] = kEmptied;
-    calc.el(Name::Op, gs.OpChosen).visible = true;
-    calc.el(Name::Op, gs.OpChosen + 4).visible = false;
-    gs.SecondValue = n;
-    Element& digit = calc.el(Name::Digit, i);
+    calc.el(Name::Op, move.op).visible = true;
+    calc.el(Name::Op, move.op + 4).visible = false;
+    Element& digit = calc.el(Name::Digit, move.box);
     digit.fore = colour::kBlack;
-    digit.caption = PlainNumberText(*result);
-    gs.Numbers[i] = *result;
-
-    // The board is whole again before any event can run: a Reset or a deal let in by the
-    // feedback below then finds a finished move to undo, never a half-made one.
-    gs.MoveState = 0;
-    gs.NumbersLeft = static_cast<int16_t>(gs.NumbersLeft - 1);
-    const int16_t left = gs.NumbersLeft;
+    digit.caption = PlainNumberText(move.result);
 
     if (gs.SoundLevel == 1 || gs.SoundLevel == 2) {
+        const int16_t left = gs.NumbersLeft;
         gs.ClickLock = kTrue;
         co_await calc.DoEvents();
         calc.EnableTimer(TimerId::KlikOff);
@@ -75,11 +56,9 @@ Step SecondNumber(Calc& calc, int16_t i) {
         if (gs.MoveState != 0 || gs.NumbersLeft != left) co_return;
         co_await SpeakMove(calc);
     }
-
-    if (left != 1) co_return;
-    if (gs.ResultValue == gs.TargetValue)
+    if (move.what == Happened::Solved)
         co_await CorrectAnswer(calc);
-    else
+    else if (move.what == Happened::Wrong)
         co_await WrongAnswer(calc);
 }
 
@@ -91,14 +70,23 @@ Step Digit_Click(Calc& calc, int16_t Index) {
     GameState& gs = calc.gs;
     calc.DisableTimer(TimerId::TileBoy);
     if (gs.ClickLock || !IsBox(Index)) co_return;
-    if (gs.Numbers[Index] == kEmptied || gs.Picked[Index] || gs.MoveState == 1) {
-        co_await RejectClick(calc);
-        co_return;
+    Outcome out = Board(gs).PickNumber(Index);
+    if (out.quotient) gs.Quotient = *out.quotient;
+    switch (out.what) {
+        case Happened::Refused:  // the operator stays chosen: another second number may be tried
+            co_await RejectClick(calc);
+            break;
+        case Happened::Picked:
+            co_await ShowFirstNumber(calc, out);
+            break;
+        case Happened::Combined:
+        case Happened::Solved:
+        case Happened::Wrong:
+            co_await ShowMove(calc, out);
+            break;
+        default:
+            break;
     }
-    if (gs.MoveState == 0)
-        co_await FirstNumber(calc, Index);
-    else if (gs.MoveState == 2)
-        co_await SecondNumber(calc, Index);
 }
 
 Step Op_Click(Calc& calc, int16_t Index) {
@@ -106,17 +94,15 @@ Step Op_Click(Calc& calc, int16_t Index) {
     if (gs.ClickLock || Index < 0 || Index > 7) co_return;
     const int16_t op = Index > 3 ? static_cast<int16_t>(Index - 4) : Index;  // a twin is its circle
     gs.OpClicked = op;
-    if (gs.MoveState != 1) {
-        co_await RejectClick(
-            calc);  // no first number yet, or the operator of this move is already chosen
+    Outcome out = Board(gs).ChooseOperator(op);
+    if (out.what != Happened::OperatorChosen) {
+        co_await RejectClick(calc);  // no first number yet, or this move's operator is chosen
         co_return;
     }
-    gs.OpChosen = op;
-    calc.el(Name::Op, gs.OpChosen).visible = false;
-    calc.el(Name::Op, gs.OpChosen + 4).visible = true;
-    gs.MoveState = 2;
+    calc.el(Name::Op, op).visible = false;
+    calc.el(Name::Op, op + 4).visible = true;
     if (gs.SoundLevel == 1) co_await calc.SayWord("Click2");
-    if (gs.SoundLevel == 2) co_await calc.SayWord(OperatorSoundName(gs.OpChosen));
+    if (gs.SoundLevel == 2) co_await calc.SayWord(OperatorSoundName(op));
 }
 
 void KlikOff_Timer(Calc& calc) {

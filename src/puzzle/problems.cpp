@@ -41,20 +41,16 @@ Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
     GameState& gs = calc.gs;
     Elements& el = calc.el;
     if (gs.board.hint_label_used) el(Name::HintL).visible = false;
-
-    if (NewPuzzle) {
-        gs.HintsUsed = 0;
-        DealtProblem deal = DealProblem(gs.ProblemList, gs.ProblemCount, calc.rng);
-        gs.ProblemText = std::move(deal.problem_text);
-        gs.DealtNumbers = deal.numbers;
-    }
-    gs.Numbers = gs.DealtNumbers;
+    Board board(gs);
+    if (NewPuzzle)
+        board.Deal(gs.TargetValue, gs.ProblemList, gs.ProblemCount, calc.rng);
+    else
+        board.Reset();
 
     // Without a dealt puzzle (no problems for this choice) the board shows no numbers, so no
     // move, reset or hint can act on one.
-    bool dealt = !gs.ProblemText.empty();
+    bool dealt = board.dealt();
     for (int i = 0; i < 4; ++i) {
-        gs.Picked[i] = kFalse;
         Element& digit = el(Name::Digit, i);
         digit.caption = dealt ? PlainNumberText(gs.Numbers[i]) : std::string();
         digit.fore = colour::kBlack;
@@ -62,9 +58,6 @@ Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
         el(Name::Op, i).visible = true;
         el(Name::Op, i + 4).visible = false;
     }
-    gs.MoveState = 0;
-    gs.NumbersLeft = dealt ? 4 : 0;
-    gs.board.offers_reset = false;
     el(Name::But, kHintWord).caption = "Hint";
     el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
     co_await calc.DoEvents();

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "state/board_values.h"
+
 namespace quorrel {
 
 constexpr int16_t kTrue = -1;
@@ -20,8 +22,7 @@ constexpr double PiValue = 3.141592653;
 
 // The board's own working state beside the named fields.
 struct BoardState {
-    float wait_mark = 0;        // the clock reading a feedback wait counts from
-    bool offers_reset = false;  // But(3) reads "Reset": a first number was chosen since the deal
+    float wait_mark = 0;  // the clock reading a feedback wait counts from
     // Set by the first hint: from then on every deal, reset and first number hides the hint
     // label (before it, the label stands empty and is left alone).
     bool hint_label_used = false;
@@ -67,10 +68,9 @@ struct KeypadEdit {
 
 // The keypad's edit is a record of its own; its fields are still reached through the game's
 // record by the handlers that read them.
-struct GameState : KeypadEdit {
+struct GameState : KeypadEdit, BoardValues {
     // Setup options.
     int16_t TargetIndex = 0;
-    int16_t TargetValue = 0;
     std::array<int16_t, 3> OperatorSetOn{};
     int16_t SoundLevel = 0;
     int16_t GiveReward = 0;
@@ -80,25 +80,13 @@ struct GameState : KeypadEdit {
     // Problems and the dealt puzzle. Entry 0 of ProblemList is unused.
     std::vector<std::string> ProblemList;
     int16_t ProblemCount = 0;
-    std::string ProblemText;
-    std::array<int16_t, 4> Numbers{};
-    std::array<int16_t, 4> DealtNumbers{};
-    std::array<int16_t, 4> Picked{};
 
-    // Move engine.
-    int16_t MoveState = 0;
-    int16_t NumbersLeft = 0;
+    // Move engine (the dealt puzzle and the move in progress are the BoardValues).
     int16_t ClickLock = 0;
-    int16_t FirstValue = 0;
-    int16_t FirstIndex = 0;
-    int16_t OpChosen = 0;
-    int16_t SecondValue = 0;
-    int16_t ResultValue = 0;
     int16_t RewardShown = 0;
     BoardState board;
 
     // Hints and scoring. Counters are 32-bit so a long session cannot overflow them.
-    int16_t HintsUsed = 0;
     std::array<int32_t, 5> Stats{};
     int32_t SolvedCount = 0;
     float ScoreStart = 0;

@@ -141,13 +141,15 @@ TEST(Board, MovesRefusalsHintsAndVerdicts) {
          "hint2 3x4, dealt, hint1 12+12"},
     };
     for (const Case& c : cases) {
-        Board board;
+        BoardValues values;
+        Board board(values);
         EXPECT_EQ(Play(board, c.problem, c.target, c.script), c.want) << c.script;
     }
 }
 
 TEST(Board, ResetLaysTheDealOutAgain) {
-    Board board;
+    BoardValues values;
+    Board board(values);
     Play(board, Problem(3462, "3x4", "6x2", "12+12"), 24, "hint 3 x 4 6");
     const BoardValues& v = board.values();
     EXPECT_EQ(v.MoveState, 1);

@@ -17,10 +17,13 @@ void ShowKeys(Elements& el, bool visible) {
 }
 
 // The box being typed; EditIndex only ever holds 0..2, but a stray value falls back to the
-// first box rather than reaching for an element that does not exist.
-Element& EditedBox(Calc& calc) {
-    Element* box = calc.el.Find(Name::LMOrder, calc.gs.EditIndex);
-    return box ? *box : calc.el(Name::LMOrder, 0);
+// first box rather than reaching for one that does not exist.
+int16_t EditedBox(const KeypadEdit& keypad) {
+    return keypad.EditIndex >= 0 && keypad.EditIndex <= 2 ? keypad.EditIndex : 0;
+}
+
+void ShowText(Calc& calc, int16_t box) {
+    calc.el(Name::LMOrder, box).caption = calc.gs.MakerText[static_cast<size_t>(box)];
 }
 
 }  // namespace
@@ -37,36 +40,40 @@ void StartTyping(Calc& calc, int16_t index) {
     keypad.KeypadOpen = kTrue;
     calc.el(Name::Label12).caption = "Set a value then click OK";
     ShowKeys(calc.el, true);
-    Element& box = calc.el(Name::LMOrder, index);
-    box.back = colour::kWhite;
-    keypad.EditOldValue = box.caption;
-    box.caption.clear();
+    calc.el(Name::LMOrder, index).back = colour::kWhite;
+    std::string& text = keypad.MakerText[static_cast<size_t>(index)];
+    keypad.EditOldValue = text;
+    text.clear();
+    ShowText(calc, index);
 }
 
 Step CalBut_Click(Calc& calc, int16_t Index) {
     KeypadEdit& keypad = calc.gs;
-    Element& box = EditedBox(calc);
+    const int16_t box = EditedBox(keypad);
+    std::string& text = keypad.MakerText[static_cast<size_t>(box)];
     if (Index >= 0 && Index <= kPointKey) {
-        if (box.caption.size() >= kMaxTypedLength) {
+        if (text.size() >= kMaxTypedLength) {
             calc.platform.Beep();
             co_return;
         }
-        box.caption += kKeyCharacters[Index];
+        text += kKeyCharacters[Index];
     } else if (Index == kClearKey) {
-        box.caption.clear();
+        text.clear();
     } else if (Index == kBackspaceKey) {
-        if (!box.caption.empty()) box.caption.pop_back();  // an empty box stays empty
+        if (!text.empty()) text.pop_back();  // an empty box stays empty
     } else if (Index == kOkKey || Index == kCancelKey) {
         // Also the way other actions accept the values and draw (entering the maker, the
         // notice's OK, Back Color): without typing in progress the box typed last holds an
-        // accepted caption, which stands, and only the keypad is hidden and the figure drawn.
+        // accepted text, which stands, and only the keypad is hidden and the figure drawn.
         keypad.KeypadOpen = kFalse;
-        if (Index == kCancelKey || !AcceptableMakerValue(box.caption))
-            box.caption = keypad.EditOldValue;
-        box.back = colour::kYellow;
+        if (Index == kCancelKey || !AcceptableMakerValue(text)) text = keypad.EditOldValue;
+        calc.el(Name::LMOrder, box).back = colour::kYellow;
+        ShowText(calc, box);
         ShowKeys(calc.el, false);
         co_await But_Click(calc, kWordDraw);
+        co_return;
     }
+    ShowText(calc, box);
     // The keys are clicked with the mouse and the window model has no keyboard focus, so there
     // is nothing to hand back to the maker panel after a key.
 }

@@ -122,9 +122,9 @@ Step But_Click(Calc& calc, int16_t Index) {
             break;
         case kWordDraw: {
             el(Name::Spirom).visible = false;
-            int16_t order = MakerValue(el(Name::LMOrder, 0).caption);
-            int16_t angle = MakerValue(el(Name::LMOrder, 1).caption);
-            int16_t left_turns = MakerValue(el(Name::LMOrder, 2).caption);
+            int16_t order = MakerValue(gs.MakerText[0]);
+            int16_t angle = MakerValue(gs.MakerText[1]);
+            int16_t left_turns = MakerValue(gs.MakerText[2]);
             co_await DrawSpiro(calc, order, angle, left_turns);
             break;
         }

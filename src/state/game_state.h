@@ -59,15 +59,18 @@ struct SpiroDrawing {
     SpiroWalk walk;
 };
 
-// The maker's keypad: the value box being typed and its caption before the typing began.
+// The maker's values and their keypad: the text of each value box (order, angle, left turns) as
+// typed, which is read as a number only when the figure is drawn, the box being typed and its
+// text before the typing began.
 struct KeypadEdit {
+    std::array<std::string, 3> MakerText{"4", "45", "1"};
     int16_t KeypadOpen = 0;
     int16_t EditIndex = 0;
     std::string EditOldValue;
 };
 
-// The keypad's edit is a record of its own; its fields are still reached through the game's
-// record by the handlers that read them.
+// The keypad's edit and the board's values are records of their own; their fields are still
+// reached through the game's record by name.
 struct GameState : KeypadEdit, BoardValues {
     // Setup options.
     int16_t TargetIndex = 0;

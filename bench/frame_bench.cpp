@@ -17,14 +17,14 @@
 #include <vector>
 
 #include "menus/menus.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/sdl/media/picture_io.h"
+#include "platform/sdl/media/sdl_text.h"
+#include "platform/sdl/sdl_platform.h"
 #include "shell/calc.h"
 #include "spiro/draw_spiro.h"
 #include "spiro/spiro_walk.h"
-#include "window/headless/headless_platform.h"
 #include "window/render/renderer.h"
-#include "window/sdl/media/picture_io.h"
-#include "window/sdl/media/sdl_text.h"
-#include "window/sdl/sdl_platform.h"
 
 namespace quorrel {
 namespace {

@@ -7,11 +7,11 @@
 #include <cstdlib>
 
 #include "menus/menus.h"
+#include "platform/headless/headless_platform.h"
 #include "shell/calc.h"
 #include "spiro/draw_spiro.h"
 #include "spiro/spiro_engine.h"
 #include "spiro/spiro_walk.h"
-#include "window/headless/headless_platform.h"
 
 namespace quorrel {
 namespace {

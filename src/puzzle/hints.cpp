@@ -1,7 +1,7 @@
 // The hint word: "Hint" shows the next hint of the dealt puzzle, "Reset" lays it out again.
-#include "board/board.h"
 #include "board/hints.h"
 
+#include "board/board.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
 

@@ -3,10 +3,10 @@
 
 #include "board/board.h"
 #include "board/problem_file.h"
+#include "files/bounded_file.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "state/convert.h"
-#include "window/bounded_file.h"
 
 namespace quorrel {
 namespace {

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "files/bounded_file.h"
 #include "shell/settings.h"
-#include "window/bounded_file.h"
 
 namespace quorrel {
 namespace {

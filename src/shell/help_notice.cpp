@@ -2,8 +2,8 @@
 // path on the window, so that a parent can open it by hand.
 #include <algorithm>
 
+#include "files/program_folder.h"
 #include "shell/calc.h"
-#include "window/program_folder.h"
 
 namespace quorrel {
 

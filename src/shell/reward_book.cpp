@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <deque>
 
-#include "window/bounded_file.h"
+#include "files/bounded_file.h"
 
 namespace quorrel {
 namespace {

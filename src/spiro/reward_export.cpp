@@ -4,8 +4,8 @@
 
 #include "shell/app_folders.h"
 #include "shell/reward_book.h"
+#include "spiro/figure_svg.h"
 #include "spiro/spiro_engine.h"
-#include "window/figure_svg.h"
 #include "window/surface.h"
 
 namespace quorrel {

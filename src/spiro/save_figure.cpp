@@ -3,7 +3,7 @@
 #include "shell/app_folders.h"
 #include "shell/calc.h"
 #include "spiro/figure_files.h"
-#include "window/figure_svg.h"
+#include "spiro/figure_svg.h"
 
 namespace quorrel {
 namespace {

@@ -11,7 +11,7 @@
 #include <limits>
 #include <vector>
 
-#include "window/bounded_file.h"
+#include "files/bounded_file.h"
 #include "window/platform.h"
 
 namespace quorrel {

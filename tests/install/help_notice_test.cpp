@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "menus/menus.h"
+#include "platform/headless/headless_platform.h"
 #include "shell/calc.h"
-#include "window/headless/headless_platform.h"
 
 namespace quorrel {
 

@@ -8,11 +8,11 @@
 #include <fstream>
 
 #include "driver.h"
+#include "files/pictures_folder.h"
+#include "platform/sdl/media/picture_io.h"
 #include "shell/app_folders.h"
 #include "shell/reward_book.h"
 #include "spiro/figure_files.h"
-#include "window/pictures_folder.h"
-#include "window/sdl/media/picture_io.h"
 
 namespace quorrel {
 namespace {

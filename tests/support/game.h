@@ -10,8 +10,8 @@
 #include <string>
 
 #include "menus/menus.h"
+#include "platform/headless/headless_platform.h"
 #include "shell/calc.h"
-#include "window/headless/headless_platform.h"
 
 namespace quorrel::testing_support {
 

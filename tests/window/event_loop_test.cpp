@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "window/headless/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 
 namespace quorrel {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "platform/sdl/media/sdl_text.h"
 #include "window/render/renderer.h"
-#include "window/sdl/media/sdl_text.h"
 
 namespace quorrel {
 namespace {

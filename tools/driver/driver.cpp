@@ -11,12 +11,12 @@
 #include <optional>
 #include <sstream>
 
+#include "files/program_folder.h"
 #include "menus/menus.h"
+#include "platform/sdl/media/picture_io.h"
+#include "platform/sdl/media/sdl_text.h"
 #include "state/text_escape.h"
 #include "window/display_scale.h"
-#include "window/program_folder.h"
-#include "window/sdl/media/picture_io.h"
-#include "window/sdl/media/sdl_text.h"
 
 namespace quorrel {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_platform.h"
 #include "shell/calc.h"
-#include "window/headless/headless_platform.h"
 
 namespace quorrel {
 

@@ -4,14 +4,14 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/program_folder.h"
 #include "menus/menus.h"
+#include "platform/sdl/media/picture_io.h"
+#include "platform/sdl/sdl_platform.h"
 #include "shell/app_folders.h"
 #include "shell/calc.h"
 #include "shell/reward_book.h"
 #include "spiro/reward_export.h"
-#include "window/program_folder.h"
-#include "window/sdl/media/picture_io.h"
-#include "window/sdl/sdl_platform.h"
 
 #ifndef QUORREL_VERSION
 #define QUORREL_VERSION "unknown"

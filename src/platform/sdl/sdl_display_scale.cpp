@@ -1,6 +1,6 @@
 // The desktop's scale as this X session publishes it (see window/display_scale.h).
 // The game's headers come before the X headers, whose macros (None, Bool) would clash with them.
-#include "window/sdl/sdl_platform.h"
+#include "platform/sdl/sdl_platform.h"
 // clang-format off
 #include <SDL.h>
 #include <SDL_syswm.h>

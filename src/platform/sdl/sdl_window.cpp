@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "window/sdl/sdl_platform.h"
+#include "platform/sdl/sdl_platform.h"
 
 namespace quorrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/figure_svg.h"
+#include "spiro/figure_svg.h"
 
 #include <cstdio>
 

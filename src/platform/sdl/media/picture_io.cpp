@@ -1,4 +1,4 @@
-#include "window/sdl/media/picture_io.h"
+#include "platform/sdl/media/picture_io.h"
 
 #include <png.h>
 

@@ -1,4 +1,4 @@
-#include "window/bounded_file.h"
+#include "files/bounded_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

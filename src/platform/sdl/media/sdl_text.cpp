@@ -1,4 +1,4 @@
-#include "window/sdl/media/sdl_text.h"
+#include "platform/sdl/media/sdl_text.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>

@@ -1,4 +1,4 @@
-#include "window/sdl/sdl_platform.h"
+#include "platform/sdl/sdl_platform.h"
 
 #include <SDL.h>
 
@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "window/sdl/media/picture_io.h"
+#include "platform/sdl/media/picture_io.h"
 
 namespace quorrel {
 namespace {

@@ -8,10 +8,10 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "window/pictures_folder.h"
-#include "window/program_folder.h"
-#include "window/sdl/media/picture_io.h"
-#include "window/sdl/sdl_platform.h"
+#include "files/pictures_folder.h"
+#include "files/program_folder.h"
+#include "platform/sdl/media/picture_io.h"
+#include "platform/sdl/sdl_platform.h"
 
 namespace quorrel {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/sdl/media/sdl_text.h"
+#include "platform/sdl/sdl_audio.h"
 #include "window/display_scale.h"
 #include "window/picture_cache.h"
 #include "window/platform.h"
-#include "window/sdl/media/sdl_text.h"
-#include "window/sdl/sdl_audio.h"
 
 struct SDL_Window;
 struct SDL_Surface;

@@ -1,4 +1,4 @@
-#include "window/sdl/media/fonts.h"
+#include "platform/sdl/media/fonts.h"
 
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>

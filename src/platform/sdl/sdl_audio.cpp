@@ -1,4 +1,4 @@
-#include "window/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_audio.h"
 
 #include <SDL.h>
 

@@ -1,8 +1,8 @@
-#include "window/pictures_folder.h"
+#include "files/pictures_folder.h"
 
 #include <cstdlib>
 
-#include "window/bounded_file.h"
+#include "files/bounded_file.h"
 
 namespace quorrel {
 namespace {

@@ -1,8 +1,8 @@
 // Text drawn with SDL2_ttf in the faces the font library finds through fontconfig.
 #pragma once
 
+#include "platform/sdl/media/fonts.h"
 #include "window/render/text_rasteriser.h"
-#include "window/sdl/media/fonts.h"
 
 namespace quorrel {
 

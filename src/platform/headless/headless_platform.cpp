@@ -1,10 +1,10 @@
-#include "window/headless/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 
 #include <cmath>
 #include <ctime>
 
+#include "files/program_folder.h"
 #include "state/text_escape.h"
-#include "window/program_folder.h"
 
 namespace quorrel {
 namespace {

@@ -1,5 +1,5 @@
 // The one reader of small files: bounded, and never stuck on what is not a regular file.
-#include "window/bounded_file.h"
+#include "files/bounded_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

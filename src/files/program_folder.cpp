@@ -1,4 +1,4 @@
-#include "window/program_folder.h"
+#include "files/program_folder.h"
 
 #include <sys/stat.h>
 

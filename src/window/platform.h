@@ -112,7 +112,7 @@ class Platform {
     virtual void Unload() = 0;
 
     // Files: the per-user local application-data folder ("" when there is none) and the
-    // program's own folder (see window/program_folder.h), both without a trailing '/'.
+    // program's own folder (see files/program_folder.h), both without a trailing '/'.
     virtual std::string DataFolderBase() = 0;
     // The per-user folder of the game's own preferences ("" when there is none).
     virtual std::string ConfigFolder() = 0;

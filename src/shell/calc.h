@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "screens/calc_elements.h"
 #include "shell/settings.h"
 #include "shell/zoom.h"
 #include "state/game_state.h"
@@ -58,7 +59,7 @@ class Calc : public WindowEvents {
     void Start() { loop.Load(); }
 
     Platform& platform;
-    Elements el;
+    Elements el{CalcElementTable()};
     TimerSet timers;
     WindowSurface surface;
     EventLoop loop;

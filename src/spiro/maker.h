@@ -1,4 +1,4 @@
-// The maker's three values live only in the captions of LMOrder(0..2), as the user typed them;
+// The maker's three values are kept as the user typed them (KeypadEdit::MakerText);
 // these helpers turn a caption into the number the drawing takes and keep the line-width
 // sample in step with LineThickness.
 #pragma once
@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "screens/names.h"
 #include "window/elements.h"
 
 namespace quorrel {

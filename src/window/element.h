@@ -47,67 +47,9 @@ enum class Picture : uint8_t {
     Count
 };
 
-// Element names; arrays share one name and are told apart by their index.
-enum class Name : uint8_t {
-    Floater,
-    Helper,
-    SelFloat,
-    Hist,
-    Spirom,
-    RestoreHint,
-    First,
-    Hellf,
-    Paper,
-    Dig,
-    Digit,
-    Op,
-    Label1,
-    Label3,
-    Cent,
-    HintL,
-    ScoreB,
-    But,
-    spot,
-    Label5,
-    Label10,
-    Picture2,
-    Label8,
-    About,
-    Label6,
-    Regest,
-    VerLab,
-    Picture3,
-    Line1,
-    Line2,
-    Label9,
-    Label2,
-    Target,
-    Diff,
-    Probs,
-    Snd,
-    Rew,
-    Label4,
-    Score,
-    Picture7,
-    Label18,
-    Label7,
-    Label12,
-    LMOrder,
-    Cap,
-    Label13,
-    BackColorSet,
-    CalBut,
-    OKBut,
-    Label19,
-    Hell,
-    MMControl1,
-    Label11,
-    HelpNote,
-    HelpNoteText,
-    Count
-};
-
-const char* NameText(Name name);
+// Element names; arrays share one name and are told apart by their index. The names are the
+// program's own (for the game, screens/names.h): the toolkit only stores and compares them.
+enum class Name : uint8_t;
 
 struct Font {
     std::string family = "Arial";
@@ -143,9 +85,6 @@ struct Element {
     // Whole-element equality: the event loop compares against what it last put on screen.
     bool operator==(const Element&) const = default;
 };
-
-// "Digit(2)", "Floater".
-std::string FullName(const Element& element);
 
 // Twips at a scale (15 twips make a pixel at scale 1), rounded to the nearest pixel.
 int TwipsToPixels(int twips, double scale);

@@ -9,26 +9,25 @@
 namespace quorrel {
 namespace {
 
-const char* const kNames[] = {
-    "Floater",  "Helper",  "SelFloat",   "Hist",    "Spirom",       "RestoreHint",  "First",
-    "Hellf",    "Paper",   "Dig",        "Digit",   "Op",           "Label1",       "Label3",
-    "Cent",     "HintL",   "ScoreB",     "But",     "spot",         "Label5",       "Label10",
-    "Picture2", "Label8",  "About",      "Label6",  "Regest",       "VerLab",       "Picture3",
-    "Line1",    "Line2",   "Label9",     "Label2",  "Target",       "Diff",         "Probs",
-    "Snd",      "Rew",     "Label4",     "Score",   "Picture7",     "Label18",      "Label7",
-    "Label12",  "LMOrder", "Cap",        "Label13", "BackColorSet", "CalBut",       "OKBut",
-    "Label19",  "Hell",    "MMControl1", "Label11", "HelpNote",     "HelpNoteText",
-};
-static_assert(sizeof kNames / sizeof kNames[0] == static_cast<size_t>(Name::Count));
-
 bool Windowless(const Element& e) { return e.kind == Kind::Label || e.kind == Kind::Line; }
 
 }  // namespace
 
-const char* NameText(Name name) { return kNames[static_cast<size_t>(name)]; }
+Elements::Elements(const ElementTable& table)
+    : window_back(table.window_back), window_fore(table.window_fore), names_(table.names) {
+    all_.reserve(table.rows.size());
+    for (const ElementTable::Row& row : table.rows) all_.push_back(row.element);
+    Index();
+    // Parents are named in the table; resolve them once the ids exist.
+    for (size_t i = 0; i < table.rows.size(); ++i)
+        if (table.rows[i].parent_name)
+            all_[i].parent = Id((*this)(*table.rows[i].parent_name, table.rows[i].parent_index));
+    Index();
+}
 
-std::string FullName(const Element& element) {
-    std::string text = NameText(element.name);
+std::string Elements::FullName(const Element& element) const {
+    const size_t n = static_cast<size_t>(element.name);
+    std::string text = n < names_.size() ? names_[n] : std::string("?");
     if (element.index >= 0) text += "(" + std::to_string(element.index) + ")";
     return text;
 }
@@ -55,8 +54,10 @@ void Elements::Rescale(double new_scale) {
 int Elements::Px(double design_pixels) const { return RoundToInt32(design_pixels * scale); }
 
 void Elements::Index() {
-    for (auto& slots : ids_) slots.clear();
+    ids_.assign(names_.size(), {});
     for (size_t id = 0; id < all_.size(); ++id) {
+        if (static_cast<size_t>(all_[id].name) >= ids_.size())
+            ids_.resize(static_cast<size_t>(all_[id].name) + 1);
         auto& slots = ids_[static_cast<size_t>(all_[id].name)];
         size_t slot = static_cast<size_t>(all_[id].index + 1);
         if (slots.size() <= slot) slots.resize(slot + 1, -1);
@@ -78,7 +79,7 @@ void Elements::Index() {
 }
 
 Element* Elements::Find(Name name, int index) {
-    if (name >= Name::Count) return nullptr;
+    if (static_cast<size_t>(name) >= ids_.size()) return nullptr;
     const auto& slots = ids_[static_cast<size_t>(name)];
     size_t slot = static_cast<size_t>(index + 1);
     if (index < -1 || slot >= slots.size() || slots[slot] < 0) return nullptr;
@@ -111,8 +112,8 @@ Element* Elements::FindByText(const std::string& text) {
         index = std::stoi(digits);
         base = text.substr(0, open);
     }
-    for (size_t n = 0; n < static_cast<size_t>(Name::Count); ++n)
-        if (base == kNames[n]) return Find(static_cast<Name>(n), index);
+    for (size_t n = 0; n < names_.size(); ++n)
+        if (base == names_[n]) return Find(static_cast<Name>(n), index);
     return nullptr;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,22 @@
 
 namespace quorrel {
 
+// A window as its program stores it: every element, each with the name and index of the panel
+// it sits in (none: the window itself), the text of every name, and the window's colours.
+struct ElementTable {
+    struct Row {
+        Element element;
+        std::optional<Name> parent_name;
+        int parent_index = -1;
+    };
+    std::vector<Row> rows;
+    std::vector<std::string> names;  // by Name
+    uint32_t window_back = 0, window_fore = 0;
+};
+
 class Elements {
   public:
-    Elements();  // the stored window, before any code runs
+    explicit Elements(const ElementTable& table);  // the stored window, before any code runs
 
     // The element; asking for one that does not exist (But(18)) is a programming error.
     Element& operator()(Name name, int index = -1);
@@ -21,6 +35,8 @@ class Elements {
     Element* Find(Name name, int index = -1);
     // "Digit(2)", "Floater"; nullptr when unknown.
     Element* FindByText(const std::string& text);
+    // "Digit(2)", "Floater".
+    std::string FullName(const Element& element) const;
 
     int Id(const Element& element) const { return static_cast<int>(&element - all_.data()); }
     Element& At(int id) { return all_[id]; }
@@ -58,7 +74,8 @@ class Elements {
   private:
     void Index();
     std::vector<Element> all_;
-    std::array<std::vector<int>, static_cast<size_t>(Name::Count)> ids_;  // [name][index + 1]
+    std::vector<std::string> names_;
+    std::vector<std::vector<int>> ids_;  // [name][index + 1]
     std::vector<int> paint_order_;
 };
 

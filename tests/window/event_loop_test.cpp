@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
+#include "screens/calc_elements.h"
 
 namespace quorrel {
 namespace {
@@ -21,8 +22,8 @@ struct Recorder : WindowEvents {
         if (inside) co_await inside(what);
     }
     Step OnLoad() override { return Note("load"); }
-    Step OnClick(int id) override { return Note("click " + FullName(el->At(id))); }
-    Step OnDblClick(int id) override { return Note("dblclick " + FullName(el->At(id))); }
+    Step OnClick(int id) override { return Note("click " + el->FullName(el->At(id))); }
+    Step OnDblClick(int id) override { return Note("dblclick " + el->FullName(el->At(id))); }
     Step OnFormClick() override { return Note("form"); }
     Step OnKey(InputEvent key) override { return Note("key " + key.key); }
     Step OnResize() override { return Note("resize"); }
@@ -32,7 +33,7 @@ struct Recorder : WindowEvents {
 
 struct EventLoopTest : ::testing::Test {
     HeadlessPlatform platform{HeadlessOptions{}};
-    Elements el;
+    Elements el{CalcElementTable()};
     TimerSet timers{0};
     WindowSurface surface;
     EventLoop loop{platform, el, timers, surface};

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "screens/calc_elements.h"
 #include "window/elements.h"
 #include "window/picture_cache.h"
 #include "window/platform.h"
@@ -22,7 +23,7 @@ std::pair<int, int> PngSize(const std::string& path) {
 }
 
 TEST(Pictures, MatchTheInnerSizeOfTheirElements) {
-    Elements el;
+    Elements el{CalcElementTable()};
     int checked = 0;
     for (const Element& e : el.All()) {
         if (e.picture == Picture::None) continue;
@@ -30,7 +31,7 @@ TEST(Pictures, MatchTheInnerSizeOfTheirElements) {
         for (int k = 1; k <= PictureCache::kArtScales; ++k)
             EXPECT_EQ(PngSize(std::string(QUORREL_SOURCE_DIR) + "/" + PictureArtFile(e.picture, k)),
                       std::make_pair(k * (e.width - inset), k * (e.height - inset)))
-                << FullName(e) << " at " << k << "x";
+                << el.FullName(e) << " at " << k << "x";
         ++checked;
     }
     EXPECT_GE(checked, 15);

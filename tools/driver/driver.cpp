@@ -403,7 +403,8 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
     if (name == "Focus") {
         const Elements::KeyFocus& focus = calc_->el.focus;
         output.push_back(
-            "Focus name=" + (focus.element >= 0 ? FullName(calc_->el.At(focus.element)) : "") +
+            "Focus name=" +
+            (focus.element >= 0 ? calc_->el.FullName(calc_->el.At(focus.element)) : "") +
             " shown=" + (focus.shown ? "true" : "false"));
         return "";
     }
@@ -418,7 +419,7 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
     Element* element = calc_->el.FindByText(name);
     if (!element) return "unknown element";
     const Element& e = *element;
-    output.push_back(FullName(e) + " kind=" + KindText(e.kind) +
+    output.push_back(calc_->el.FullName(e) + " kind=" + KindText(e.kind) +
                      " visible=" + (e.visible ? "true" : "false") +
                      " shown=" + (calc_->el.Shown(e) ? "true" : "false") +
                      " caption=" + QuoteText(e.caption) + " fore=" + Hex(e.fore) +

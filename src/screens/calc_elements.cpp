@@ -1,8 +1,10 @@
 // The stored window: every element of Calc with its place (in twips, turned into pixels here),
-// colours, fonts, captions and pictures. This is the one place these values live.
-#include <vector>
+// colours, fonts, captions and pictures, and the elements' names. This is the one place these
+// values live.
+#include "screens/calc_elements.h"
 
-#include "window/elements.h"
+#include <cassert>
+#include <vector>
 
 namespace quorrel {
 namespace {
@@ -217,16 +219,27 @@ std::vector<Row> StoredWindow() {
 
 }  // namespace
 
-Elements::Elements() : window_back(kPurple), window_fore(kSilver) {
-    std::vector<Row> rows = StoredWindow();
-    all_.reserve(rows.size());
-    for (Row& row : rows) all_.push_back(row.e);
-    Index();
-    // Parents are named in the table; resolve them once the ids exist.
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].parent_name != Name::Count)
-            all_[i].parent = Id((*this)(rows[i].parent_name, rows[i].parent_index));
-    Index();
+ElementTable CalcElementTable() {
+    ElementTable table;
+    for (Row& row : StoredWindow()) {
+        ElementTable::Row out{row.e, std::nullopt, row.parent_index};
+        if (row.parent_name != Name::Count) out.parent_name = row.parent_name;
+        table.rows.push_back(std::move(out));
+    }
+    table.names = {
+        "Floater",  "Helper",  "SelFloat",   "Hist",    "Spirom",       "RestoreHint",  "First",
+        "Hellf",    "Paper",   "Dig",        "Digit",   "Op",           "Label1",       "Label3",
+        "Cent",     "HintL",   "ScoreB",     "But",     "spot",         "Label5",       "Label10",
+        "Picture2", "Label8",  "About",      "Label6",  "Regest",       "VerLab",       "Picture3",
+        "Line1",    "Line2",   "Label9",     "Label2",  "Target",       "Diff",         "Probs",
+        "Snd",      "Rew",     "Label4",     "Score",   "Picture7",     "Label18",      "Label7",
+        "Label12",  "LMOrder", "Cap",        "Label13", "BackColorSet", "CalBut",       "OKBut",
+        "Label19",  "Hell",    "MMControl1", "Label11", "HelpNote",     "HelpNoteText",
+    };
+    assert(table.names.size() == static_cast<size_t>(Name::Count));
+    table.window_back = kPurple;
+    table.window_fore = kSilver;
+    return table;
 }
 
 }  // namespace quorrel

@@ -9,12 +9,7 @@
 namespace quorrel {
 namespace {
 
-constexpr int kKeyCount = 15;
 constexpr char kKeyCharacters[] = "0123456789.";
-
-void ShowKeys(Elements& el, bool visible) {
-    for (int i = 0; i < kKeyCount; ++i) el(Name::CalBut, i).visible = visible;
-}
 
 // The box being typed; EditIndex only ever holds 0..2, but a stray value falls back to the
 // first box rather than reaching for one that does not exist.
@@ -39,7 +34,7 @@ void StartTyping(Calc& calc, int16_t index) {
     keypad.EditIndex = index;
     keypad.KeypadOpen = kTrue;
     calc.el(Name::Label12).caption = "Set a value then click OK";
-    ShowKeys(calc.el, true);
+    calc.SetOverlay(Overlay::Keypad, true);
     calc.el(Name::LMOrder, index).back = colour::kWhite;
     std::string& text = keypad.MakerText[static_cast<size_t>(index)];
     keypad.EditOldValue = text;
@@ -69,7 +64,7 @@ Step CalBut_Click(Calc& calc, int16_t Index) {
         if (Index == kCancelKey || !AcceptableMakerValue(text)) text = keypad.EditOldValue;
         calc.el(Name::LMOrder, box).back = colour::kYellow;
         ShowText(calc, box);
-        ShowKeys(calc.el, false);
+        calc.SetOverlay(Overlay::Keypad, false);
         co_await But_Click(calc, kWordDraw);
         co_return;
     }
@@ -79,7 +74,7 @@ Step CalBut_Click(Calc& calc, int16_t Index) {
 }
 
 Step OKBut_Click(Calc& calc) {
-    calc.el(Name::RestoreHint).visible = false;
+    calc.SetOverlay(Overlay::MakerNotice, false);
     co_await CalBut_Click(calc, kOkKey);
 }
 

@@ -54,17 +54,16 @@ Spot SpotOf(const Elements& el, int id) {
     return s;
 }
 
-// The shown actionable elements of the topmost panel that has any, in reading order; of two
-// that cover the same spot (an operator and its twin) only the upper one, which a click takes.
-std::vector<Spot> FocusOrder(const Elements& el) {
+// The shown actionable elements of the screen's focus panel, in reading order; of two that
+// cover the same spot (an operator and its twin) only the upper one, which a click takes.
+std::vector<Spot> FocusOrder(const Elements& el, const ScreenState& screen) {
     std::vector<Spot> spots;
     const std::vector<int>& order = el.PaintOrder();
-    int root = -1;
+    const Name panel = PanelOf(screen.Focus());
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const Element& e = el.At(*it);
         if (!Actionable(e) || !el.Shown(e)) continue;
-        if (root < 0) root = Root(el, *it);
-        if (Root(el, *it) != root) continue;
+        if (el.At(Root(el, *it)).name != panel) continue;
         Spot s = SpotOf(el, *it);
         bool covered = std::any_of(spots.begin(), spots.end(), [&](const Spot& o) {
             return o.x == s.x && o.y == s.y && o.w == s.w && o.h == s.h;
@@ -220,7 +219,7 @@ bool ZoomKey(KeyActions& hooks, const InputEvent& key) {
 
 void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEvent& key) {
     Elements& el = calc.el;
-    std::vector<Spot> spots = FocusOrder(el);
+    std::vector<Spot> spots = FocusOrder(el, calc.Screens());
     if (!el.focus.shown) {
         el.focus.shown = true;
         calc.loop.PresentNow();
@@ -280,17 +279,12 @@ void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEven
     }
     if (key.modifiers & (kKeyCtrl | kKeyAlt)) return;
     if (k == "Escape") {
-        for (int word :
-             {kWordPlayFromMenu, kWordPlayFromSetup, kWordPlayFromStats, kWordPlayFromMaker}) {
-            Element& play = el(Name::But, word);
-            if (el.Shown(play) && Root(el, el.Id(play)) == root) {
-                hooks.Click(el.Id(play));
-                return;
-            }
+        const EscapeAction escape = EscapeFor(calc.Screens().Focus());
+        if (escape.background) {
+            hooks.FormClick();
+        } else if (escape.click != Name::Count) {
+            ClickShown(calc, hooks, escape.click, escape.index);
         }
-        if (ClickShown(calc, hooks, Name::HelpNote, -1)) return;
-        // Over a figure (alone or under its hint) the background brings back its screen.
-        if (root < 0 || el.At(root).name != Name::Floater) hooks.FormClick();
         return;
     }
     if (root >= 0 && el.At(root).name == Name::Floater) BoardKey(calc, hooks, typed, k);

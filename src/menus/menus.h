@@ -37,6 +37,15 @@ enum MenuWord : int16_t {
     kWordSave = 21,  // the maker's figure as picture files
 };
 
+// What Escape does where the focus is: the panel's Play word or the notice clicked, the
+// background clicked (over a figure, alone or under the maker notice), or nothing (the board).
+struct EscapeAction {
+    Name click = Name::Count;
+    int16_t index = -1;
+    bool background = false;
+};
+EscapeAction EscapeFor(FocusPanel panel);
+
 Step But_Click(Calc& calc, int16_t Index);
 void Form_Click(Calc& calc);
 Step CalBut_Click(Calc& calc, int16_t Index);

@@ -1,5 +1,6 @@
-// The clickable menu words and the click on the bare window background. The panels take turns
-// at the board's place; each word hides the screen it stands on and opens the next one.
+// The clickable menu words and the click on the bare window background. The screens take turns
+// at the board's place; each word hides the screen it stands on and opens the next one, through
+// the window's screen state, which shows and hides the panels.
 #include "menus/keypad.h"
 #include "menus/menus.h"
 #include "shell/calc.h"
@@ -23,161 +24,225 @@ void PlaceOverBoard(Elements& el, Name panel) {
     el(panel).top = board.top;
 }
 
-void OpenOverBoard(Elements& el, Name panel) {
-    PlaceOverBoard(el, panel);
-    el(panel).visible = true;
+void OpenHelp(Calc& calc, int context) {
+    // The viewer runs on its own; whatever it makes of the page, the game carries on with the
+    // background kept fresh behind it.
+    calc.EnableTimer(TimerId::TileBoy);
+    calc.OpenHelpPage(context);
+    calc.TileBackground();
 }
+
+// --- The board's words ---------------------------------------------------------------------
+
+Step Quit(Calc& calc) {
+    // The title panel stands while the clicks play; LastUp then closes.
+    calc.EnableTimer(TimerId::LastUp);
+    calc.SwitchScreen(Screen::Board, Screen::Title);
+    co_await calc.PlayClicks();
+}
+
+Step OpenMenu(Calc& calc) {
+    if (calc.Screens().Has(Overlay::Strip)) {
+        calc.SetOverlay(Overlay::Strip, false);
+        co_await calc.DoEvents();
+        calc.EnableTimer(TimerId::TileBoy);  // the strip's place needs its tile back
+    }
+    PlaceOverBoard(calc.el, Name::Helper);
+    calc.SwitchScreen(Screen::Board, Screen::Menu);
+}
+
+// --- The menu's words ----------------------------------------------------------------------
+
+Step PlayFromMenu(Calc& calc) {
+    // Closes the about box first, the menu only on a second click.
+    calc.TileBackground();
+    co_await calc.DoEvents();
+    if (calc.Screens().Has(Overlay::About)) {
+        calc.SetOverlay(Overlay::About, false);
+        calc.el(Name::But, kWordPlayFromMenu).caption = "Play";
+    } else {
+        calc.SwitchScreen(Screen::Menu, Screen::Board);
+    }
+}
+
+Step MakeSpiros(Calc& calc) {
+    // The figure of the current values is drawn at once, the notice over it.
+    Elements& el = calc.el;
+    calc.HideScreen(Screen::Board);
+    calc.gs.MakerMode = kTrue;
+    PlaceOverBoard(el, Name::Spirom);
+    PlaceOverBoard(el, Name::RestoreHint);
+    calc.SetOverlay(Overlay::MakerNotice, true);
+    calc.HideScreen(Screen::Menu);
+    co_await CalBut_Click(calc, kOkKey);
+    calc.SetOverlay(Overlay::MakerNotice, true);
+}
+
+Step OpenStats(Calc& calc) {
+    calc.HideScreen(Screen::Board);
+    co_await calc.DoEvents();
+    for (int i = 0; i < 5; ++i) calc.el(Name::Score, i).caption = NumberText(calc.gs.Stats[i]);
+    PlaceOverBoard(calc.el, Name::Hist);
+    calc.SwitchScreen(Screen::Menu, Screen::Stats);
+}
+
+Step OpenAbout(Calc& calc) {
+    Elements& el = calc.el;
+    el(Name::But, kWordPlayFromMenu).caption = "OK";
+    el(Name::VerLab).caption = kMakerAddress;
+    el(Name::About).left = el.Px(8);
+    el(Name::About).top = el.Px(8);
+    calc.SetOverlay(Overlay::About, true);
+    return {};
+}
+
+Step OpenSetup(Calc& calc) {
+    calc.TileBackground();
+    co_await calc.DoEvents();
+    PlaceOverBoard(calc.el, Name::SelFloat);
+    calc.SwitchScreen(Screen::Menu, Screen::Setup);
+}
+
+// --- The setup's and the stats' words ------------------------------------------------------
+
+Step PlayFromSetup(Calc& calc) {
+    const GameState& gs = calc.gs;
+    calc.HideScreen(Screen::Setup);
+    // With every operator group off there would be nothing to deal: "+ -" comes back on and a
+    // puzzle is dealt before the board shows.
+    if (gs.OperatorSetOn[0] + gs.OperatorSetOn[1] + gs.OperatorSetOn[2] == 0)
+        co_await Diff_Click(calc, 0);
+    calc.ShowScreen(Screen::Board);
+}
+
+Step PlayFromStats(Calc& calc) {
+    calc.SwitchScreen(Screen::Stats, Screen::Board);
+    return {};
+}
+
+// --- The maker's words ---------------------------------------------------------------------
+
+Step PlayFromMaker(Calc& calc) {
+    calc.TileBackground();
+    co_await calc.DoEvents();
+    calc.HideScreen(Screen::Maker);
+    calc.gs.MakerMode = kFalse;
+    calc.ShowScreen(Screen::Board);
+}
+
+Step Draw(Calc& calc) {
+    // The figure alone on the window, drawn from the values as their boxes read.
+    calc.HideScreen(Screen::Maker);
+    int16_t order = MakerValue(calc.gs.MakerText[0]);
+    int16_t angle = MakerValue(calc.gs.MakerText[1]);
+    int16_t left_turns = MakerValue(calc.gs.MakerText[2]);
+    co_await DrawSpiro(calc, order, angle, left_turns);
+}
+
+Step NextLine(Calc& calc) {
+    // Only the sample changes; the next drawing uses the new thickness.
+    GameState& gs = calc.gs;
+    gs.LineThickness = static_cast<int16_t>(Remainder(gs.LineThickness + 1, 3));
+    ShowLineSample(calc.el, gs.LineThickness);
+    return {};
+}
+
+Step StartTypingOrder(Calc& calc) {
+    StartTyping(calc, 0);
+    return {};
+}
+Step StartTypingAngle(Calc& calc) {
+    StartTyping(calc, 1);
+    return {};
+}
+Step StartTypingLeftTurns(Calc& calc) {
+    StartTyping(calc, 2);
+    return {};
+}
+
+template <int kContext>
+Step HelpPage(Calc& calc) {
+    OpenHelp(calc, kContext);
+    return {};
+}
+
+// Each word's step; no word carries 18 or 19.
+constexpr struct {
+    MenuWord word;
+    Step (*run)(Calc&);
+} kWords[] = {
+    {kWordQuit, Quit},
+    {kWordMenu, OpenMenu},
+    {kWordHint, HintWord},
+    {kWordHelp, HelpPage<kHelpGame>},
+    {kWordPlayFromMenu, PlayFromMenu},
+    {kWordMakeSpiros, MakeSpiros},
+    {kWordStats, OpenStats},
+    {kWordAbout, OpenAbout},
+    {kWordSetup, OpenSetup},
+    {kWordPlayFromSetup, PlayFromSetup},
+    {kWordSetupHelp, HelpPage<kHelpSetup>},
+    {kWordPlayFromStats, PlayFromStats},
+    {kWordPlayFromMaker, PlayFromMaker},
+    {kWordDraw, Draw},
+    {kWordOrder, StartTypingOrder},
+    {kWordAngle, StartTypingAngle},
+    {kWordLeftTurns, StartTypingLeftTurns},
+    {kWordLine, NextLine},
+    {kWordMakerHelp, HelpPage<kHelpMaker>},
+    {kWordSave, SaveShownFigure},
+};
 
 }  // namespace
 
 Step But_Click(Calc& calc, int16_t Index) {
-    GameState& gs = calc.gs;
-    Elements& el = calc.el;
     // While a maker value is typed only the keypad, Back Color and the background act; a word,
     // Help and Play included, could otherwise leave the keypad open behind another screen.
-    if (gs.KeypadOpen) {
+    if (calc.gs.KeypadOpen) {
         calc.platform.Beep();
         co_return;
     }
     calc.DisableTimer(TimerId::TileBoy);
+    for (const auto& word : kWords)
+        if (word.word == Index) co_await word.run(calc);
+}
 
-    auto open_help = [&calc](int context) {
-        // The viewer runs on its own; whatever it makes of the page, the game carries on with
-        // the background kept fresh behind it.
-        calc.EnableTimer(TimerId::TileBoy);
-        calc.OpenHelpPage(context);
-        calc.TileBackground();
-    };
-
-    switch (Index) {
-        case kWordQuit:  // the title panel stands while the clicks play; LastUp then closes
-            calc.EnableTimer(TimerId::LastUp);
-            el(Name::First).visible = true;
-            el(Name::Floater).visible = false;
-            co_await calc.PlayClicks();
-            break;
-        case kWordMenu:
-            if (el(Name::Hellf).visible) {
-                el(Name::Hellf).visible = false;
-                co_await calc.DoEvents();
-                calc.EnableTimer(TimerId::TileBoy);  // the strip's place needs its tile back
-            }
-            el(Name::Floater).visible = false;
-            OpenOverBoard(el, Name::Helper);
-            break;
-        case kWordPlayFromSetup:
-            el(Name::SelFloat).visible = false;
-            // With every operator group off there would be nothing to deal: "+ -" comes back on
-            // and a puzzle is dealt before the board shows.
-            if (gs.OperatorSetOn[0] + gs.OperatorSetOn[1] + gs.OperatorSetOn[2] == 0)
-                co_await Diff_Click(calc, 0);
-            el(Name::Floater).visible = true;
-            break;
-        case kWordHint:
-            co_await HintWord(calc);
-            break;
-        case kWordHelp:
-            open_help(kHelpGame);
-            break;
-        case kWordPlayFromMenu:  // closes the about box first, the menu only on a second click
-            calc.TileBackground();
-            co_await calc.DoEvents();
-            if (el(Name::About).visible) {
-                el(Name::About).visible = false;
-                el(Name::But, kWordPlayFromMenu).caption = "Play";
-            } else {
-                el(Name::Helper).visible = false;
-                el(Name::Floater).visible = true;
-            }
-            break;
-        case kWordMakeSpiros:  // the figure of the current values is drawn at once
-            el(Name::Floater).visible = false;
-            gs.MakerMode = kTrue;
-            PlaceOverBoard(el, Name::Spirom);
-            OpenOverBoard(el, Name::RestoreHint);
-            el(Name::Helper).visible = false;
-            co_await CalBut_Click(calc, kOkKey);
-            el(Name::RestoreHint).visible = true;
-            break;
-        case kWordStats:
-            el(Name::Floater).visible = false;
-            co_await calc.DoEvents();
-            for (int i = 0; i < 5; ++i) el(Name::Score, i).caption = NumberText(gs.Stats[i]);
-            OpenOverBoard(el, Name::Hist);
-            el(Name::Helper).visible = false;
-            break;
-        case kWordAbout:
-            el(Name::But, kWordPlayFromMenu).caption = "OK";
-            el(Name::VerLab).caption = kMakerAddress;
-            el(Name::About).left = el.Px(8);
-            el(Name::About).top = el.Px(8);
-            el(Name::About).visible = true;
-            break;
-        case kWordPlayFromMaker:
-            calc.TileBackground();
-            co_await calc.DoEvents();
-            el(Name::Spirom).visible = false;
-            gs.MakerMode = kFalse;
-            el(Name::Floater).visible = true;
-            break;
-        case kWordDraw: {
-            el(Name::Spirom).visible = false;
-            int16_t order = MakerValue(gs.MakerText[0]);
-            int16_t angle = MakerValue(gs.MakerText[1]);
-            int16_t left_turns = MakerValue(gs.MakerText[2]);
-            co_await DrawSpiro(calc, order, angle, left_turns);
-            break;
-        }
-        case kWordOrder:
-        case kWordAngle:
-        case kWordLeftTurns:
-            StartTyping(calc, static_cast<int16_t>(Index - kWordOrder));
-            break;
-        case kWordLine:  // only the sample changes; the next drawing uses the new thickness
-            gs.LineThickness = static_cast<int16_t>(Remainder(gs.LineThickness + 1, 3));
-            ShowLineSample(el, gs.LineThickness);
-            break;
-        case kWordMakerHelp:
-            open_help(kHelpMaker);
-            break;
-        case kWordSetup:
-            calc.TileBackground();
-            co_await calc.DoEvents();
-            OpenOverBoard(el, Name::SelFloat);
-            el(Name::Helper).visible = false;
-            break;
-        case kWordSetupHelp:
-            open_help(kHelpSetup);
-            break;
-        case kWordPlayFromStats:
-            el(Name::Hist).visible = false;
-            el(Name::Floater).visible = true;
-            break;
-        case kWordSave:
-            co_await SaveShownFigure(calc);
-            break;
-        default:  // no word carries 18, 19 or any other index
+EscapeAction EscapeFor(FocusPanel panel) {
+    switch (panel) {
+        case FocusPanel::Menu:
+            return {Name::But, kWordPlayFromMenu};
+        case FocusPanel::Setup:
+            return {Name::But, kWordPlayFromSetup};
+        case FocusPanel::Stats:
+            return {Name::But, kWordPlayFromStats};
+        case FocusPanel::Maker:
+            return {Name::But, kWordPlayFromMaker};
+        case FocusPanel::HelpNote:
+            return {Name::HelpNote};
+        case FocusPanel::Board:
+            return {};
+        case FocusPanel::MakerNotice:
+        case FocusPanel::None:
             break;
     }
+    return {Name::Count, -1, true};
 }
 
 void Form_Click(Calc& calc) {
-    GameState& gs = calc.gs;
-    Elements& el = calc.el;
-    // Hist and RestoreHint are left as they are, and a value being typed stays open: the
-    // background only brings back the screen of the current mode.
-    bool about_closed = el(Name::About).visible;
-    if (gs.MakerMode) {
-        el(Name::Spirom).visible = true;
-        el(Name::Label12).caption = "Click a word or number";
-        for (Name panel : {Name::Floater, Name::Helper, Name::SelFloat, Name::About})
-            el(panel).visible = false;
+    // The stats and the maker notice are left as they are, and a value being typed stays open:
+    // the background only brings back the screen of the current mode.
+    const bool about_closed = calc.Screens().Has(Overlay::About);
+    if (calc.gs.MakerMode) {
+        calc.ShowScreen(Screen::Maker);
+        calc.el(Name::Label12).caption = "Click a word or number";
+        for (Screen screen : {Screen::Board, Screen::Menu, Screen::Setup}) calc.HideScreen(screen);
     } else {
-        el(Name::Spirom).visible = false;
-        el(Name::Floater).visible = true;
-        for (Name panel : {Name::Helper, Name::SelFloat, Name::About}) el(panel).visible = false;
+        calc.HideScreen(Screen::Maker);
+        calc.ShowScreen(Screen::Board);
+        for (Screen screen : {Screen::Menu, Screen::Setup}) calc.HideScreen(screen);
     }
-    if (about_closed) el(Name::But, kWordPlayFromMenu).caption = "Play";
+    calc.SetOverlay(Overlay::About, false);
+    if (about_closed) calc.el(Name::But, kWordPlayFromMenu).caption = "Play";
 }
 
 // The maker panel's own clicks go through its words, so a click on a box or a bar is refused

@@ -62,26 +62,24 @@ Step RejectClick(Calc& calc) {
 
 Step BoardWait(Calc& calc) {
     GameState& gs = calc.gs;
-    const Element& board = calc.el(Name::Floater);
     uint64_t give_up = calc.platform.NowMs() + kBoardWaitLimitMs;
     for (;;) {
         float gone = SecondsSince(calc, gs.board.wait_mark);
         if (gone >= 2.0f || calc.platform.NowMs() >= give_up) co_return;
         // With the board up the wait is one round of events; otherwise sleep until an event,
         // a timer or the end of the two seconds.
-        if (board.visible)
+        if (calc.Screens().Shows(Screen::Board))
             co_await calc.DoEvents();
         else
             co_await calc.loop.WaitForEvents(static_cast<uint64_t>(RemainingMs(2.0f - gone)));
-        if (board.visible) gs.board.wait_mark = calc.Clock() + 5;
+        if (calc.Screens().Shows(Screen::Board)) gs.board.wait_mark = calc.Clock() + 5;
     }
 }
 
 Step CorrectAnswer(Calc& calc) {
     GameState& gs = calc.gs;
-    Element& strip = calc.el(Name::Hellf);
-    if (strip.visible) {
-        strip.visible = false;
+    if (calc.Screens().Has(Overlay::Strip)) {
+        calc.SetOverlay(Overlay::Strip, false);
         if (!gs.GiveReward) {
             co_await calc.DoEvents();
             calc.EnableTimer(TimerId::TileBoy);
@@ -94,7 +92,7 @@ Step CorrectAnswer(Calc& calc) {
 
     if (gs.GiveReward) {
         if (RewardDue(gs.HintsUsed, gs.SolvedCount)) {
-            calc.el(Name::Floater).visible = false;
+            calc.HideScreen(Screen::Board);
             gs.LineThickness = 0;
             RewardFigure figure = RewardFigureFor(gs.DealtNumbers);
             // Written before the drawing, so that a figure cut short is in the book as well.
@@ -124,7 +122,7 @@ Step CorrectAnswer(Calc& calc) {
 
     if (gs.RewardShown) {
         co_await BoardWait(calc);
-        calc.el(Name::Floater).visible = true;
+        calc.ShowScreen(Screen::Board);
     }
 }
 

@@ -18,6 +18,27 @@ void Calc::SyncSurfaceSize() {
     surface.Resize(platform.InnerWidth(), platform.InnerHeight(), el.window_back);
 }
 
+void Calc::ShowScreen(Screen screen) {
+    screen_.Show(screen);
+    ApplyScreen(screen_, el);
+}
+
+void Calc::HideScreen(Screen screen) {
+    screen_.Hide(screen);
+    ApplyScreen(screen_, el);
+}
+
+void Calc::SwitchScreen(Screen from, Screen to) {
+    screen_.Hide(from);
+    screen_.Show(to);
+    ApplyScreen(screen_, el);
+}
+
+void Calc::SetOverlay(Overlay overlay, bool on) {
+    screen_.Set(overlay, on);
+    ApplyScreen(screen_, el);
+}
+
 Step Calc::OnResize() {
     SyncSurfaceSize();
     co_await Form_Resize();

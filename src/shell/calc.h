@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "screens/calc_elements.h"
+#include "screens/screen.h"
 #include "shell/settings.h"
 #include "shell/zoom.h"
 #include "state/game_state.h"
@@ -113,6 +114,14 @@ class Calc : public WindowEvents {
     void HelpNote_Click();
     void NoteOff_Timer() { HelpNote_Click(); }
 
+    // --- The screen on show: every change applies the panels' visible flags at once --------
+    const ScreenState& Screens() const { return screen_; }
+    void ShowScreen(Screen screen);
+    void HideScreen(Screen screen);
+    // A word's usual change: the screen it stands on gives way to the next.
+    void SwitchScreen(Screen from, Screen to);
+    void SetOverlay(Overlay overlay, bool on);
+
     // --- The zoom (keys and the driver) ----------------------------------------------------
     // A step the window cannot hold is refused with a beep; any change is remembered.
     Step Zoom(ZoomRequest request);
@@ -132,6 +141,7 @@ class Calc : public WindowEvents {
 
     uint64_t seed_;
     std::unique_ptr<GameHooks> game_;
+    ScreenState screen_;
 };
 
 }  // namespace quorrel

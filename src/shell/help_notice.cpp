@@ -22,14 +22,14 @@ void Calc::ShowNote(const std::string& text, bool timed) {
     note.width = width;
     el(Name::HelpNoteText).width = width - el.Px(16);
     el(Name::HelpNoteText).caption = text;
-    note.visible = true;
+    SetOverlay(Overlay::HelpNote, true);
     // A new notice counts its own time; one that must be read (a help page's path) stays.
     DisableTimer(TimerId::NoteOff);
     if (timed) EnableTimer(TimerId::NoteOff);
 }
 
 void Calc::HelpNote_Click() {
-    el(Name::HelpNote).visible = false;
+    SetOverlay(Overlay::HelpNote, false);
     DisableTimer(TimerId::NoteOff);
 }
 

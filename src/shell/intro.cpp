@@ -17,19 +17,17 @@ const char* const kInstructions[] = {
 
 Step Calc::FirstUp_Timer() {
     co_await PlayClicks();
-    Element& board = el(Name::Floater);
-    board.visible = true;
-    Element& strip = el(Name::Hellf);
+    ShowScreen(Screen::Board);
     Element& text = el(Name::Hell);
     text.caption = kInstructions[0];
     for (int part = 1; part < 5; ++part) text.caption = text.caption + kInstructions[part];
     PlaceStripAndNotice();
     // The strip stays up so a new player reads how to play, until the Menu word or a solved
     // puzzle takes it away.
-    strip.visible = true;
+    SetOverlay(Overlay::Strip, true);
     DisableTimer(TimerId::FirstUp);
     co_await DoEvents();
-    el(Name::First).visible = false;
+    HideScreen(Screen::Title);
 }
 
 void Calc::LastUp_Timer() {

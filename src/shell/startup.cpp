@@ -78,7 +78,7 @@ Step Calc::Form_Load() {
     Element& hint = el(Name::HintL);
     hint.caption.clear();
     hint.fore = colour::kBlack;
-    for (int i = 0; i < 15; ++i) el(Name::CalBut, i).visible = false;
+    SetOverlay(Overlay::Keypad, false);
 
     co_await game_->ApplyOptions(saved);
     co_await PlayClicks();

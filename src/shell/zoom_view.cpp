@@ -15,7 +15,7 @@ ZoomRoom Calc::Room() {
             board.twips.width,
             strip.twips.width,
             strip.twips.height,
-            el.Shown(strip)};
+            screen_.Has(Overlay::Strip)};
 }
 
 void Calc::ApplyZoomPercent(int percent) {

@@ -32,8 +32,8 @@ class CalcCanvas : public SpiroCanvas {
     Interruption Interrupted() override {
         // A panel shown over the figure ends it for good, even when a newer request came in
         // the same pump: that one would stop at once too.
-        if (calc_.el(Name::Spirom).visible || calc_.el(Name::Floater).visible)
-            return Interruption::Stop;
+        const ScreenState& screen = calc_.Screens();
+        if (screen.Shows(Screen::Maker) || screen.Shows(Screen::Board)) return Interruption::Stop;
         if (calc_.gs.spiro_drawing.replaced) return Interruption::Replaced;
         return Interruption::None;
     }

@@ -18,7 +18,7 @@ std::string ShortFolderName(const std::string& pictures) {
 }  // namespace
 
 bool FigureShowing(Calc& calc) {
-    return !calc.surface.Figure().empty() && !calc.el.Shown(calc.el(Name::Floater));
+    return !calc.surface.Figure().empty() && !calc.Screens().Shows(Screen::Board);
 }
 
 Step SaveShownFigure(Calc& calc) {

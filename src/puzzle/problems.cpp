@@ -48,8 +48,7 @@ void SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
             gs.ProblemText =
                 gs.ProblemList[static_cast<size_t>(calc.rng.Below(gs.ProblemCount)) + 1];
         }
-        for (char& c : gs.ProblemText)
-            if (c == '/') c = kDivisionSign;
+        gs.ProblemText = WithDivisionSigns(gs.ProblemText);
         if (gs.ProblemText.empty()) {
             gs.Numbers.fill(kEmptied);
             gs.DealtNumbers.fill(kEmptied);

@@ -52,7 +52,11 @@ void Calc::Form_Load() {
         platform.Move(
             Placement{static_cast<double>(glob.SavedLeft), static_cast<double>(glob.SavedTop),
                       static_cast<double>(glob.SavedWidth), static_cast<double>(glob.SavedHeight)});
-    if (zoom.fit) ApplyZoomPercent(FitZoomStep(platform.DisplayScale(), Room()));
+    // The saved zoom is only applied as far as the window holds the board; the file keeps it
+    // for a larger window.
+    const int percent = zoom.fit ? FitZoomStep(platform.DisplayScale(), Room())
+                                 : FittingZoomStep(zoom.percent, platform.DisplayScale(), Room());
+    if (zoom.fit || percent != zoom.percent) ApplyZoomPercent(percent);
     double tpp_x = platform.TwipsPerPixelX(), tpp_y = platform.TwipsPerPixelY();
     if (gs.StartWindowState == 0) {
         x = RoundToInt16((platform.GetPlacement().width / tpp_x - board.width) / 2);

@@ -60,7 +60,7 @@ void WindowSurface::Clear(uint32_t back_bgr) {
     backdrop_ = {PixelFromBgr(back_bgr), Image(), 0, 0, 0, 0};
     figure_.clear();
     ++version_;
-    if (log_) log_->push_back("clear");
+    if (log_) log_->Add("clear");
 }
 
 void WindowSurface::Materialize() {
@@ -112,7 +112,7 @@ void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, 
         char buffer[160];
         std::snprintf(buffer, sizeof buffer, "line %.1f %.1f %.1f %.1f %d &H%X", x1, y1, x2, y2,
                       width, bgr);
-        log_->push_back(buffer);
+        log_->Add(buffer);
     }
 }
 
@@ -166,7 +166,7 @@ bool WindowSurface::TileBackdrop(const Image& tile, int w, int h, int columns, i
 }
 
 void WindowSurface::LogTiling(int columns, int rows) {
-    if (log_) log_->push_back("tile " + std::to_string(std::max(columns, 0) * std::max(rows, 0)));
+    if (log_) log_->Add("tile " + std::to_string(std::max(columns, 0) * std::max(rows, 0)));
 }
 
 }  // namespace quorrel

@@ -17,6 +17,20 @@ struct DrawnLine {
     uint32_t bgr = 0;
 };
 
+// The drawing operations since the reader last took them, one text line each. A figure that
+// retraces itself for ever would hold millions; past kMaxLines they are only counted.
+struct DrawLog {
+    static constexpr size_t kMaxLines = 100000;
+    std::vector<std::string> lines;
+    uint64_t left_out = 0;
+    void Add(std::string line) {
+        if (lines.size() < kMaxLines)
+            lines.push_back(std::move(line));
+        else
+            ++left_out;
+    }
+};
+
 class WindowSurface {
   public:
     // The largest surface kept: an 8K screen either way up (7680 x 4320 or 4320 x 7680), about
@@ -47,7 +61,7 @@ class WindowSurface {
     const std::vector<DrawnLine>& Figure() const { return figure_; }
 
     // Each drawing operation is also written to a log when one is attached (headless driver).
-    void SetLog(std::vector<std::string>* log) { log_ = log; }
+    void SetLog(DrawLog* log) { log_ = log; }
     // Counts every change, so a front end can tell when the picture is out of date.
     unsigned Version() const { return version_; }
 
@@ -74,7 +88,7 @@ class WindowSurface {
     bool drawn_ = false;  // image_ holds what the surface shows
     Image image_;
     std::vector<DrawnLine> figure_;
-    std::vector<std::string>* log_ = nullptr;
+    DrawLog* log_ = nullptr;
     unsigned version_ = 0;
     // The last tiling and the version it left: the same tiling again on a surface nothing was
     // drawn on since cannot change a pixel, and costs nothing to skip.

@@ -1,11 +1,14 @@
 // The puzzle's pure rules, by worked examples: the arithmetic of a move, the reward decision
-// and figure, the points and the score line. The hints are the scenarios'.
+// and figure, the points and the score line; the hints' texts around a division sign. The
+// hints' wiring is the scenarios'.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <optional>
 
+#include "puzzle/hints.h"
 #include "puzzle/move_math.h"
+#include "puzzle/problem_file.h"
 #include "puzzle/scoring.h"
 #include "state/convert.h"
 
@@ -40,6 +43,15 @@ TEST(MoveMath, CombinesOrRefuses) {
         EXPECT_EQ(CombineNumbers(c.op, c.first, c.second, quotient), c.want)
             << c.first << " op" << c.op << " " << c.second;
     }
+}
+
+// The division sign takes two bytes; the steps after it are still cut at their own places.
+TEST(Hints, StepsAfterADivisionSignKeepTheirPlaces) {
+    const std::string text = WithDivisionSigns(" 1842   8/  2   4x  1   4+  8");
+    const std::string divide = std::string("8") + kDivisionSign + "2";
+    const std::pair<int16_t, std::string> cases[] = {
+        {1, "4+8"}, {2, divide}, {3, divide + " then 4x1"}};
+    for (const auto& [used, want] : cases) EXPECT_EQ(HintCaption(text, used), want) << used;
 }
 
 TEST(Reward, DueByHintsAndSolvedCountWithAFigureFromTheDeal) {

@@ -1,6 +1,7 @@
 // Ctrl+S over a maximised window's figure: its SVG holds the `lines` reported, its PNG the pixels
 // of `shot`; the notice, the praise, a failed save; the reward book; the pictures folder's name.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -90,6 +91,9 @@ TEST(SaveFiles, AFailedSaveLeavesNoFile) {
         ASSERT_TRUE(
             AppendReward(dir / "book", {10 + i, 9 * i, i, {2026, 12, 6, 15, 30, i}, i - 1}));
     RewardBook book = ReadRewardBook(dir / "book", 2);
+    // A FIFO at the book's name is refused at once instead of waiting for a reader.
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(AppendReward(dir / "fifo", {1, 2, 3, {2026, 12, 6, 15, 30, 0}, 0}));
     fs::remove_all(dir);
     ASSERT_EQ(book.valid * 10 + book.entries.size(), 32u);
     EXPECT_EQ(FormatRewardLine(book.entries[0]), "12 18 2 2026-12-06 15:30:02 1\r\n");

@@ -225,8 +225,10 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         return "";
     }
     if (command == "lines") {
-        for (std::string& l : lines_) output.push_back(std::move(l));
-        lines_.clear();
+        for (std::string& l : lines_.lines) output.push_back(std::move(l));
+        if (lines_.left_out > 0)
+            output.push_back(std::to_string(lines_.left_out) + " more lines left out");
+        lines_ = DrawLog{};
         return "";
     }
     static const char* const known[] = {"click",  "dblclick", "clickat",  "queue",   "wait",

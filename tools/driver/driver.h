@@ -54,7 +54,7 @@ class Driver {
     bool own_data_folder_ = false;
     std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<Calc> calc_;
-    std::vector<std::string> lines_;
+    DrawLog lines_;
 };
 
 }  // namespace quorrel

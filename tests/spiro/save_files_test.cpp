@@ -72,6 +72,23 @@ TEST(SaveFiles, MatchLinesAndShot) {
     check("get HelpNoteText", "caption=\"Could not save to Pictures/Quorrel:\\n");
 }
 
+// The driver's record of lines between two reads keeps its first DrawLog::kMaxLines and says
+// how many it left out; a record under the cap prints as it always did.
+TEST(SaveFiles, TheLinesRecordIsCapped) {
+    Driver driver({QUORREL_SOURCE_DIR, "", 3});
+    std::vector<std::string> out;
+    ASSERT_EQ(driver.Execute("start", out), "");
+    for (size_t drawn : {DrawLog::kMaxLines + 3, size_t{1}}) {
+        out.clear();
+        driver.Execute("lines", out);
+        out.clear();
+        for (size_t i = 0; i < drawn; ++i) driver.calc()->surface.Line(0, 0, 1, 1, 1, 0);
+        ASSERT_EQ(driver.Execute("lines", out), "");
+        EXPECT_EQ(out.size(), std::min(drawn, DrawLog::kMaxLines + 1));
+        EXPECT_EQ(out.back(), drawn > 1 ? "3 more lines left out" : "line 0.0 0.0 1.0 1.0 1 &H0");
+    }
+}
+
 TEST(SaveFiles, AFailedSaveLeavesNoFile) {
     fs::path dir = fs::temp_directory_path() / ("quorrel-save-" + std::to_string(getpid()));
     PngWriter write = [](const Image&, const std::string& path) { return !!std::ofstream(path); };

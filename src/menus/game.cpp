@@ -13,6 +13,7 @@ class Game : public GameHooks {
     explicit Game(Calc& calc) : calc_(calc) {}
 
     void Click(int element_id) override {
+        ForgetTypedDigits(calc_, typed_);  // a click chooses instead of the digits typed
         Element& e = calc_.el.At(element_id);
         int16_t i = e.index;
         switch (e.name) {
@@ -81,6 +82,7 @@ class Game : public GameHooks {
 
     void Timer(TimerId timer) override {
         if (timer == TimerId::KlikOff) KlikOff_Timer(calc_);
+        if (timer == TimerId::DigitGap) PickHeldDigits(calc_, *this, typed_);
     }
 
     void ApplyOptions(const SavedSettings& saved) override { ApplySavedOptions(calc_, saved); }

@@ -6,15 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "menus/typing.h"
 #include "shell/calc.h"
 
 namespace quorrel {
-
-// What a run of digit keys has typed so far on the board, for a result of two digits.
-struct TypedDigits {
-    std::string text;
-    uint64_t last_ms = 0;
-};
 
 void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent& key);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace quorrel {
@@ -94,14 +95,38 @@ std::vector<PenSpan> PenShape(int width) {
     return spans;
 }
 
-void Stamp(PixelView image, int cx, int cy, const std::vector<PenSpan>& pen, uint32_t argb) {
-    if (pen.empty()) {
-        if (cx >= 0 && cy >= 0 && cx < image.width && cy < image.height) image.At(cx, cy) = argb;
-        return;
+// The pixels a thick line covers, row by row. The pen is stamped at every pixel of the line's
+// walk; the stamps on one row always join into one run (consecutive centres are a pixel apart
+// and the pen's rows are nested), so each row is filled once at the end instead of once per
+// stamp: a line costs its area, not its area times its width.
+class RowRuns {
+  public:
+    RowRuns(int first_row, int last_row)
+        : first_(first_row), runs_(static_cast<size_t>(std::max(last_row - first_row + 1, 0))) {}
+
+    void Stamp(int cx, int cy, const std::vector<PenSpan>& pen) {
+        for (const PenSpan& span : pen) {
+            int row = cy + span.dy - first_;
+            if (row < 0 || row >= static_cast<int>(runs_.size())) continue;
+            Run& run = runs_[static_cast<size_t>(row)];
+            run.from = std::min(run.from, cx + span.from);
+            run.to = std::max(run.to, cx + span.to);
+        }
     }
-    for (const PenSpan& span : pen)
-        FillRect(image, cx + span.from, cy + span.dy, span.to - span.from + 1, 1, argb);
-}
+    void Fill(PixelView image, uint32_t argb) const {
+        for (size_t i = 0; i < runs_.size(); ++i)
+            if (runs_[i].from <= runs_[i].to)
+                FillRect(image, runs_[i].from, first_ + static_cast<int>(i),
+                         runs_[i].to - runs_[i].from + 1, 1, argb);
+    }
+
+  private:
+    struct Run {
+        int from = std::numeric_limits<int>::max(), to = std::numeric_limits<int>::min();
+    };
+    int first_;
+    std::vector<Run> runs_;
+};
 
 }  // namespace
 
@@ -122,12 +147,22 @@ void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int w
     if (std::max(ax, bx) <= -margin || std::max(ay, by) <= -margin ||
         std::min(ax, bx) >= image.width + margin || std::min(ay, by) >= image.height + margin)
         return;
-    const std::vector<PenSpan> pen = width <= 1 ? std::vector<PenSpan>{} : PenShape(width);
+    const bool thin = width <= 1;
+    const std::vector<PenSpan> pen = thin ? std::vector<PenSpan>{} : PenShape(width);
+    // Only the image's rows that the line's pen can reach.
+    const long reach = width / 2 + 1;
+    RowRuns runs(static_cast<int>(std::max(std::min(ay, by) - reach, 0L)),
+                 static_cast<int>(std::min(std::max(ay, by) + reach, long{image.height} - 1)));
     bool entered = false;
     for (;;) {
         if (ax > -margin && ay > -margin && ax < image.width + margin &&
             ay < image.height + margin) {
-            Stamp(image, static_cast<int>(ax), static_cast<int>(ay), pen, argb);
+            if (thin) {
+                if (ax >= 0 && ay >= 0 && ax < image.width && ay < image.height)
+                    image.At(static_cast<int>(ax), static_cast<int>(ay)) = argb;
+            } else {
+                runs.Stamp(static_cast<int>(ax), static_cast<int>(ay), pen);
+            }
             entered = true;
         } else if (entered) {
             break;  // a straight line that has left the image does not come back
@@ -143,6 +178,7 @@ void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int w
             ay += sy;
         }
     }
+    if (!thin) runs.Fill(image, argb);
 }
 
 void CopyBlock(PixelView dst, int dx, int dy, ConstPixelView src, int sx, int sy, int w, int h) {

@@ -113,11 +113,16 @@ class RowRuns {
             run.to = std::max(run.to, cx + span.to);
         }
     }
-    void Fill(PixelView image, uint32_t argb) const {
-        for (size_t i = 0; i < runs_.size(); ++i)
-            if (runs_[i].from <= runs_[i].to)
-                FillRect(image, runs_[i].from, first_ + static_cast<int>(i),
-                         runs_[i].to - runs_[i].from + 1, 1, argb);
+    // Fills the runs; the pixels they hold.
+    int64_t Fill(PixelView image, uint32_t argb) const {
+        int64_t pixels = 0;
+        for (size_t i = 0; i < runs_.size(); ++i) {
+            if (runs_[i].from > runs_[i].to) continue;
+            FillRect(image, runs_[i].from, first_ + static_cast<int>(i),
+                     runs_[i].to - runs_[i].from + 1, 1, argb);
+            pixels += runs_[i].to - runs_[i].from + 1;
+        }
+        return pixels;
     }
 
   private:
@@ -130,10 +135,10 @@ class RowRuns {
 
 }  // namespace
 
-void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int width,
-              uint32_t argb) {
+int64_t DrawLine(PixelView image, double x1, double y1, double x2, double y2, int width,
+                 uint32_t argb) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
-        return;
+        return 0;
     // Coordinates far outside the image draw nothing useful; clamping keeps the walk bounded.
     auto clampc = [](double v) { return std::clamp(v, -100000.0, 100000.0); };
     long ax = std::lround(clampc(x1)), ay = std::lround(clampc(y1));
@@ -146,7 +151,7 @@ void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int w
     // which matters when a window larger than the image lays a figure out past its edges.
     if (std::max(ax, bx) <= -margin || std::max(ay, by) <= -margin ||
         std::min(ax, bx) >= image.width + margin || std::min(ay, by) >= image.height + margin)
-        return;
+        return 1;
     const bool thin = width <= 1;
     const std::vector<PenSpan> pen = thin ? std::vector<PenSpan>{} : PenShape(width);
     // Only the image's rows that the line's pen can reach.
@@ -154,7 +159,9 @@ void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int w
     RowRuns runs(static_cast<int>(std::max(std::min(ay, by) - reach, 0L)),
                  static_cast<int>(std::min(std::max(ay, by) + reach, long{image.height} - 1)));
     bool entered = false;
+    int64_t steps = 0;
     for (;;) {
+        ++steps;
         if (ax > -margin && ay > -margin && ax < image.width + margin &&
             ay < image.height + margin) {
             if (thin) {
@@ -178,7 +185,9 @@ void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int w
             ay += sy;
         }
     }
-    if (!thin) runs.Fill(image, argb);
+    // The work: every pixel walked, times the pen's rows noted at each, and every pixel filled.
+    return steps * std::max<int64_t>(1, static_cast<int64_t>(pen.size())) +
+           (thin ? 0 : runs.Fill(image, argb));
 }
 
 void CopyBlock(PixelView dst, int dx, int dy, ConstPixelView src, int sx, int sy, int w, int h) {

@@ -58,6 +58,7 @@ void WindowSurface::Clear(uint32_t back_bgr) {
     // The pixels' storage is kept for the figure that usually follows.
     drawn_ = false;
     backdrop_ = {PixelFromBgr(back_bgr), Image(), 0, 0, 0, 0};
+    work_ = 0;
     figure_.clear();
     ++version_;
     if (log_) log_->Add("clear");
@@ -103,8 +104,9 @@ Image WindowSurface::Pixels() const {
 }
 
 void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, uint32_t bgr) {
+    if (work_ >= work_bound_) return;
     if (!drawn_) Materialize();
-    DrawLine(image_, x1, y1, x2, y2, width, PixelFromBgr(bgr));
+    work_ += DrawLine(image_, x1, y1, x2, y2, width, PixelFromBgr(bgr));
     bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
     if (finite && figure_.size() < kMaxFigureLines) figure_.push_back({x1, y1, x2, y2, width, bgr});
     ++version_;

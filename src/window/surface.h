@@ -60,6 +60,14 @@ class WindowSurface {
     static constexpr size_t kMaxFigureLines = 100000;  // 4 MB
     const std::vector<DrawnLine>& Figure() const { return figure_; }
 
+    // The work of a figure's lines is bounded as well as their count: past kMaxFigureWork pixel
+    // operations (about 2 s here) since the surface was last cleared, a line is neither drawn,
+    // recorded nor logged. Only a figure of long segments at a large scale gets there (the
+    // thickest pen across a 4K screen, a few hundred thousand times); every reward figure
+    // stays far below it.
+    static constexpr int64_t kMaxFigureWork = 2'000'000'000;
+    void SetWorkBound(int64_t work) { work_bound_ = work; }  // for tests
+
     // Each drawing operation is also written to a log when one is attached (headless driver).
     void SetLog(DrawLog* log) { log_ = log; }
     // Counts every change, so a front end can tell when the picture is out of date.
@@ -88,6 +96,8 @@ class WindowSurface {
     bool drawn_ = false;  // image_ holds what the surface shows
     Image image_;
     std::vector<DrawnLine> figure_;
+    int64_t work_ = 0;  // since the last clear
+    int64_t work_bound_ = kMaxFigureWork;
     DrawLog* log_ = nullptr;
     unsigned version_ = 0;
     // The last tiling and the version it left: the same tiling again on a surface nothing was

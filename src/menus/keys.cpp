@@ -224,8 +224,9 @@ void Key_Down(Calc& calc, GameHooks& hooks, TypedDigits& typed, const InputEvent
                            [&](const Spot& s) { return s.id == el.focus.element; });
     if (at == spots.end()) el.focus.element = -1;
     const std::string k = Meaning(key);
-    // A number held for a further digit is picked before any other key acts.
-    if (!IsDigit(k) && typed.held >= 0) PickHeldDigits(calc, hooks, typed);
+    // A number held for a further digit is picked before any other key acts (the text a
+    // digit key types as well means nothing here, and leaves it held).
+    if (!k.empty() && !IsDigit(k) && typed.held >= 0) PickHeldDigits(calc, hooks, typed);
     const bool shift = key.modifiers & kKeyShift;
 
     if (k == "Tab" && !spots.empty()) {

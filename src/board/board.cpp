@@ -23,8 +23,7 @@ DealtProblem DealProblem(const std::vector<std::string>& list, int16_t count, Ra
     DealtProblem deal;
     if (count > 0 && static_cast<size_t>(count) < list.size())
         deal.problem_text = list[static_cast<size_t>(rng.Below(count)) + 1];
-    for (char& c : deal.problem_text)
-        if (c == '/') c = kDivisionSign;
+    deal.problem_text = WithDivisionSigns(deal.problem_text);
     if (deal.problem_text.empty()) {
         deal.numbers.fill(kEmptied);
         return deal;

@@ -1,5 +1,8 @@
 #include "board/hints.h"
 
+#include "board/problem_file.h"
+#include "state/convert.h"
+
 namespace quorrel {
 namespace {
 
@@ -11,12 +14,17 @@ constexpr size_t kStepLength = 8;
 
 std::string HintStepText(const std::string& problem_text, int step) {
     if (step < 1 || step > 3) return "";
+    // The steps stand at fixed character places: counted with the division sign as the one
+    // character '/' it was stored as.
+    std::string stored = problem_text;
+    for (size_t at; (at = stored.find(kDivisionSign)) != std::string::npos;)
+        stored.replace(at, sizeof kDivisionSign - 1, "/");
     size_t from = kFirstStepAt + (static_cast<size_t>(step) - 1) * kStepLength + 1;
-    if (from >= problem_text.size()) return "";
+    if (from >= stored.size()) return "";
     std::string text;
-    for (char c : problem_text.substr(from, kStepLength - 1))
+    for (char c : stored.substr(from, kStepLength - 1))
         if (c != ' ') text += c;
-    return text;
+    return WithDivisionSigns(text);
 }
 
 std::string HintCaption(const std::string& problem_text, int16_t hints_used) {

@@ -51,6 +51,17 @@ int16_t ProblemDigit(const std::string& text, int i) {
     return c >= '0' && c <= '9' ? static_cast<int16_t>(c - '0') : 0;
 }
 
+std::string WithDivisionSigns(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '/')
+            out += kDivisionSign;
+        else
+            out += c;
+    }
+    return out;
+}
+
 std::vector<std::string> ReadProblemTexts(std::string_view in,
                                           const std::array<int16_t, 3>& groups_on,
                                           size_t capacity) {

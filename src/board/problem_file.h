@@ -32,6 +32,10 @@ std::string ProblemText(const ProblemRecord& record);
 // character that is not a digit (or a text too short to hold it) reads as 0.
 int16_t ProblemDigit(const std::string& text, int i);
 
+// The problem's text as the game keeps and shows it: each '/' of a division step as the
+// division sign (two bytes of UTF-8, so steps after it start later in the bytes).
+std::string WithDivisionSigns(std::string_view text);
+
 // Reads record 1 and the problem records after it, keeping the texts of the groups that are
 // switched on (non-zero) in file order, at most capacity of them. Records of groups that are
 // off are still passed over. Bytes that end early give the problems read so far; bytes

@@ -9,11 +9,13 @@
 
 namespace quorrel {
 
-int OpenRegularFile(const std::string& path, int64_t& size) {
-    // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused by fstat next.
+namespace {
+
+// O_NONBLOCK: opening a FIFO must not wait for the other end; it is refused by fstat next.
+int OpenRegular(const std::string& path, int flags, int64_t& size) {
     int fd;
     do {
-        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return -1;
     struct stat st;
@@ -23,6 +25,17 @@ int OpenRegularFile(const std::string& path, int64_t& size) {
     }
     size = st.st_size;
     return fd;
+}
+
+}  // namespace
+
+int OpenRegularFile(const std::string& path, int64_t& size) {
+    return OpenRegular(path, O_RDONLY, size);
+}
+
+int OpenRegularFileToAppend(const std::string& path) {
+    int64_t size = 0;
+    return OpenRegular(path, O_WRONLY | O_APPEND | O_CREAT, size);
 }
 
 bool ReadFileBounded(const std::string& path, size_t max_bytes, std::string& bytes) {

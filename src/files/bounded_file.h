@@ -18,4 +18,9 @@ bool ReadFileBounded(const std::string& path, size_t max_bytes, std::string& byt
 // on it).
 int OpenRegularFile(const std::string& path, int64_t& size);
 
+// Opens a regular file for appending, creating it (mode 0600) when it is missing: its
+// descriptor, or -1 when the path holds anything else (a FIFO or device, refused without
+// waiting on it).
+int OpenRegularFileToAppend(const std::string& path);
+
 }  // namespace quorrel

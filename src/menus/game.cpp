@@ -13,6 +13,7 @@ class Game : public GameHooks {
     explicit Game(Calc& calc) : calc_(calc) {}
 
     Step Click(int element_id) override {
+        ForgetTypedDigits(calc_, typed_);  // a click chooses instead of the digits typed
         Element& e = calc_.el.At(element_id);
         int16_t i = e.index;
         switch (e.name) {
@@ -72,12 +73,12 @@ class Game : public GameHooks {
     Step Key(InputEvent key) override {
         KeyActions actions;
         if (!ZoomKey(actions, key)) Key_Down(calc_, actions, typed_, key);
-        co_await actions.Run(calc_, *this);
+        co_await actions.Run(calc_, *this, typed_);
     }
 
     Step Timer(TimerId timer) override {
         if (timer == TimerId::KlikOff) KlikOff_Timer(calc_);
-        return {};
+        if (timer == TimerId::DigitGap) co_await PickHeldDigits(calc_, *this, typed_);
     }
 
     Step ApplyOptions(SavedSettings saved) override { return ApplySavedOptions(calc_, saved); }

@@ -13,9 +13,6 @@
 namespace quorrel {
 namespace {
 
-// Digits typed further apart than this start a new number.
-constexpr uint64_t kTypingGapMs = 600;
-
 bool Actionable(const Element& e) {
     switch (e.name) {
         case Name::Digit:
@@ -138,17 +135,40 @@ bool ClickShown(Calc& calc, KeyActions& hooks, Name name, int index) {
     return true;
 }
 
-// A key by what it means here, folding the number pad and shifted symbols into the main keys.
-std::string Symbol(const InputEvent& key) {
+// A key's name without the number pad's prefix: the pad's keys do what the main ones do.
+std::string Unpadded(const InputEvent& key) {
     const std::string pad = "Keypad ";
     const bool on_pad = key.key.compare(0, pad.size(), pad) == 0;
     const std::string k(key.key, on_pad ? pad.size() : 0);
-    if ((key.modifiers & kKeyShift) && k == "=") return "+";
-    if ((key.modifiers & kKeyShift) && k == "8") return "*";
     return k == "Enter" ? "Return" : k;
 }
 
-bool BoardKey(Calc& calc, KeyActions& hooks, TypedDigits& typed, const std::string& k) {
+// What a key press or typed text means here. Named keys, letters and digits come from key
+// presses; symbols only from the text the keyboard layout types, since a key's name does not
+// tell what Shift makes of it (Shift+7 types "/" on some layouts). The number pad's digits
+// count with or without Shift; the main row's only without.
+std::string Meaning(const InputEvent& key) {
+    if (!key.text.empty()) {
+        static const std::pair<const char*, const char*> symbols[] = {
+            {"+", "+"},        {"-", "-"},        {"\xE2\x88\x92", "-"},
+            {"*", "*"},        {"\xC3\x97", "*"}, {"/", "/"},
+            {"\xC3\xB7", "/"}, {".", "."},        {",", "."}};
+        if (key.modifiers & (kKeyCtrl | kKeyAlt)) return "";
+        for (auto [typed, meaning] : symbols)
+            if (key.text == typed) return meaning;
+        return "";
+    }
+    const std::string k = Unpadded(key);
+    if (k.size() != 1) return k;
+    if (k[0] >= 'A' && k[0] <= 'Z') return k;
+    const bool on_pad = k != key.key;
+    if (k[0] >= '0' && k[0] <= '9' && (on_pad || !(key.modifiers & kKeyShift))) return k;
+    return "";
+}
+
+bool IsDigit(const std::string& k) { return k.size() == 1 && k[0] >= '0' && k[0] <= '9'; }
+
+bool BoardKey(Calc& calc, KeyActions& hooks, const std::string& k) {
     static const std::pair<const char*, int> ops[] = {
         {"+", kAdd}, {"-", kSubtract}, {"*", kMultiply}, {"X", kMultiply}, {"/", kDivide}};
     for (auto [symbol, op] : ops) {
@@ -159,23 +179,9 @@ bool BoardKey(Calc& calc, KeyActions& hooks, TypedDigits& typed, const std::stri
     if (k == "H") return ClickShown(calc, hooks, Name::But, kWordHint);
     if (k == "M") return ClickShown(calc, hooks, Name::But, kWordMenu);
     if (k == "F1") return ClickShown(calc, hooks, Name::But, kWordHelp);
-    if (k.size() != 1 || k[0] < '0' || k[0] > '9') return false;
-    uint64_t now = calc.platform.NowMs();
-    typed.text = now - typed.last_ms <= kTypingGapMs ? typed.text + k : k;
-    typed.last_ms = now;
-    // The digits typed so far when a box shows them, else this digit alone.
-    for (const std::string& want : {typed.text, k}) {
-        for (int i = 0; i < 4; ++i) {
-            Element& box = calc.el(Name::Digit, i);
-            int16_t value = calc.gs.Numbers[i];
-            if (calc.el.Shown(box) && value != kEmptied && PlainNumberText(value) == want) {
-                typed.text.clear();  // the next digit starts a number of its own
-                hooks.Click(calc.el.Id(box));
-                return true;
-            }
-        }
-    }
-    return false;
+    if (!IsDigit(k)) return false;
+    hooks.TypeDigit(k[0]);
+    return true;
 }
 
 bool KeypadPress(Calc& calc, KeyActions& hooks, const std::string& k) {
@@ -191,18 +197,40 @@ bool KeypadPress(Calc& calc, KeyActions& hooks, const std::string& k) {
 
 }  // namespace
 
-Step KeyActions::Run(Calc& calc, GameHooks& hooks) {
-    if (zoom_) co_await calc.Zoom(*zoom_);
-    if (speak_ >= 0) co_await SpeakFocus(calc, speak_);
-    if (click_ >= 0) co_await hooks.Click(click_);
-    if (form_click_) co_await hooks.FormClick();
-    if (save_ && FigureShowing(calc)) co_await SaveShownFigure(calc);
-    if (resize_) co_await calc.OnResize();
+Step KeyActions::Run(Calc& calc, GameHooks& hooks, TypedDigits& typed) {
+    for (const Action& action : actions_) {
+        switch (action.kind) {
+            case Action::Kind::Zoom:
+                co_await calc.Zoom(static_cast<ZoomRequest>(action.value));
+                break;
+            case Action::Kind::Speak:
+                co_await SpeakFocus(calc, action.value);
+                break;
+            case Action::Kind::Click:
+                co_await hooks.Click(action.value);
+                break;
+            case Action::Kind::FormClick:
+                co_await hooks.FormClick();
+                break;
+            case Action::Kind::Save:
+                if (FigureShowing(calc)) co_await SaveShownFigure(calc);
+                break;
+            case Action::Kind::Resize:
+                co_await calc.OnResize();
+                break;
+            case Action::Kind::PickHeldDigits:
+                co_await quorrel::PickHeldDigits(calc, hooks, typed);
+                break;
+            case Action::Kind::TypeDigit:
+                co_await quorrel::TypeDigit(calc, hooks, typed, static_cast<char>(action.value));
+                break;
+        }
+    }
 }
 
 bool ZoomKey(KeyActions& hooks, const InputEvent& key) {
-    if (!(key.modifiers & kKeyCtrl) || (key.modifiers & kKeyAlt)) return false;
-    const std::string k = Symbol(key);
+    if (!(key.modifiers & kKeyCtrl) || (key.modifiers & kKeyAlt) || !key.text.empty()) return false;
+    const std::string k = Unpadded(key);
     if (k == "+" || k == "=") {
         hooks.Zoom(ZoomRequest::In);
     } else if (k == "-") {
@@ -227,7 +255,10 @@ void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEven
     auto at = std::find_if(spots.begin(), spots.end(),
                            [&](const Spot& s) { return s.id == el.focus.element; });
     if (at == spots.end()) el.focus.element = -1;
-    const std::string k = Symbol(key);
+    const std::string k = Meaning(key);
+    // A number held for a further digit is picked before any other key acts (the text a
+    // digit key types as well means nothing here, and leaves it held).
+    if (!k.empty() && !IsDigit(k) && typed.held >= 0) hooks.PickHeldDigits();
     const bool shift = key.modifiers & kKeyShift;
 
     if (k == "Tab" && !spots.empty()) {
@@ -287,7 +318,7 @@ void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEven
         }
         return;
     }
-    if (root >= 0 && el.At(root).name == Name::Floater) BoardKey(calc, hooks, typed, k);
+    if (root >= 0 && el.At(root).name == Name::Floater) BoardKey(calc, hooks, k);
 }
 
 }  // namespace quorrel

@@ -4,38 +4,48 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+#include <vector>
 
+#include "menus/typing.h"
 #include "shell/calc.h"
 
 namespace quorrel {
 
-// What a run of digit keys has typed so far on the board, for a result of two digits.
-struct TypedDigits {
-    std::string text;
-    uint64_t last_ms = 0;
-};
-
-// What a key asks for, decided at once and done afterwards by Run, as the click (or other step)
-// it stands for. A key asks for one thing at most.
+// What a key asks for, decided at once and done afterwards by Run, in order, as the clicks (or
+// other steps) it stands for.
 class KeyActions {
   public:
-    void Click(int element_id) { click_ = element_id; }
-    void FormClick() { form_click_ = true; }
+    void Click(int element_id) { Add(Action::Kind::Click, element_id); }
+    void FormClick() { Add(Action::Kind::FormClick); }
     // The voice names the element the focus has reached.
-    void Speak(int element_id) { speak_ = element_id; }
+    void Speak(int element_id) { Add(Action::Kind::Speak, element_id); }
     // The figure on show saved, when there is one.
-    void Save() { save_ = true; }
+    void Save() { Add(Action::Kind::Save); }
     // The window laid out again after a change of its state.
-    void Resize() { resize_ = true; }
-    void Zoom(ZoomRequest request) { zoom_ = request; }
-    Step Run(Calc& calc, GameHooks& hooks);
+    void Resize() { Add(Action::Kind::Resize); }
+    void Zoom(ZoomRequest request) { Add(Action::Kind::Zoom, static_cast<int>(request)); }
+    // A number held for a further digit picked now; a digit typed on the board.
+    void PickHeldDigits() { Add(Action::Kind::PickHeldDigits); }
+    void TypeDigit(char digit) { Add(Action::Kind::TypeDigit, digit); }
+    Step Run(Calc& calc, GameHooks& hooks, TypedDigits& typed);
 
   private:
-    int click_ = -1, speak_ = -1;
-    bool form_click_ = false, save_ = false, resize_ = false;
-    std::optional<ZoomRequest> zoom_;
+    struct Action {
+        enum class Kind : uint8_t {
+            Click,
+            FormClick,
+            Speak,
+            Save,
+            Resize,
+            Zoom,
+            PickHeldDigits,
+            TypeDigit
+        } kind;
+        int value = 0;
+    };
+    void Add(Action::Kind kind, int value = 0) { actions_.push_back({kind, value}); }
+    std::vector<Action> actions_;
 };
 
 void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEvent& key);

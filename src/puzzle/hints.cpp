@@ -4,6 +4,7 @@
 #include "board/board.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
+#include "state/convert.h"
 
 namespace quorrel {
 

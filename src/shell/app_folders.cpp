@@ -104,15 +104,23 @@ namespace {
 // Opens path + ".new" and holds its write lock. Writers take turns on that one name, so an
 // interrupted write leaves at most that file, and the next writer simply reuses it. A writer
 // that waited may find the name moved on meanwhile (renamed into place or removed by the one
-// before); its file is then no longer the temp file and it opens the name again.
+// before); its file is then no longer the temp file and it opens the name again. Whatever else
+// holds the name (a symlink, a file left unwritable by a run as another user, a FIFO) is removed
+// and the name opened afresh: left there, it would fail every later write.
 int LockTempFile(const std::string& temp) {
     for (int tries = 0; tries < 100; ++tries) {
         int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-        if (fd < 0) return -1;
+        if (fd < 0) {
+            bool stale = errno == ELOOP || errno == EACCES || errno == EPERM || errno == ENXIO;
+            if (errno == EINTR) continue;
+            if (!stale || unlink(temp.c_str()) != 0) return -1;
+            continue;
+        }
         struct stat held, named;
-        if (flock(fd, LOCK_EX) == 0 && fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
-            stat(temp.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-            held.st_ino == named.st_ino)
+        bool locked = flock(fd, LOCK_EX) == 0 && fstat(fd, &held) == 0;
+        if (locked && !S_ISREG(held.st_mode)) unlink(temp.c_str());
+        if (locked && S_ISREG(held.st_mode) && stat(temp.c_str(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino)
             return fd;
         close(fd);
     }

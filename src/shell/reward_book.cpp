@@ -1,6 +1,5 @@
 #include "shell/reward_book.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -70,7 +69,7 @@ std::string RewardBookPath(const std::string& settings_path) {
 
 bool AppendReward(const std::string& path, const RewardEntry& entry) {
     if (path.empty()) return false;
-    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    int fd = OpenRegularFileToAppend(path);
     if (fd < 0) return false;
     std::string line = FormatRewardLine(entry);
     ssize_t written;

@@ -10,6 +10,10 @@
 namespace quorrel {
 namespace {
 
+// At start the board is centred with 60 pixels of the window's height left for the title bar
+// and the frame.
+constexpr int kStartFrameAllowance = 60;
+
 ScreenTwips ScreenOf(Platform& platform) {
     return {platform.ScreenWidthTwips(), platform.ScreenHeightTwips(), platform.TwipsPerPixelX()};
 }
@@ -51,15 +55,24 @@ Step Calc::Form_Load() {
         platform.Move(
             Placement{static_cast<double>(glob.SavedLeft), static_cast<double>(glob.SavedTop),
                       static_cast<double>(glob.SavedWidth), static_cast<double>(glob.SavedHeight)});
-    if (zoom.fit) ApplyZoomPercent(FitZoomStep(platform.DisplayScale(), Room()));
+    if (zoom.fit) {
+        ApplyZoomPercent(FitZoomStep(platform.DisplayScale(), Room()));
+    } else {
+        // The saved zoom is applied only as far as the window holds the board where it is
+        // placed below; the file keeps it for a larger window.
+        ZoomRoom room = Room();
+        room.outer_height -= kStartFrameAllowance - kFrameAllowance;
+        int percent = FittingZoomStep(zoom.percent, platform.DisplayScale(), room);
+        if (percent != zoom.percent) ApplyZoomPercent(percent);
+    }
     double tpp_x = platform.TwipsPerPixelX(), tpp_y = platform.TwipsPerPixelY();
     if (gs.StartWindowState == 0) {
         x = RoundToInt16((platform.GetPlacement().width / tpp_x - board.width) / 2);
     } else {
         x = RoundToInt16((platform.ScreenWidthTwips() / tpp_x - board.width) / 2);
     }
-    // 60 pixels stand for the title bar and the frame.
-    int16_t y = RoundToInt16((platform.GetPlacement().height / tpp_y - 60 - board.height) / 2);
+    int16_t y = RoundToInt16(
+        (platform.GetPlacement().height / tpp_y - kStartFrameAllowance - board.height) / 2);
     for (Name panel : {Name::Floater, Name::First, Name::Spirom}) {
         el(panel).left = x;
         el(panel).top = y;

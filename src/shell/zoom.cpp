@@ -48,6 +48,13 @@ int NextZoomStep(int percent, int direction, double display_scale, const ZoomRoo
     return kZoomSteps[next];
 }
 
+int FittingZoomStep(int percent, double display_scale, const ZoomRoom& room) {
+    int best = 100;
+    for (int step : kZoomSteps)
+        if (step <= percent && BoardFits(display_scale * step / 100.0, room)) best = step;
+    return best;
+}
+
 int FitZoomStep(double display_scale, const ZoomRoom& room) {
     const int smaller_side = std::min(room.inner_width, room.inner_height);
     int best = 100;

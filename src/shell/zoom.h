@@ -44,6 +44,10 @@ bool BoardFits(double scale, const ZoomRoom& room);
 // itself when there is none. Steps down are always offered.
 int NextZoomStep(int percent, int direction, double display_scale, const ZoomRoom& room);
 
+// The saved step when the board fits at it, else the largest smaller step at which it does;
+// 100 % at least. A window too small for the saved step must not open with the board cut off.
+int FittingZoomStep(int percent, double display_scale, const ZoomRoom& room);
+
 // The largest step at which the board fills no more than half the window's smaller side and
 // still fits; 100 % at least.
 int FitZoomStep(double display_scale, const ZoomRoom& room);

@@ -14,7 +14,8 @@ namespace quorrel {
 // segments, and a drifting figure's order is raised only while the measuring has walked fewer
 // in all. So a drawing walks at most five times this many segments (two of measuring, three
 // pens). Every reward figure walks under 2,000; a maker figure is cut short only when its walk
-// is longer, which needs an order of 278 or more.
+// is longer, which needs an order of 278 or more. The pixels those segments may fill are
+// bounded by the window's surface (WindowSurface::kMaxFigureWork).
 constexpr int64_t kMaxSpiroPassSegments = 100000;
 
 struct SpiroRequest {

@@ -93,18 +93,46 @@ int32_t RoundToInt32(double value) { return RoundSaturating<int32_t>(value); }
 
 double Remainder(double dividend, double divisor) { return std::fmod(dividend, divisor); }
 
-std::string Cp1252ToUtf8(std::string_view text) {
-    // The bytes 0x80..0x9F differ from Latin-1; the game only ever stores ASCII and the division
-    // sign, so the Latin-1 mapping covers everything it writes.
+size_t Utf8SequenceLength(std::string_view text, size_t at) {
+    auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) return 1;
+    // The lead byte gives the length and the range of the second byte (RFC 3629, table 3-7).
+    size_t length;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() - at < length) return 0;
+    if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+    for (size_t i = 2; i < length; ++i)
+        if ((byte(at + i) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+std::string ValidUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (unsigned char c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
+    for (size_t i = 0; i < text.size();) {
+        size_t length = Utf8SequenceLength(text, i);
+        if (length > 0) {
+            out.append(text, i, length);
+            i += length;
+            continue;
         }
+        unsigned char c = static_cast<unsigned char>(text[i++]);
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     }
     return out;
 }

@@ -7,8 +7,8 @@
 
 namespace quorrel {
 
-// The division sign inside texts: one Windows-1252 byte, so character positions stay fixed.
-constexpr char kDivisionSign = '\xF7';
+// The division sign U+00F7 in UTF-8, the encoding of every text the game keeps and shows.
+inline constexpr char kDivisionSign[] = "\xC3\xB7";
 
 // " 237" for values of 0 and above, "-2" for negatives.
 std::string NumberText(int64_t value);
@@ -34,7 +34,12 @@ double RoundHalfEven(double value);
 inline int32_t Remainder(int32_t dividend, int32_t divisor) { return dividend % divisor; }
 double Remainder(double dividend, double divisor);
 
-// Windows-1252 text to UTF-8 for drawing and for printing; the division sign becomes U+00F7.
-std::string Cp1252ToUtf8(std::string_view text);
+// The length of the well-formed UTF-8 sequence that starts at text[at] (1 for ASCII), or 0 when
+// none does there (a stray continuation byte, a cut-off, overlong or surrogate sequence).
+size_t Utf8SequenceLength(std::string_view text, size_t at);
+
+// Text as it can be drawn: well-formed UTF-8 kept as it is, any other byte read as Latin-1 (a
+// file name from an old system), so nothing is lost or replaced by garbage.
+std::string ValidUtf8(std::string_view text);
 
 }  // namespace quorrel

@@ -8,7 +8,15 @@ namespace quorrel {
 
 std::string QuoteText(std::string_view text) {
     std::string out = "\"";
-    for (unsigned char c : text) {
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const size_t length = Utf8SequenceLength(text, i);
+        if (length > 1) {
+            out.append(text, i, length);
+            i += length;
+            continue;
+        }
+        ++i;
         switch (c) {
             case '\r':
                 out += "\\r";
@@ -26,12 +34,12 @@ std::string QuoteText(std::string_view text) {
                 out += "\\\\";
                 break;
             default:
-                if (c < 0x20 || c == 0x7F) {
+                if (c < 0x20 || c >= 0x7F) {
                     char buffer[8];
                     std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
                     out += buffer;
                 } else {
-                    out += Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(&c), 1));
+                    out += static_cast<char>(c);
                 }
         }
     }

@@ -6,7 +6,8 @@
 
 namespace quorrel {
 
-// "\"a\\rb\"" for the Windows-1252 text a<CR>b; the division sign comes out as UTF-8.
+// "\"a\\rb\"" for the text a<CR>b. Well-formed UTF-8 is printed as it is; any other byte of
+// 0x80 and above as "\\xNN", like a control character.
 std::string QuoteText(std::string_view text);
 
 }  // namespace quorrel

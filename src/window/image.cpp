@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace quorrel {
@@ -94,21 +95,50 @@ std::vector<PenSpan> PenShape(int width) {
     return spans;
 }
 
-void Stamp(PixelView image, int cx, int cy, const std::vector<PenSpan>& pen, uint32_t argb) {
-    if (pen.empty()) {
-        if (cx >= 0 && cy >= 0 && cx < image.width && cy < image.height) image.At(cx, cy) = argb;
-        return;
+// The pixels a thick line covers, row by row. The pen is stamped at every pixel of the line's
+// walk; the stamps on one row always join into one run (consecutive centres are a pixel apart
+// and the pen's rows are nested), so each row is filled once at the end instead of once per
+// stamp: a line costs its area, not its area times its width.
+class RowRuns {
+  public:
+    RowRuns(int first_row, int last_row)
+        : first_(first_row), runs_(static_cast<size_t>(std::max(last_row - first_row + 1, 0))) {}
+
+    void Stamp(int cx, int cy, const std::vector<PenSpan>& pen) {
+        for (const PenSpan& span : pen) {
+            int row = cy + span.dy - first_;
+            if (row < 0 || row >= static_cast<int>(runs_.size())) continue;
+            Run& run = runs_[static_cast<size_t>(row)];
+            run.from = std::min(run.from, cx + span.from);
+            run.to = std::max(run.to, cx + span.to);
+        }
     }
-    for (const PenSpan& span : pen)
-        FillRect(image, cx + span.from, cy + span.dy, span.to - span.from + 1, 1, argb);
-}
+    // Fills the runs; the pixels they hold.
+    int64_t Fill(PixelView image, uint32_t argb) const {
+        int64_t pixels = 0;
+        for (size_t i = 0; i < runs_.size(); ++i) {
+            if (runs_[i].from > runs_[i].to) continue;
+            FillRect(image, runs_[i].from, first_ + static_cast<int>(i),
+                     runs_[i].to - runs_[i].from + 1, 1, argb);
+            pixels += runs_[i].to - runs_[i].from + 1;
+        }
+        return pixels;
+    }
+
+  private:
+    struct Run {
+        int from = std::numeric_limits<int>::max(), to = std::numeric_limits<int>::min();
+    };
+    int first_;
+    std::vector<Run> runs_;
+};
 
 }  // namespace
 
-void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int width,
-              uint32_t argb) {
+int64_t DrawLine(PixelView image, double x1, double y1, double x2, double y2, int width,
+                 uint32_t argb) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
-        return;
+        return 0;
     // Coordinates far outside the image draw nothing useful; clamping keeps the walk bounded.
     auto clampc = [](double v) { return std::clamp(v, -100000.0, 100000.0); };
     long ax = std::lround(clampc(x1)), ay = std::lround(clampc(y1));
@@ -121,13 +151,25 @@ void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int w
     // which matters when a window larger than the image lays a figure out past its edges.
     if (std::max(ax, bx) <= -margin || std::max(ay, by) <= -margin ||
         std::min(ax, bx) >= image.width + margin || std::min(ay, by) >= image.height + margin)
-        return;
-    const std::vector<PenSpan> pen = width <= 1 ? std::vector<PenSpan>{} : PenShape(width);
+        return 1;
+    const bool thin = width <= 1;
+    const std::vector<PenSpan> pen = thin ? std::vector<PenSpan>{} : PenShape(width);
+    // Only the image's rows that the line's pen can reach.
+    const long reach = width / 2 + 1;
+    RowRuns runs(static_cast<int>(std::max(std::min(ay, by) - reach, 0L)),
+                 static_cast<int>(std::min(std::max(ay, by) + reach, long{image.height} - 1)));
     bool entered = false;
+    int64_t steps = 0;
     for (;;) {
+        ++steps;
         if (ax > -margin && ay > -margin && ax < image.width + margin &&
             ay < image.height + margin) {
-            Stamp(image, static_cast<int>(ax), static_cast<int>(ay), pen, argb);
+            if (thin) {
+                if (ax >= 0 && ay >= 0 && ax < image.width && ay < image.height)
+                    image.At(static_cast<int>(ax), static_cast<int>(ay)) = argb;
+            } else {
+                runs.Stamp(static_cast<int>(ax), static_cast<int>(ay), pen);
+            }
             entered = true;
         } else if (entered) {
             break;  // a straight line that has left the image does not come back
@@ -143,6 +185,9 @@ void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int w
             ay += sy;
         }
     }
+    // The work: every pixel walked, times the pen's rows noted at each, and every pixel filled.
+    return steps * std::max<int64_t>(1, static_cast<int64_t>(pen.size())) +
+           (thin ? 0 : runs.Fill(image, argb));
 }
 
 void CopyBlock(PixelView dst, int dx, int dy, ConstPixelView src, int sx, int sy, int w, int h) {

@@ -70,9 +70,10 @@ constexpr uint32_t PixelFromBgr(uint32_t bgr) {
 }
 
 void FillRect(PixelView image, int x, int y, int w, int h, uint32_t argb);
-// A line of a pen width with round ends, aliased like a window-system pen.
-void DrawLine(PixelView image, double x1, double y1, double x2, double y2, int width,
-              uint32_t argb);
+// A line of a pen width with round ends, aliased like a window-system pen. Returns the work it
+// took, in pixel operations (at least 1), for callers that bound the work of many lines.
+int64_t DrawLine(PixelView image, double x1, double y1, double x2, double y2, int width,
+                 uint32_t argb);
 // Straight copy of a block; parts outside either image are skipped.
 void CopyBlock(PixelView dst, int dx, int dy, ConstPixelView src, int sx, int sy, int w, int h);
 // The block (sx, sy, sw, sh) of src stretched over (dx, dy, dw, dh) of dst, nearest pixel;

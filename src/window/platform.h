@@ -35,6 +35,9 @@ struct InputEvent {
     std::string key{};
     uint8_t modifiers = 0;
     bool repeat = false;
+    // Or, with key empty, one character of text as the keyboard layout typed it ("+", "/"),
+    // repeated when the key that typed it is held down.
+    std::string text{};
 };
 
 // A moment on the local calendar and clock.

@@ -58,9 +58,10 @@ void WindowSurface::Clear(uint32_t back_bgr) {
     // The pixels' storage is kept for the figure that usually follows.
     drawn_ = false;
     backdrop_ = {PixelFromBgr(back_bgr), Image(), 0, 0, 0, 0};
+    work_ = 0;
     figure_.clear();
     ++version_;
-    if (log_) log_->push_back("clear");
+    if (log_) log_->Add("clear");
 }
 
 void WindowSurface::Materialize() {
@@ -103,8 +104,9 @@ Image WindowSurface::Pixels() const {
 }
 
 void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, uint32_t bgr) {
+    if (work_ >= work_bound_) return;
     if (!drawn_) Materialize();
-    DrawLine(image_, x1, y1, x2, y2, width, PixelFromBgr(bgr));
+    work_ += DrawLine(image_, x1, y1, x2, y2, width, PixelFromBgr(bgr));
     bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
     if (finite && figure_.size() < kMaxFigureLines) figure_.push_back({x1, y1, x2, y2, width, bgr});
     ++version_;
@@ -112,7 +114,7 @@ void WindowSurface::Line(double x1, double y1, double x2, double y2, int width, 
         char buffer[160];
         std::snprintf(buffer, sizeof buffer, "line %.1f %.1f %.1f %.1f %d &H%X", x1, y1, x2, y2,
                       width, bgr);
-        log_->push_back(buffer);
+        log_->Add(buffer);
     }
 }
 
@@ -166,7 +168,7 @@ bool WindowSurface::TileBackdrop(const Image& tile, int w, int h, int columns, i
 }
 
 void WindowSurface::LogTiling(int columns, int rows) {
-    if (log_) log_->push_back("tile " + std::to_string(std::max(columns, 0) * std::max(rows, 0)));
+    if (log_) log_->Add("tile " + std::to_string(std::max(columns, 0) * std::max(rows, 0)));
 }
 
 }  // namespace quorrel

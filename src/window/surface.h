@@ -17,6 +17,20 @@ struct DrawnLine {
     uint32_t bgr = 0;
 };
 
+// The drawing operations since the reader last took them, one text line each. A figure that
+// retraces itself for ever would hold millions; past kMaxLines they are only counted.
+struct DrawLog {
+    static constexpr size_t kMaxLines = 100000;
+    std::vector<std::string> lines;
+    uint64_t left_out = 0;
+    void Add(std::string line) {
+        if (lines.size() < kMaxLines)
+            lines.push_back(std::move(line));
+        else
+            ++left_out;
+    }
+};
+
 class WindowSurface {
   public:
     // The largest surface kept: an 8K screen either way up (7680 x 4320 or 4320 x 7680), about
@@ -46,8 +60,16 @@ class WindowSurface {
     static constexpr size_t kMaxFigureLines = 100000;  // 4 MB
     const std::vector<DrawnLine>& Figure() const { return figure_; }
 
+    // The work of a figure's lines is bounded as well as their count: past kMaxFigureWork pixel
+    // operations (about 2 s here) since the surface was last cleared, a line is neither drawn,
+    // recorded nor logged. Only a figure of long segments at a large scale gets there (the
+    // thickest pen across a 4K screen, a few hundred thousand times); every reward figure
+    // stays far below it.
+    static constexpr int64_t kMaxFigureWork = 2'000'000'000;
+    void SetWorkBound(int64_t work) { work_bound_ = work; }  // for tests
+
     // Each drawing operation is also written to a log when one is attached (headless driver).
-    void SetLog(std::vector<std::string>* log) { log_ = log; }
+    void SetLog(DrawLog* log) { log_ = log; }
     // Counts every change, so a front end can tell when the picture is out of date.
     unsigned Version() const { return version_; }
 
@@ -74,7 +96,9 @@ class WindowSurface {
     bool drawn_ = false;  // image_ holds what the surface shows
     Image image_;
     std::vector<DrawnLine> figure_;
-    std::vector<std::string>* log_ = nullptr;
+    int64_t work_ = 0;  // since the last clear
+    int64_t work_bound_ = kMaxFigureWork;
+    DrawLog* log_ = nullptr;
     unsigned version_ = 0;
     // The last tiling and the version it left: the same tiling again on a surface nothing was
     // drawn on since cannot change a pixel, and costs nothing to skip.

@@ -3,7 +3,8 @@
 namespace quorrel {
 
 const char* TimerName(TimerId id) {
-    static const char* const names[] = {"FirstUp", "LastUp", "KlikOff", "TileBoy", "NoteOff"};
+    static const char* const names[] = {"FirstUp", "LastUp",  "KlikOff",
+                                        "TileBoy", "NoteOff", "DigitGap"};
     return names[static_cast<size_t>(id)];
 }
 
@@ -14,6 +15,8 @@ TimerSet::TimerSet(uint64_t now) {
     timers_[static_cast<size_t>(TimerId::TileBoy)] = {500, true, now + 500};
     // Puts away a notice that goes by itself (a saved drawing's), 3 s after it was shown.
     timers_[static_cast<size_t>(TimerId::NoteOff)] = {3000, false, 0};
+    // Ends a typed number on the board: digits further apart start a new one.
+    timers_[static_cast<size_t>(TimerId::DigitGap)] = {600, false, 0};
 }
 
 void TimerSet::Enable(TimerId id, uint64_t now) {

@@ -8,7 +8,7 @@
 
 namespace quorrel {
 
-enum class TimerId : uint8_t { FirstUp, LastUp, KlikOff, TileBoy, NoteOff, Count };
+enum class TimerId : uint8_t { FirstUp, LastUp, KlikOff, TileBoy, NoteOff, DigitGap, Count };
 
 const char* TimerName(TimerId id);
 

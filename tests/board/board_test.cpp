@@ -130,7 +130,7 @@ TEST(Board, MovesRefusalsHintsAndVerdicts) {
         {p3462, 24, "hint hint hint hint",
          "hint1 12+12, hint2 3x4, hint3 3x4 then 6x2, hint3 3x4 then 6x2"},
         {p0123, 6, "hint",
-         "hint1 9\xF7"
+         "hint1 9\xC3\xB7"
          "1"},
         {p3462, 24, "hint 3 hint hint", "hint1 12+12, pick3, reset, hint2 3x4"},
         {p3462, 24, "hint hint 3 x 4 6 x 2 12 + 12",
@@ -189,7 +189,7 @@ TEST(Deal, DrawsAProblemAndShufflesItsNumbers) {
     }
     EXPECT_EQ(problems.size(), 3u);
     for (const auto& [text, times] : problems) EXPECT_GT(times, 900) << text;
-    EXPECT_EQ(problems.count(list[1].substr(0, 21) + "   9\xF7  1"), 1u);
+    EXPECT_EQ(problems.count(list[1].substr(0, 21) + "   9\xC3\xB7  1"), 1u);
     for (int box = 0; box < 4; ++box)
         for (int digit : {1, 8}) EXPECT_GT(places[box][digit], 200) << box << " " << digit;
 }

@@ -1,12 +1,15 @@
 // The puzzle's pure rules, by worked examples: the arithmetic of a move, the reward decision
-// and figure, the points and the score line.
+// and figure, the points and the score line; the hints' texts around a division sign. The
+// hints' wiring is the scenarios'.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <optional>
 #include <tuple>
 
+#include "board/hints.h"
 #include "board/move_math.h"
+#include "board/problem_file.h"
 #include "board/scoring.h"
 #include "state/convert.h"
 
@@ -50,6 +53,15 @@ TEST(MoveMath, CombinesOrRefuses) {
         EXPECT_EQ(value.has_value(), c.refusal == R::None);
         EXPECT_EQ(quotient, c.quotient.value_or(-1));
     }
+}
+
+// The division sign takes two bytes; the steps after it are still cut at their own places.
+TEST(Hints, StepsAfterADivisionSignKeepTheirPlaces) {
+    const std::string text = WithDivisionSigns(" 1842   8/  2   4x  1   4+  8");
+    const std::string divide = std::string("8") + kDivisionSign + "2";
+    const std::pair<int16_t, std::string> cases[] = {
+        {1, "4+8"}, {2, divide}, {3, divide + " then 4x1"}};
+    for (const auto& [used, want] : cases) EXPECT_EQ(HintCaption(text, used), want) << used;
 }
 
 TEST(Reward, DueByHintsAndSolvedCountWithAFigureFromTheDeal) {

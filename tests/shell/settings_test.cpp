@@ -11,6 +11,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "menus/menus.h"
@@ -164,6 +165,30 @@ TEST(SettingsFile, AWriteReplacesTheWholeFileOrNothing) {
     EXPECT_FALSE(WriteFileAtomically(temp.path() + "/taken/Quorrel.dat", old));
     EXPECT_TRUE(fs::is_directory(temp.path() + "/taken/Quorrel.dat/inside"));
     EXPECT_FALSE(WriteFileAtomically(temp.path() + "/gone/Quorrel.dat", old));
+}
+
+// Whatever a run as another user or a stray tool left at the temp name is replaced, so that the
+// save goes through; what a symlink points at is never written.
+TEST(SettingsFile, AStaleTempNameIsReplaced) {
+    const std::vector<std::function<void(const std::string&, const std::string&)>> leftovers = {
+        [](const std::string& temp, const std::string& aim) { fs::create_symlink(aim, temp); },
+        [](const std::string& temp, const std::string&) { fs::create_symlink("/nowhere", temp); },
+        [](const std::string& temp, const std::string&) { mkfifo(temp.c_str(), 0600); },
+        [](const std::string& temp, const std::string&) {
+            std::ofstream(temp) << "old";
+            chmod(temp.c_str(), 0400);
+        },
+    };
+    for (size_t i = 0; i < leftovers.size(); ++i) {
+        TempFolder temp;
+        const std::string path = temp.path() + "/Quorrel.dat", aim = temp.path() + "/aim";
+        std::ofstream(aim) << "untouched";
+        leftovers[i](path + ".new", aim);
+        EXPECT_TRUE(WriteFileAtomically(path, "3")) << i;
+        EXPECT_EQ(Slurp(path), "3") << i;
+        EXPECT_EQ(Slurp(aim), "untouched") << i;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path + ".new"))) << i;
+    }
 }
 
 // A folder the game may not write to, and a full disk (which stops root as well): the game

@@ -1,6 +1,7 @@
 // Ctrl+S over a maximised window's figure: its SVG holds the `lines` reported, its PNG the pixels
 // of `shot`; the notice, the praise, a failed save; the reward book; the pictures folder's name.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -71,6 +72,23 @@ TEST(SaveFiles, MatchLinesAndShot) {
     check("get HelpNoteText", "caption=\"Could not save to Pictures/Quorrel:\\n");
 }
 
+// The driver's record of lines between two reads keeps its first DrawLog::kMaxLines and says
+// how many it left out; a record under the cap prints as it always did.
+TEST(SaveFiles, TheLinesRecordIsCapped) {
+    Driver driver({QUORREL_SOURCE_DIR, "", 3});
+    std::vector<std::string> out;
+    ASSERT_EQ(driver.Execute("start", out), "");
+    for (size_t drawn : {DrawLog::kMaxLines + 3, size_t{1}}) {
+        out.clear();
+        driver.Execute("lines", out);
+        out.clear();
+        for (size_t i = 0; i < drawn; ++i) driver.calc()->surface.Line(0, 0, 1, 1, 1, 0);
+        ASSERT_EQ(driver.Execute("lines", out), "");
+        EXPECT_EQ(out.size(), std::min(drawn, DrawLog::kMaxLines + 1));
+        EXPECT_EQ(out.back(), drawn > 1 ? "3 more lines left out" : "line 0.0 0.0 1.0 1.0 1 &H0");
+    }
+}
+
 TEST(SaveFiles, AFailedSaveLeavesNoFile) {
     fs::path dir = fs::temp_directory_path() / ("quorrel-save-" + std::to_string(getpid()));
     PngWriter write = [](const Image&, const std::string& path) { return !!std::ofstream(path); };
@@ -90,6 +108,12 @@ TEST(SaveFiles, AFailedSaveLeavesNoFile) {
         ASSERT_TRUE(
             AppendReward(dir / "book", {10 + i, 9 * i, i, {2026, 12, 6, 15, 30, i}, i - 1}));
     RewardBook book = ReadRewardBook(dir / "book", 2);
+    // A FIFO at the book's name is refused at once instead of waiting for a reader (a wait
+    // ends the test after 5 s).
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    alarm(5);
+    EXPECT_FALSE(AppendReward(dir / "fifo", {1, 2, 3, {2026, 12, 6, 15, 30, 0}, 0}));
+    alarm(0);
     fs::remove_all(dir);
     ASSERT_EQ(book.valid * 10 + book.entries.size(), 32u);
     EXPECT_EQ(FormatRewardLine(book.entries[0]), "12 18 2 2026-12-06 15:30:02 1\r\n");

@@ -67,7 +67,8 @@ bool UseCommaLocale(const std::string& folder) {
 TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
     std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     testing_support::TempFolder folder;
-    if (!UseCommaLocale(folder.path())) GTEST_SKIP() << "no locale with a decimal comma";
+    // Never skipped: scripts/deps.sh test installs what localedef needs.
+    ASSERT_TRUE(UseCommaLocale(folder.path())) << "no locale with a decimal comma";
     std::string point = std::localeconv()->decimal_point;
     double read = LeadingNumber("2.5");
     std::string text = ShortNumberText(1.5f);
@@ -103,16 +104,37 @@ TEST(Rounding, SaturatesOutOfRange) {
     EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::infinity()), 32767);
 }
 
-TEST(Remainder, HasTheSignOfTheDividendAndTheDivisionSignIsOneByte) {
+TEST(Remainder, HasTheSignOfTheDividend) {
     EXPECT_EQ(Remainder(-7, 3), -1);
     EXPECT_EQ(Remainder(7, -3), 1);
     EXPECT_DOUBLE_EQ(Remainder(-405.0, 360.0), -45.0);
-    std::string text = std::string("18") + kDivisionSign + "3";
-    EXPECT_EQ(text.size(), 4u);
-    EXPECT_EQ(Cp1252ToUtf8(text),
-              "18\xC3\xB7"
-              "3");
-    EXPECT_EQ(QuoteText("a\rb\"c"), "\"a\\rb\\\"c\"");
+}
+
+// Texts are UTF-8 from end to end: a folder named in UTF-8 is drawn and printed as it is, a
+// stray byte is drawn as Latin-1 and printed escaped, never as two garbled letters.
+TEST(Text, Utf8IsKeptAndStrayBytesAreReadAsLatin1) {
+    struct Case {
+        std::string text, drawn, printed;
+    };
+    const Case cases[] = {
+        {"Im\xC3\xA1genes", "Im\xC3\xA1genes", "\"Im\xC3\xA1genes\""},
+        {std::string("18") + kDivisionSign + "3",
+         "18\xC3\xB7"
+         "3",
+         "\"18\xC3\xB7"
+         "3\""},
+        {"\xE2\x82\xAC\xF0\x9F\x99\x82", "\xE2\x82\xAC\xF0\x9F\x99\x82",
+         "\"\xE2\x82\xAC\xF0\x9F\x99\x82\""},
+        {"Im\xE1genes", "Im\xC3\xA1genes", "\"Im\\xE1genes\""},
+        {"\xC3", "\xC3\x83", "\"\\xC3\""},                                    // cut off
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF", "\"\\xC0\\xAF\""},                   // overlong '/'
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80", "\"\\xED\\xA0\\x80\""},  // surrogate
+        {"a\rb\"c\x7F", "a\rb\"c\x7F", "\"a\\rb\\\"c\\x7F\""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ValidUtf8(c.text), c.drawn) << c.printed;
+        EXPECT_EQ(QuoteText(c.text), c.printed);
+    }
 }
 
 }  // namespace

@@ -28,6 +28,23 @@ TEST(DrawLine, PenWidthIsTheStrokeAcross) {
     }
 }
 
+// Thick lines are filled row by row, not stamped pen by pen: the pixels must stay exactly those
+// the stamping gave (its digest below), for lines in every direction, across every edge.
+TEST(DrawLine, LinesLookAsTheyAlwaysDid) {
+    Image image(160, 120, kPaper);
+    uint32_t seed = 7;
+    auto next = [&](int range) {
+        return static_cast<int>((seed = seed * 1103515245u + 12345u) >> 8) % range;
+    };
+    for (int i = 0; i < 600; ++i)
+        DrawLine(image, next(240) - 40 + next(10) / 10.0, next(200) - 40, next(240) - 40,
+                 next(200) - 40, 1 + next(14),
+                 0xFF000000u | static_cast<uint32_t>(i * 2654435761u));
+    uint64_t digest = 1469598103934665603u;
+    for (uint32_t p : image.pixels) digest = (digest ^ p) * 1099511628211u;
+    EXPECT_EQ(digest, 16288527156043712851u);
+}
+
 TEST(DrawLine, IgnoresCoordinatesThatAreNotFinite) {
     Image image(10, 10, kPaper);
     DrawLine(image, std::numeric_limits<double>::quiet_NaN(), 0, 5, 5, 2, kInk);

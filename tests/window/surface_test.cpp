@@ -124,5 +124,20 @@ TEST(WindowSurface, TheSameTilingAgainIsNoChange) {
     }
 }
 
+// A figure of endless long, thick segments stops being drawn once its work passes the bound,
+// and the next figure (after a clear) is drawn in full again.
+TEST(WindowSurface, AFiguresWorkIsBounded) {
+    WindowSurface surface;
+    surface.Resize(100, 100, 0);
+    surface.SetWorkBound(10000);
+    for (int round = 0; round < 2; ++round) {
+        surface.Clear(0);
+        for (int i = 0; i < 20; ++i) surface.Line(0, i * 5, 99, i * 5, 7, 0xFF);
+        EXPECT_GT(surface.Figure().size(), 2u);
+        EXPECT_LT(surface.Figure().size(), 20u);
+        EXPECT_EQ(surface.Pixels().At(50, 95), PixelFromBgr(0));
+    }
+}
+
 }  // namespace
 }  // namespace quorrel

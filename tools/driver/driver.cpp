@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "menus/menus.h"
 #include "platform/sdl/media/picture_io.h"
 #include "platform/sdl/media/sdl_text.h"
+#include "state/convert.h"
 #include "state/text_escape.h"
 #include "window/display_scale.h"
 
@@ -225,13 +227,15 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         return "";
     }
     if (command == "lines") {
-        for (std::string& l : lines_) output.push_back(std::move(l));
-        lines_.clear();
+        for (std::string& l : lines_.lines) output.push_back(std::move(l));
+        if (lines_.left_out > 0)
+            output.push_back(std::to_string(lines_.left_out) + " more lines left out");
+        lines_ = DrawLog{};
         return "";
     }
-    static const char* const known[] = {"click",  "dblclick", "clickat",  "queue",   "wait",
-                                        "resize", "maximize", "minimize", "restore", "close",
-                                        "get",    "state",    "shot",     "key",     "zoom"};
+    static const char* const known[] = {
+        "click",   "dblclick", "clickat", "queue", "wait", "resize", "maximize", "minimize",
+        "restore", "close",    "get",     "state", "shot", "key",    "zoom",     "type"};
     bool is_known = false;
     for (const char* k : known) is_known = is_known || command == k;
     if (!is_known) return "unknown command";
@@ -266,6 +270,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     if (command == "click" || command == "dblclick" || command == "clickat")
         return Click(args, false, command == "dblclick");
     if (command == "key") return Key(args, false);
+    if (command == "type") return Type(args, false);
     if (command == "zoom") {
         // The keys a player zooms with.
         static const std::pair<const char*, const char*> keys[] = {
@@ -293,6 +298,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
             return "";
         }
         if (rest[0] == "key") return Key(rest, true);
+        if (rest[0] == "type") return Type(rest, true);
         if (rest[0] != "click" && rest[0] != "dblclick" && rest[0] != "clickat")
             return "unknown command";
         return Click(rest, true, rest[0] == "dblclick");
@@ -357,10 +363,31 @@ std::string Driver::Click(const std::vector<std::string>& args, bool queue, bool
 }
 
 std::string Driver::Key(const std::vector<std::string>& args, bool queue) {
-    if (args.size() != 2) return "usage: key NAME";
+    // "key NAME repeat": the keyboard's own repeat of a key held down.
+    const bool repeat = args.size() == 3 && args[2] == "repeat";
+    if (args.size() != 2 && !repeat) return "usage: key NAME";
     InputEvent event;
     if (!ParseKey(args[1], event)) return "unknown key";
+    event.repeat = repeat;
     platform_->Queue(event);
+    if (!queue) Settle();
+    return "";
+}
+
+// "type TEXT [repeat]": the text a keyboard layout typed, one character at a time as the window
+// system reports it, without the key presses that typed it; "repeat" for a key held down.
+std::string Driver::Type(const std::vector<std::string>& args, bool queue) {
+    const bool repeat = args.size() == 3 && args[2] == "repeat";
+    if (args.size() != 2 && !repeat) return "usage: type TEXT [repeat]";
+    InputEvent event;
+    event.type = InputEvent::Type::Key;
+    event.repeat = repeat;
+    const std::string& text = args[1];
+    for (size_t at = 0, length; at < text.size(); at += length) {
+        length = std::max<size_t>(Utf8SequenceLength(text, at), 1);
+        event.text = text.substr(at, length);
+        platform_->Queue(event);
+    }
     if (!queue) Settle();
     return "";
 }

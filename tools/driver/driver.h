@@ -46,6 +46,7 @@ class Driver {
   private:
     std::string Click(const std::vector<std::string>& args, bool queue, bool dbl);
     std::string Key(const std::vector<std::string>& args, bool queue);
+    std::string Type(const std::vector<std::string>& args, bool queue);
     std::string Get(const std::string& name, std::vector<std::string>& output);
     void Wait(uint64_t ms);
     void Settle();
@@ -54,7 +55,7 @@ class Driver {
     bool own_data_folder_ = false;
     std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<Calc> calc_;
-    std::vector<std::string> lines_;
+    DrawLog lines_;
 };
 
 }  // namespace quorrel

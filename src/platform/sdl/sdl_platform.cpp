@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/sdl/media/picture_io.h"
+#include "state/convert.h"
 
 namespace quorrel {
 namespace {
@@ -69,12 +71,13 @@ bool SdlPlatform::Open(std::string& error) {
         error = SDL_GetError();
         return false;
     }
-    // The game reads key presses by their key names, never typed text, key releases or mouse
-    // movement; leaving those out of the queue keeps an idle window from waking for them.
-    for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEWHEEL, SDL_KEYUP, SDL_TEXTINPUT, SDL_TEXTEDITING,
-                        SDL_FINGERMOTION})
+    // The game reads key presses and the text they type (for symbols, whatever the layout),
+    // never key releases, composition or mouse movement; leaving those out of the queue keeps
+    // an idle window from waking for them.
+    for (Uint32 type :
+         {SDL_MOUSEMOTION, SDL_MOUSEWHEEL, SDL_KEYUP, SDL_TEXTEDITING, SDL_FINGERMOTION})
         SDL_EventState(type, SDL_IGNORE);
-    SDL_StopTextInput();
+    SDL_StartTextInput();
     display_scale_ = DetectDisplayScale(window_);
     audio_ = std::make_unique<SdlAudio>();
     RememberNormalPlacement();
@@ -137,7 +140,25 @@ void SdlPlatform::Translate(const SDL_Event& event) {
                                                  ((mod & KMOD_CTRL) ? kKeyCtrl : 0) |
                                                  ((mod & KMOD_ALT) ? kKeyAlt : 0));
             key.repeat = event.key.repeat != 0;
+            key_repeat_ = key.repeat;
             pending_.push_back(std::move(key));
+            break;
+        }
+        case SDL_TEXTINPUT: {
+            // One event per character, repeated with the key press that typed it. Text typed
+            // with Ctrl or Alt held is a shortcut's, read from its key press.
+            InputEvent text;
+            text.type = InputEvent::Type::Key;
+            text.repeat = key_repeat_;
+            SDL_Keymod mod = SDL_GetModState();
+            text.modifiers = static_cast<uint8_t>(((mod & KMOD_CTRL) ? kKeyCtrl : 0) |
+                                                  ((mod & KMOD_ALT) ? kKeyAlt : 0));
+            std::string_view typed = event.text.text;
+            for (size_t at = 0, length; at < typed.size(); at += length) {
+                length = std::max<size_t>(Utf8SequenceLength(typed, at), 1);
+                text.text = typed.substr(at, length);
+                pending_.push_back(text);
+            }
             break;
         }
         case SDL_WINDOWEVENT:

@@ -113,6 +113,7 @@ class SdlPlatform : public Platform {
     PictureCache pictures_;
 
     std::deque<InputEvent> pending_;
+    bool key_repeat_ = false;  // the last key press was the keyboard's repeat
     std::string title_;
     Placement normal_;
     std::unique_ptr<SdlAudio> audio_;

@@ -2,6 +2,10 @@
 // without holding the event loop. Written as a coroutine returning Step; awaiting a step runs it
 // and resumes the awaiting one when it is done. A step starts only when it is awaited or handed
 // to the event loop, and a step that is dropped takes every step it awaits with it.
+//
+// A step that ends without waiting hands back to its caller by returning, not by resuming it:
+// a loop that awaits many such steps (a drawing lets events run after every segment) then runs
+// in constant stack, with or without the compiler's tail calls.
 #pragma once
 
 #include <coroutine>
@@ -14,6 +18,7 @@ class [[nodiscard]] Step {
   public:
     struct promise_type {
         std::coroutine_handle<> continuation = std::noop_coroutine();
+        bool awaited_inline = false;  // the awaiting step is still inside await_suspend
 
         Step get_return_object() {
             return Step(std::coroutine_handle<promise_type>::from_promise(*this));
@@ -23,7 +28,9 @@ class [[nodiscard]] Step {
             bool await_ready() noexcept { return false; }
             std::coroutine_handle<> await_suspend(
                 std::coroutine_handle<promise_type> done) noexcept {
-                return done.promise().continuation;
+                promise_type& promise = done.promise();
+                if (promise.awaited_inline) return std::noop_coroutine();
+                return promise.continuation;
             }
             void await_resume() noexcept {}
         };
@@ -52,9 +59,14 @@ class [[nodiscard]] Step {
     }
 
     bool await_ready() const noexcept { return Done(); }
-    std::coroutine_handle<> await_suspend(std::coroutine_handle<> awaiting) noexcept {
-        handle_.promise().continuation = awaiting;
-        return handle_;
+    bool await_suspend(std::coroutine_handle<> awaiting) noexcept {
+        promise_type& promise = handle_.promise();
+        promise.continuation = awaiting;
+        promise.awaited_inline = true;
+        handle_.resume();
+        if (handle_.done()) return false;  // ended without waiting: the caller goes on
+        promise.awaited_inline = false;    // it waits; it resumes the caller when it ends
+        return true;
     }
     void await_resume() const noexcept {}
 

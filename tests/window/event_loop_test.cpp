@@ -130,5 +130,17 @@ TEST_F(EventLoopTest, InputWaitsForSoundsAndSleepsAndRunsWhereTheHandlerLetsItIn
     EXPECT_EQ(loop.Depth(), 0);
 }
 
+// A drawing lets events run after each of its many segments: steps that end at once must not
+// pile up on the stack (a debug build makes no tail calls).
+TEST_F(EventLoopTest, StepsThatEndAtOnceRunInConstantStack) {
+    int rounds = 0;
+    rec.inside = [&](const std::string&) -> Step {
+        for (; rounds < 300000; ++rounds) co_await loop.LetEventsRun();
+    };
+    platform.Queue(ClickOn(Name::Digit, 1));
+    loop.Pump();
+    EXPECT_EQ(rounds, 300000);
+}
+
 }  // namespace
 }  // namespace quorrel

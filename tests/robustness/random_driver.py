@@ -54,6 +54,21 @@ def commands(seed, count):
     return out
 
 
+# The renderer is run on the screen a player would see, with its text, under every window size
+# and scale the game reaches: a screenshot after each command that changes one. Added here, not
+# in commands(), whose sequences other scripts replay as they are.
+RESIZING = ('resize', 'maximize', 'restore', 'zoom')
+
+
+def with_shots(script, path):
+    out = []
+    for command in script:
+        out.append(command)
+        if command.startswith(RESIZING):
+            out.append('shot ' + path)
+    return out
+
+
 def allowed(command, answer):
     if answer in ('ok', 'error: closed'):  # the Quit word may have closed the game
         return True
@@ -80,7 +95,7 @@ def run(driver, seed, script):
         return lines[:-1], lines[-1]
     try:
         unloads = 0
-        for command in script:
+        for command in with_shots(script, os.path.join(work, 'shot.png')):
             lines, answer = ask(command)
             if not allowed(command, answer):
                 return f'answer: {command} -> {answer}'
@@ -135,7 +150,8 @@ def main():
         if failure:
             print(f'seed {seed}: {failure}; shrinking...', flush=True)
             small = shrink(driver, seed, script, failure)
-            print(f'reproduction ({run(driver, seed, small)}):\nprintf \'' + '\\n'.join(small) +
+            shots = with_shots(small, '/tmp/quorrel-shot.png')
+            print(f'reproduction ({run(driver, seed, small)}):\nprintf \'' + '\\n'.join(shots) +
                   f"\\n' | {driver} --seed {seed}")
             return 1
     spent = time.time() - start

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "window/display_scale.h"
 
 namespace quorrel {
@@ -45,6 +47,19 @@ TEST(ZoomFile, ReadsItsOwnValuesAndFallsBackTo100) {
         ZoomChoice back = ParseZoomFile(FormatZoomFile(zoom));
         EXPECT_TRUE(back.percent == zoom.percent && back.fit == zoom.fit);
     }
+}
+
+// Ctrl+plus walks through every step to the largest and Ctrl+minus back, where the board fits.
+TEST(ZoomSteps, UpAndDownPassEveryStep) {
+    ZoomRoom room{4000, 4000, 4000, 3960, 4890, 6000, 600, true};
+    const std::vector<int> up = {100, 125, 150, 200, 250, 300};
+    std::vector<int> walked = {100};
+    while (walked.size() < 10 && NextZoomStep(walked.back(), 1, 1, room) != walked.back())
+        walked.push_back(NextZoomStep(walked.back(), 1, 1, room));
+    EXPECT_EQ(walked, up);
+    for (size_t i = up.size() - 1; i > 0; --i)
+        EXPECT_EQ(NextZoomStep(up[i], -1, 1, room), up[i - 1]);
+    EXPECT_EQ(NextZoomStep(100, -1, 1, room), 100);
 }
 
 }  // namespace

@@ -63,16 +63,13 @@ std::string WrittenFile(const std::string& data, const char* suffix) {
         std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/quorrel-fuzz-" +
         std::to_string(getpid());
     std::string path = stem + suffix;
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return "";
-    std::fwrite(data.data(), 1, data.size(), file);
-    std::fclose(file);
-    return path;
+    if (FILE* file = std::fopen(path.c_str(), "wb"))
+        std::fwrite(data.data(), 1, data.size(), file), std::fclose(file);
+    return path;  // a file that could not be written reads as missing
 }
 
 void Wave(const std::string& data) {
     std::string path = WrittenFile(data, ".wav");
-    if (path.empty()) return;
     int ms = WaveLengthMs(path);
     unlink(path.c_str());
     // At least one byte a second: no length beyond what the file's bytes can play.
@@ -86,13 +83,12 @@ void Typed(const std::string& caption) {
         Check(MakerValue(caption) >= 1 && MakerValue(caption) <= 32767, "accepted value in range");
 }
 
-// The first byte is how many entries to keep; the rest is the book. Every entry kept writes a
-// line that reads back as itself, and only whole lines count.
+// The first byte is how many entries to keep, the rest the book: only whole lines count, and
+// every entry kept writes a line that reads back as itself.
 void Rewards(const std::string& data) {
     if (data.empty()) return;
     size_t keep = static_cast<unsigned char>(data[0]) % 8;
     std::string path = WrittenFile(data.substr(1), ".txt");
-    if (path.empty()) return;
     RewardBook book = ReadRewardBook(path, keep);
     unlink(path.c_str());
     Check(book.entries.size() == std::min(keep, book.valid), "entries kept");
@@ -100,7 +96,7 @@ void Rewards(const std::string& data) {
     for (const RewardEntry& e : book.entries) {
         std::string line = FormatRewardLine(e);
         RewardEntry back;
-        Check(line.size() <= 80 && ParseRewardLine(line.substr(0, line.size() - 1), back) &&
+        Check(ParseRewardLine(line.substr(0, line.size() - 1), back) &&
                   FormatRewardLine(back) == line,
               "entry reads back");
     }
@@ -116,16 +112,13 @@ void Zoom(const std::string& text) {
 // The first line is $HOME, the rest the file: the folder is absolute, on one line, without a
 // trailing slash; "" only for a home that is not absolute.
 void UserDirs(const std::string& data) {
-    size_t end = data.find('\n');
+    size_t end = std::min(data.find('\n'), data.size());
     std::string home = data.substr(0, end);
-    std::string folder = PicturesFolderFrom(
-        end == std::string::npos ? std::string_view() : std::string_view(data).substr(end + 1),
-        home);
-    bool absolute = !home.empty() && home[0] == '/';
-    Check(folder.empty() != absolute, "empty only without a home");
-    if (folder.empty()) return;
-    Check(folder[0] == '/' && folder.find('\n') == std::string::npos, "one absolute path");
-    Check(folder.size() == 1 || folder.back() != '/', "no trailing slash");
+    std::string folder = PicturesFolderFrom(data.substr(std::min(end + 1, data.size())), home);
+    Check(folder.empty() == (home.empty() || home[0] != '/'), "empty only without a home");
+    Check(folder.empty() || (folder[0] == '/' && folder.find('\n') == std::string::npos &&
+                             (folder.size() == 1 || folder.back() != '/')),
+          "one absolute path without a trailing slash");
 }
 
 }  // namespace

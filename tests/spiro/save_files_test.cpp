@@ -1,5 +1,5 @@
 // Ctrl+S over a maximised window's figure: its SVG holds the `lines` reported, its PNG the pixels
-// of `shot`; the notice, the praise, a failed save; the reward book; the pictures folder's name.
+// of `shot`; the notice, the praise, a failed save; the pictures folder's name.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,7 +9,6 @@
 
 #include "driver.h"
 #include "shell/app_folders.h"
-#include "shell/reward_book.h"
 #include "spiro/figure_files.h"
 #include "window/pictures_folder.h"
 #include "window/sdl/media/picture_io.h"
@@ -86,13 +85,7 @@ TEST(SaveFiles, AFailedSaveLeavesNoFile) {
         for (const auto& entry : fs::directory_iterator(dir / "Quorrel"))
             EXPECT_FALSE(entry.is_regular_file()) << entry.path();
     }
-    for (int i = 1; i <= 3; ++i)
-        ASSERT_TRUE(
-            AppendReward(dir / "book", {10 + i, 9 * i, i, {2026, 12, 6, 15, 30, i}, i - 1}));
-    RewardBook book = ReadRewardBook(dir / "book", 2);
     fs::remove_all(dir);
-    ASSERT_EQ(book.valid * 10 + book.entries.size(), 32u);
-    EXPECT_EQ(FormatRewardLine(book.entries[0]), "12 18 2 2026-12-06 15:30:02 1\r\n");
 }
 
 TEST(SaveFiles, PicturesFolderFromUserDirs) {

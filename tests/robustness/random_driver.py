@@ -57,7 +57,7 @@ def commands(seed, count):
 # The renderer draws the screen a player sees, text and all, in the sizes and scales the game
 # reaches: a screenshot after one in SHOT_ONE_IN commands that change them (a shot costs about 60
 # commands). Added here from an rng of their own: commands() gives what other scripts replay.
-RESIZING, SHOT_ONE_IN = ('resize', 'maximize', 'restore', 'zoom'), 6
+RESIZING, SHOT_ONE_IN = ('resize', 'maximize', 'restore', 'zoom'), 20
 
 
 def with_shots(script, seed, path):

@@ -1,7 +1,9 @@
 // libFuzzer entry points for every reader of outside data, one per build (FUZZ_SETTINGS,
-// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED). A broken invariant aborts, so the run keeps the input.
+// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS). A broken
+// invariant aborts, so the run keeps the input.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -9,10 +11,16 @@
 #include <tuple>
 
 #include "board/problem_file.h"
+#include "files/pictures_folder.h"
+#include "shell/reward_book.h"
 #include "shell/settings.h"
+#include "shell/zoom.h"
 #include "spiro/maker.h"
 #include "state/convert.h"
 #include "window/platform.h"
+
+// Each build calls one of the readers below.
+#pragma clang diagnostic ignored "-Wunused-function"
 
 namespace {
 
@@ -51,15 +59,20 @@ void Problems(const std::string& data) {
     }
 }
 
-void Wave(const std::string& data) {
-    // In memory where there is a tmpfs: a disk would make every run wait on it.
-    static const std::string path =
+// The readers that take a path get the bytes through a file, in memory where there is a tmpfs:
+// a disk would make every run wait on it.
+std::string WrittenFile(const std::string& data, const char* suffix) {
+    static const std::string stem =
         std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/quorrel-fuzz-" +
-        std::to_string(getpid()) + ".wav";
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return;
-    std::fwrite(data.data(), 1, data.size(), file);
-    std::fclose(file);
+        std::to_string(getpid());
+    std::string path = stem + suffix;
+    if (FILE* file = std::fopen(path.c_str(), "wb"))
+        std::fwrite(data.data(), 1, data.size(), file), std::fclose(file);
+    return path;  // a file that could not be written reads as missing
+}
+
+void Wave(const std::string& data) {
+    std::string path = WrittenFile(data, ".wav");
     int ms = WaveLengthMs(path);
     unlink(path.c_str());
     // At least one byte a second: no length beyond what the file's bytes can play.
@@ -73,6 +86,44 @@ void Typed(const std::string& caption) {
         Check(MakerValue(caption) >= 1 && MakerValue(caption) <= 32767, "accepted value in range");
 }
 
+// The first byte is how many entries to keep, the rest the book: only whole lines count, and
+// every entry kept writes a line that reads back as itself.
+void Rewards(const std::string& data) {
+    if (data.empty()) return;
+    size_t keep = static_cast<unsigned char>(data[0]) % 8;
+    std::string path = WrittenFile(data.substr(1), ".txt");
+    RewardBook book = ReadRewardBook(path, keep);
+    unlink(path.c_str());
+    Check(book.entries.size() == std::min(keep, book.valid), "entries kept");
+    Check(book.valid <= size_t(std::count(data.begin() + 1, data.end(), '\n')), "whole lines");
+    for (const RewardEntry& e : book.entries) {
+        std::string line = FormatRewardLine(e);
+        RewardEntry back;
+        Check(ParseRewardLine(line.substr(0, line.size() - 1), back) &&
+                  FormatRewardLine(back) == line,
+              "entry reads back");
+    }
+}
+
+void Zoom(const std::string& text) {
+    ZoomChoice zoom = ParseZoomFile(text);
+    Check(std::count(std::begin(kZoomSteps), std::end(kZoomSteps), zoom.percent) == 1, "a step");
+    ZoomChoice back = ParseZoomFile(FormatZoomFile(zoom));
+    Check(back.percent == zoom.percent && back.fit == zoom.fit, "write and read back");
+}
+
+// The first line is $HOME, the rest the file: the folder is absolute, on one line, without a
+// trailing slash; "" only for a home that is not absolute.
+void UserDirs(const std::string& data) {
+    size_t end = std::min(data.find('\n'), data.size());
+    std::string home = data.substr(0, end);
+    std::string folder = PicturesFolderFrom(data.substr(std::min(end + 1, data.size())), home);
+    Check(folder.empty() == (home.empty() || home[0] != '/'), "empty only without a home");
+    Check(folder.empty() || (folder[0] == '/' && folder.find('\n') == std::string::npos &&
+                             (folder.size() == 1 || folder.back() != '/')),
+          "one absolute path without a trailing slash");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
@@ -83,6 +134,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     Problems(data);
 #elif defined(FUZZ_WAVE)
     Wave(data);
+#elif defined(FUZZ_REWARDS)
+    Rewards(data);
+#elif defined(FUZZ_ZOOM)
+    Zoom(data);
+#elif defined(FUZZ_USERDIRS)
+    UserDirs(data);
 #else
     Typed(data);
 #endif

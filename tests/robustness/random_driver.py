@@ -54,9 +54,23 @@ def commands(seed, count):
     return out
 
 
+# The renderer draws the screen a player sees, text and all, in the sizes and scales the game
+# reaches: a screenshot after one in SHOT_ONE_IN commands that change them (a shot costs about 60
+# commands). Added here from an rng of their own: commands() gives what other scripts replay.
+RESIZING, SHOT_ONE_IN = ('resize', 'maximize', 'restore', 'zoom'), 20
+
+
+def with_shots(script, seed, path):
+    rng = random.Random(f'shots {seed}')
+    return sum(([c, 'shot ' + path] if c.startswith(RESIZING) and rng.randrange(SHOT_ONE_IN) == 0
+                else [c] for c in script), [])
+
+
 def allowed(command, answer):
     if answer in ('ok', 'error: closed'):  # the Quit word may have closed the game
         return True
+    if command.startswith('shot'):  # a minimised window, or one without an inner area, has no frame
+        return answer.startswith('error: cannot write')
     if command.startswith('resize'):
         return answer == 'error: usage: resize W H' and not all(0 < int(w) <= 20000 for w in command.split()[1:])
     return answer == 'error: not shown' and 'clickat' not in command
@@ -80,7 +94,7 @@ def run(driver, seed, script):
         return lines[:-1], lines[-1]
     try:
         unloads = 0
-        for command in script:
+        for command in with_shots(script, seed, os.path.join(work, 'shot.png')):
             lines, answer = ask(command)
             if not allowed(command, answer):
                 return f'answer: {command} -> {answer}'
@@ -135,7 +149,8 @@ def main():
         if failure:
             print(f'seed {seed}: {failure}; shrinking...', flush=True)
             small = shrink(driver, seed, script, failure)
-            print(f'reproduction ({run(driver, seed, small)}):\nprintf \'' + '\\n'.join(small) +
+            shots = with_shots(small, seed, '/tmp/quorrel-shot.png')
+            print(f'reproduction ({run(driver, seed, small)}):\nprintf \'' + '\\n'.join(shots) +
                   f"\\n' | {driver} --seed {seed}")
             return 1
     spent = time.time() - start

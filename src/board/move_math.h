@@ -36,10 +36,6 @@ struct Combination {
 // first (op) second.
 Combination Combine(int16_t op, int16_t first, int16_t second);
 
-// The same, as the move handler keeps it: no value when refused, and a division's quotient
-// written to quotient.
-std::optional<int16_t> CombineNumbers(int16_t op, int16_t first, int16_t second, float& quotient);
-
 // Whether a correct answer earns a figure: always without hints, and with hints only early in
 // the session (solved_count counts this answer).
 bool RewardDue(int16_t hints_used, int32_t solved_count);

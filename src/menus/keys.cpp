@@ -6,7 +6,8 @@
 
 #include "menus/keypad.h"
 #include "menus/menus.h"
-#include "puzzle/move_math.h"
+#include "board/move_math.h"
+#include "puzzle/move_words.h"
 #include "spiro/save_figure.h"
 #include "state/convert.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "puzzle/move_math.h"
+#include "board/move_math.h"
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
 #include "shell/reward_book.h"

@@ -13,23 +13,43 @@ EventLoop::EventLoop(Platform& platform, Elements& elements, TimerSet& timers,
     : platform_(platform), elements_(elements), timers_(timers), surface_(surface) {}
 
 void EventLoop::Run(Step step) {
-    if (unloaded_) return;
-    ++depth_;
-    depth_max_ = std::max(depth_max_, depth_);
-    step.Start();
-    while (!step.Done() && !closing_) {
-        Wait wait = std::exchange(wait_, {});
-        if (wait.kind == Wait::Kind::Sleep)
-            platform_.Sleep(static_cast<int>(wait.ms_or_deadline));
-        else if (wait.kind == Wait::Kind::Input)
-            platform_.WaitForInput(wait.ms_or_deadline);
-        if (!wait.resume || wait.kind == Wait::Kind::Forever) break;
-        wait.resume.resume();
+    for (std::optional<Pending> pending = Begin(std::move(step)); pending; pending = Advance()) {
+        uint64_t now = platform_.NowMs();
+        if (pending->input)
+            platform_.WaitForInput(pending->deadline);
+        else if (pending->deadline > now)
+            platform_.Sleep(static_cast<int>(pending->deadline - now));
     }
+}
+
+std::optional<EventLoop::Pending> EventLoop::Begin(Step step) {
+    if (unloaded_ || !running_.Done()) return std::nullopt;
+    running_ = std::move(step);
+    return Resume([this] { running_.Start(); });
+}
+
+std::optional<EventLoop::Pending> EventLoop::Advance() {
+    std::coroutine_handle<> waiting = std::exchange(wait_, {}).resume;
+    return Resume([waiting] {
+        if (waiting) waiting.resume();
+    });
+}
+
+template <typename F>
+std::optional<EventLoop::Pending> EventLoop::Resume(F&& resume) {
+    if (!closing_ && !running_.Done()) {
+        ++depth_;
+        depth_max_ = std::max(depth_max_, depth_);
+        resume();
+        --depth_;
+    }
+    const bool waits = wait_.resume && wait_.kind != Wait::Kind::Forever;
+    if (!running_.Done() && !closing_ && waits)
+        return Pending{wait_.kind == Wait::Kind::Input, wait_.deadline};
     wait_ = {};
-    step = Step();  // whatever a close left unfinished ends here
-    --depth_;
-    if (depth_ == 0 && closing_) FinishClose();
+    running_ = Step();  // whatever a close left unfinished ends here
+    if (closing_ && depth_ == 0) FinishClose();
+    return std::nullopt;
 }
 
 void EventLoop::Load() {
@@ -116,7 +136,8 @@ Step EventLoop::RunTimers() {
 }
 
 Step EventLoop::Sleep(int ms) {
-    co_await WaitAwaiter{*this, {Wait::Kind::Sleep, static_cast<uint64_t>(std::max(ms, 0))}};
+    uint64_t deadline = platform_.NowMs() + static_cast<uint64_t>(std::max(ms, 0));
+    co_await WaitAwaiter{*this, {Wait::Kind::Sleep, deadline}};
 }
 
 Step EventLoop::PlayWave(std::string sound_name, std::string path) {
@@ -214,7 +235,10 @@ void EventLoop::RunUntilClosed() {
 void EventLoop::RequestClose() {
     if (unloaded_) return;
     closing_ = true;
-    if (depth_ == 0) FinishClose();
+    if (depth_ > 0) return;  // the step running ends at its next wait, then the unload runs
+    running_ = Step();
+    wait_ = {};
+    FinishClose();
 }
 
 void EventLoop::FinishClose() {

@@ -8,6 +8,7 @@
 #include <array>
 #include <coroutine>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,16 @@ class EventLoop {
     void Deliver(const InputEvent& event);
     // Runs a step to its end, waiting for what it waits for; a close request abandons it.
     void Run(Step step);
+    // The same without blocking, for a front end that must return to its host between steps (a
+    // browser): Begin starts a step, and Advance goes on with it once the front end has seen
+    // its wait end (the moment came, or input arrived where it waits for input). Each returns
+    // what the step waits for next, or nothing once it has ended; one step runs at a time.
+    struct Pending {
+        bool input = false;  // input ends the wait too
+        uint64_t deadline = 0;
+    };
+    std::optional<Pending> Begin(Step step);
+    std::optional<Pending> Advance();
 
     // --- A step's side: what it may wait for.
     // Lets the queued input, the due timers and a changed frame run, as Pump does.
@@ -87,7 +98,7 @@ class EventLoop {
     // What the step in progress waits for; the loop resumes it when that is over.
     struct Wait {
         enum class Kind : uint8_t { None, Sleep, Input, Forever } kind = Kind::None;
-        uint64_t ms_or_deadline = 0;
+        uint64_t deadline = 0;
         std::coroutine_handle<> resume{};
     };
     struct WaitAwaiter {
@@ -100,6 +111,9 @@ class EventLoop {
         }
         void await_resume() const noexcept {}
     };
+    // Runs the step in progress (or resumes what waited) until it waits again or ends.
+    template <typename F>
+    std::optional<Pending> Resume(F&& resume);
     Step DeliverStep(InputEvent event);
     Step RunTimers();
     // The earliest due time of a timer that can tick now: one whose handler is running (and
@@ -118,6 +132,7 @@ class EventLoop {
     TimerSet& timers_;
     WindowSurface& surface_;
     WindowEvents* handlers_ = nullptr;
+    Step running_;
     Wait wait_;
     int depth_ = 0, depth_max_ = 0;
     bool closing_ = false;

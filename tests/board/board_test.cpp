@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <map>
 #include <sstream>
-#include <tuple>
 
 #include "board/problem_file.h"
 #include "state/convert.h"
@@ -145,20 +144,6 @@ TEST(Board, MovesRefusalsHintsAndVerdicts) {
         Board board(values);
         EXPECT_EQ(Play(board, c.problem, c.target, c.script), c.want) << c.script;
     }
-}
-
-TEST(Board, ResetLaysTheDealOutAgain) {
-    BoardValues values;
-    Board board(values);
-    Play(board, Problem(3462, "3x4", "6x2", "12+12"), 24, "hint 3 x 4 6");
-    const BoardValues& v = board.values();
-    EXPECT_EQ(v.MoveState, 1);
-    EXPECT_EQ(v.NumbersLeft, 3);
-    board.Reset();
-    EXPECT_EQ(v.Numbers, v.DealtNumbers);
-    EXPECT_EQ(v.Picked, (std::array<int16_t, 4>{}));
-    EXPECT_EQ(std::make_tuple(v.MoveState, v.NumbersLeft, v.HintsUsed, v.offers_reset),
-              std::make_tuple(0, 4, 1, false));
 }
 
 TEST(Deal, DrawsAProblemAndShufflesItsNumbers) {

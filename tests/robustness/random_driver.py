@@ -102,6 +102,8 @@ def run(driver, seed, script):
         options = sum((ask('state ' + f)[0][0].split()[1:] for f in
                        ('GiveReward', 'TargetIndex', 'SoundLevel', 'OperatorSetOn')), [])
         options.append(ask('get Calc')[0][0].split('state=')[1].split()[0])
+        if ask('get Loop')[0] != ['Loop depth=0 depth_max=1']:  # no handler ran inside another
+            return f'loop: {ask("get Loop")[0]}'
         if ask('close')[0] != ['closed']:
             return 'close: not closed'
         unloads += ask('events')[0].count('unload')

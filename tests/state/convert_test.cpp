@@ -104,12 +104,6 @@ TEST(Rounding, SaturatesOutOfRange) {
     EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::infinity()), 32767);
 }
 
-TEST(Remainder, HasTheSignOfTheDividend) {
-    EXPECT_EQ(Remainder(-7, 3), -1);
-    EXPECT_EQ(Remainder(7, -3), 1);
-    EXPECT_DOUBLE_EQ(Remainder(-405.0, 360.0), -45.0);
-}
-
 // Texts are UTF-8 from end to end: a folder named in UTF-8 is drawn and printed as it is, a
 // stray byte is drawn as Latin-1 and printed escaped, never as two garbled letters.
 TEST(Text, Utf8IsKeptAndStrayBytesAreReadAsLatin1) {

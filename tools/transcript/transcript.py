@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Replays the random driver's games and records everything the driver says after each command:
+"""Replays the random-input run's games and records everything the driver says after each command:
 its answer, the events, every state field, the window, the focus, the timers and every element,
 and a digest of the frame now and then. Two builds that play alike give identical transcripts.
    transcript.py DRIVER OUT [GAMES] [SEED...]"""
 import hashlib, os, shutil, subprocess, sys, tempfile
-from random_driver import ARRAYS, commands
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'tests', 'robustness'))
+from random_driver import ARRAYS, commands  # noqa: E402  the random games themselves
 
 SINGLES = ['Floater', 'Helper', 'SelFloat', 'Hist', 'Spirom', 'RestoreHint', 'First', 'Hellf', 'Paper',
            'Label1', 'Label3', 'Cent', 'HintL', 'ScoreB', 'spot', 'Label5', 'Label10', 'Picture2',

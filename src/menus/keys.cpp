@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "board/move_math.h"
 #include "menus/keypad.h"
 #include "menus/menus.h"
-#include "board/move_math.h"
 #include "puzzle/move_words.h"
 #include "spiro/save_figure.h"
 #include "state/convert.h"

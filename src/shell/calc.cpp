@@ -4,7 +4,7 @@ namespace quorrel {
 
 Calc::Calc(Platform& p, GameHooksMaker make_hooks, uint64_t seed)
     : platform(p),
-      timers(p.NowMs()),
+      timers(CalcTimerTable(), p.NowMs()),
       loop(p, el, timers, surface),
       seed_(seed),
       game_(make_hooks(*this)) {

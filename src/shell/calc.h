@@ -12,6 +12,7 @@
 
 #include "screens/calc_elements.h"
 #include "screens/screen.h"
+#include "screens/timers.h"
 #include "shell/settings.h"
 #include "shell/zoom.h"
 #include "state/game_state.h"

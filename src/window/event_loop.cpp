@@ -116,22 +116,23 @@ Step EventLoop::RunTimers() {
     // Each timer that is due ticks once, in the order they came due; a timer whose handler is
     // still running (it let events run) is not ticked again inside itself.
     uint64_t now = platform_.NowMs();
-    std::array<bool, static_cast<size_t>(TimerId::Count)> done{};
+    uint32_t done = 0;
     for (;;) {
-        TimerId next = TimerId::Count;
-        for (size_t i = 0; i < done.size(); ++i) {
+        size_t next = timers_.Count();
+        for (size_t i = 0; i < timers_.Count(); ++i) {
             const Timer& t = timers_.Get(static_cast<TimerId>(i));
-            if (done[i] || ticking_[i] || !t.enabled || t.due > now) continue;
-            if (next == TimerId::Count || t.due < timers_.Get(next).due)
-                next = static_cast<TimerId>(i);
+            if ((done | ticking_) >> i & 1 || !t.enabled || t.due > now) continue;
+            if (next == timers_.Count() || t.due < timers_.Get(static_cast<TimerId>(next)).due)
+                next = i;
         }
-        if (next == TimerId::Count || closing_ || unloaded_) co_return;
-        size_t slot = static_cast<size_t>(next);
-        done[slot] = true;
-        timers_.Ticked(next, now);
-        ticking_[slot] = true;
-        co_await handlers_->OnTimer(next);
-        ticking_[slot] = false;
+        if (next == timers_.Count() || closing_ || unloaded_) co_return;
+        const TimerId id = static_cast<TimerId>(next);
+        const uint32_t bit = uint32_t{1} << next;
+        done |= bit;
+        timers_.Ticked(id, now);
+        ticking_ |= bit;
+        co_await handlers_->OnTimer(id);
+        ticking_ &= ~bit;
     }
 }
 
@@ -211,9 +212,9 @@ void EventLoop::WaitAndPump(uint64_t max_ms) { Run(WaitForEvents(max_ms)); }
 
 uint64_t EventLoop::NextTimerDue() const {
     uint64_t earliest = UINT64_MAX;
-    for (size_t i = 0; i < ticking_.size(); ++i) {
+    for (size_t i = 0; i < timers_.Count(); ++i) {
         const Timer& t = timers_.Get(static_cast<TimerId>(i));
-        if (t.enabled && !ticking_[i]) earliest = std::min(earliest, t.due);
+        if (t.enabled && !(ticking_ >> i & 1)) earliest = std::min(earliest, t.due);
     }
     return earliest;
 }

@@ -148,7 +148,7 @@ class EventLoop {
     uint64_t last_present_ = 0;
     Renderer renderer_;
     Image frame_;
-    std::array<bool, static_cast<size_t>(TimerId::Count)> ticking_{};
+    uint32_t ticking_ = 0;  // a bit per timer whose handler is running
 };
 
 }  // namespace quorrel

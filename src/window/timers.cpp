@@ -1,22 +1,15 @@
 #include "window/timers.h"
 
+#include <cstddef>
+
 namespace quorrel {
 
-const char* TimerName(TimerId id) {
-    static const char* const names[] = {"FirstUp", "LastUp",  "KlikOff",
-                                        "TileBoy", "NoteOff", "DigitGap"};
-    return names[static_cast<size_t>(id)];
-}
-
-TimerSet::TimerSet(uint64_t now) {
-    timers_[static_cast<size_t>(TimerId::FirstUp)] = {1800, true, now + 1800};
-    timers_[static_cast<size_t>(TimerId::LastUp)] = {500, false, 0};
-    timers_[static_cast<size_t>(TimerId::KlikOff)] = {300, false, 0};
-    timers_[static_cast<size_t>(TimerId::TileBoy)] = {500, true, now + 500};
-    // Puts away a notice that goes by itself (a saved drawing's), 3 s after it was shown.
-    timers_[static_cast<size_t>(TimerId::NoteOff)] = {3000, false, 0};
-    // Ends a typed number on the board: digits further apart start a new one.
-    timers_[static_cast<size_t>(TimerId::DigitGap)] = {600, false, 0};
+TimerSet::TimerSet(const TimerTable& table, uint64_t now)
+    : timers_(table.timers), names_(table.names) {
+    if (timers_.size() > kMaxTimers) timers_.resize(kMaxTimers);
+    names_.resize(timers_.size());
+    for (Timer& t : timers_)
+        if (t.enabled) t.due = now + static_cast<uint64_t>(t.interval);
 }
 
 void TimerSet::Enable(TimerId id, uint64_t now) {

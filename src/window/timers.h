@@ -2,15 +2,14 @@
 // it once when it comes due, however late, and then counts a new interval.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorrel {
 
-enum class TimerId : uint8_t { FirstUp, LastUp, KlikOff, TileBoy, NoteOff, DigitGap, Count };
-
-const char* TimerName(TimerId id);
+// Timers are named by the program (for the game, screens/timers.h); the toolkit only counts them.
+enum class TimerId : uint8_t;
 
 struct Timer {
     int interval = 0;  // milliseconds
@@ -18,11 +17,22 @@ struct Timer {
     uint64_t due = 0;  // clock reading of the next tick while enabled
 };
 
+// A window's timers as its program stores them, by TimerId: their intervals, which of them run
+// from the start, and their names.
+struct TimerTable {
+    std::vector<Timer> timers;
+    std::vector<std::string> names;
+};
+
 class TimerSet {
   public:
-    explicit TimerSet(uint64_t now);  // the stored timers, counting from now
+    static constexpr size_t kMaxTimers = 32;
+    // The stored timers, counting from now.
+    TimerSet(const TimerTable& table, uint64_t now);
 
+    size_t Count() const { return timers_.size(); }
     const Timer& Get(TimerId id) const { return timers_[static_cast<size_t>(id)]; }
+    const std::string& Name(TimerId id) const { return names_[static_cast<size_t>(id)]; }
     // Enabling a running timer leaves its count alone; enabling a stopped one starts it afresh.
     void Enable(TimerId id, uint64_t now);
     void Disable(TimerId id);
@@ -31,7 +41,8 @@ class TimerSet {
     void Ticked(TimerId id, uint64_t now);
 
   private:
-    std::array<Timer, static_cast<size_t>(TimerId::Count)> timers_;
+    std::vector<Timer> timers_;
+    std::vector<std::string> names_;
 };
 
 }  // namespace quorrel

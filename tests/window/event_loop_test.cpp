@@ -8,6 +8,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "screens/calc_elements.h"
+#include "screens/timers.h"
 
 namespace quorrel {
 namespace {
@@ -17,6 +18,7 @@ struct Recorder : WindowEvents {
     std::vector<std::string> log;
     std::function<Step(const std::string&)> inside;
     Elements* el = nullptr;
+    TimerSet* timers = nullptr;
     Step Note(std::string what) {
         log.push_back(what);
         if (inside) co_await inside(what);
@@ -27,19 +29,20 @@ struct Recorder : WindowEvents {
     Step OnFormClick() override { return Note("form"); }
     Step OnKey(InputEvent key) override { return Note("key " + key.key); }
     Step OnResize() override { return Note("resize"); }
-    Step OnTimer(TimerId t) override { return Note(std::string("tick ") + TimerName(t)); }
+    Step OnTimer(TimerId t) override { return Note("tick " + timers->Name(t)); }
     void OnUnload() override { log.push_back("unload"); }
 };
 
 struct EventLoopTest : ::testing::Test {
     HeadlessPlatform platform{HeadlessOptions{}};
     Elements el{CalcElementTable()};
-    TimerSet timers{0};
+    TimerSet timers{CalcTimerTable(), 0};
     WindowSurface surface;
     EventLoop loop{platform, el, timers, surface};
     Recorder rec;
     void SetUp() override {
         rec.el = &el;
+        rec.timers = &timers;
         loop.SetHandlers(&rec);
         el(Name::Floater).visible = true;
         timers.Disable(TimerId::FirstUp);

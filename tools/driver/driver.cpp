@@ -435,9 +435,9 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
             " shown=" + (focus.shown ? "true" : "false"));
         return "";
     }
-    for (int t = 0; t < static_cast<int>(TimerId::Count); ++t) {
+    for (size_t t = 0; t < calc_->timers.Count(); ++t) {
         TimerId id = static_cast<TimerId>(t);
-        if (name != TimerName(id)) continue;
+        if (name != calc_->timers.Name(id)) continue;
         const Timer& timer = calc_->timers.Get(id);
         output.push_back(name + " kind=Timer enabled=" + (timer.enabled ? "true" : "false") +
                          " interval=" + std::to_string(timer.interval));

@@ -31,9 +31,18 @@ void Count(int32_t& counter) {
     if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
 
-// "Good" or "Bad" followed by a random digit 0..4.
-std::string Phrase(Calc& calc, const char* word) {
-    return word + std::to_string(calc.rng.Below(5));
+// "Good" or "Bad": the fourth recording at the sound level "Some", a random one of five at "All".
+Step SayVerdict(Calc& calc, const char* word) {
+    std::string phrase = word + std::to_string(calc.gs.SoundLevel == 1 ? 4 : calc.rng.Below(5));
+    co_await calc.SayWord(phrase);
+}
+
+// Without sounds the verdict stands in the title while the board waits.
+Step ShowVerdict(Calc& calc, const char* title) {
+    calc.SetTitle(title);
+    co_await calc.DoEvents();
+    calc.gs.board.wait_mark = calc.Clock();
+    co_await BoardWait(calc);
 }
 
 }  // namespace
@@ -109,14 +118,9 @@ Step CorrectAnswer(Calc& calc) {
 
     if (gs.SoundLevel == 1 || gs.SoundLevel >= 2) {
         co_await SetUpPuzzle(calc, kTrue);
-        // Named first: a temporary chosen by ?: inside co_await is destroyed twice by GCC 12.
-        std::string praise = gs.SoundLevel == 1 ? std::string("Good4") : Phrase(calc, "Good");
-        co_await calc.SayWord(praise);
+        co_await SayVerdict(calc, "Good");
     } else {
-        calc.SetTitle("OK");
-        co_await calc.DoEvents();
-        gs.board.wait_mark = calc.Clock();
-        co_await BoardWait(calc);
+        co_await ShowVerdict(calc, "OK");
         co_await SetUpPuzzle(calc, kTrue);
     }
 
@@ -130,16 +134,10 @@ Step WrongAnswer(Calc& calc) {
     GameState& gs = calc.gs;
     Count(gs.Stats[4]);
     calc.TileBackground();
-    if (gs.SoundLevel == 1) {
-        co_await calc.SayWord("Bad4");
-    } else if (gs.SoundLevel >= 2) {
-        co_await calc.SayWord(Phrase(calc, "Bad"));
-    } else {
-        calc.SetTitle("No");
-        co_await calc.DoEvents();
-        gs.board.wait_mark = calc.Clock();
-        co_await BoardWait(calc);
-    }
+    if (gs.SoundLevel == 1 || gs.SoundLevel >= 2)
+        co_await SayVerdict(calc, "Bad");
+    else
+        co_await ShowVerdict(calc, "No");
     co_await SetUpPuzzle(calc, kFalse);
 }
 

@@ -76,6 +76,18 @@ def allowed(command, answer):
     return answer == 'error: not shown' and 'clickat' not in command
 
 
+def exchange(proc, command):
+    # One command to a running driver; the lines it answers, `ok` or the error last.
+    proc.stdin.write(command + '\n'), proc.stdin.flush()
+    lines = []
+    while not (lines and (lines[-1] == 'ok' or lines[-1].startswith('error:'))):
+        line = proc.stdout.readline()
+        if not line:
+            raise RuntimeError(f'driver ended at: {command}')
+        lines.append(line.rstrip('\n'))
+    return lines
+
+
 def run(driver, seed, script):
     work = tempfile.mkdtemp(prefix='quorrel-random-')
     data, err = os.path.join(work, 'data'), open(os.path.join(work, 'stderr'), 'w+')
@@ -84,13 +96,7 @@ def run(driver, seed, script):
                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=err)
 
     def ask(command):
-        proc.stdin.write(command + '\n'), proc.stdin.flush()
-        lines = []
-        while not (lines and (lines[-1] == 'ok' or lines[-1].startswith('error:'))):
-            line = proc.stdout.readline()
-            if not line:
-                raise RuntimeError(f'driver ended at: {command}')
-            lines.append(line.rstrip('\n'))
+        lines = exchange(proc, command)
         return lines[:-1], lines[-1]
     try:
         unloads = 0

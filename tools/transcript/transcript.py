@@ -5,7 +5,7 @@ and a digest of the frame now and then. Two builds that play alike give identica
    transcript.py DRIVER OUT [GAMES] [SEED...]"""
 import hashlib, os, shutil, subprocess, sys, tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'tests', 'robustness'))
-from random_driver import ARRAYS, commands  # noqa: E402  the random games themselves
+from random_driver import ARRAYS, commands, exchange  # noqa: E402  the random games themselves
 
 SINGLES = ['Floater', 'Helper', 'SelFloat', 'Hist', 'Spirom', 'RestoreHint', 'First', 'Hellf', 'Paper',
            'Label1', 'Label3', 'Cent', 'HintL', 'ScoreB', 'spot', 'Label5', 'Label10', 'Picture2',
@@ -27,14 +27,7 @@ def record(driver, seed, script, out):
     fields = None
 
     def ask(command):
-        proc.stdin.write(command + '\n'), proc.stdin.flush()
-        lines = []
-        while not (lines and (lines[-1] == 'ok' or lines[-1].startswith('error:'))):
-            line = proc.stdout.readline()
-            if not line:
-                raise RuntimeError(f'driver ended at: {command}')
-            lines.append(line.rstrip('\n').replace(work, '<work>').replace(build, '<build>'))
-        return lines
+        return [line.replace(work, '<work>').replace(build, '<build>') for line in exchange(proc, command)]
     try:
         for n, command in enumerate(script + ['close']):
             out.write(f'> {command}\n' + ''.join(l + '\n' for l in ask(command)))

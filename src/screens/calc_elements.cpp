@@ -6,6 +6,8 @@
 #include <cassert>
 #include <vector>
 
+#include "screens/pictures.h"
+
 namespace quorrel {
 namespace {
 

@@ -29,23 +29,9 @@ enum class Kind : uint8_t { Label, PictureBox, CommandButton, Line, MediaPlayer 
 enum class Align : uint8_t { Left, Centre, Right };
 
 // The stored pictures. Op0..Op3 carry grey symbols, Op4..Op7 their white twins.
-enum class Picture : uint8_t {
-    None,
-    Panel,
-    Board,
-    Title,
-    Op0,
-    Op1,
-    Op2,
-    Op3,
-    Op4,
-    Op5,
-    Op6,
-    Op7,
-    Tile,
-    Icon,
-    Count
-};
+// The pictures an element may show are the program's own (for the game, screens/pictures.h); 0
+// is none, and the platform's picture cache finds the others by the file list it is given.
+enum class Picture : uint8_t;
 
 // Element names; arrays share one name and are told apart by their index. The names are the
 // program's own (for the game, screens/names.h): the toolkit only stores and compares them.
@@ -78,7 +64,7 @@ struct Element {
     Font font;
     std::string tooltip;
     bool visible = true;
-    Picture picture = Picture::None;
+    Picture picture{};  // none
     // The block of the picture that is stretched over the element; 0 shows it 1:1 from the
     // top-left corner, as a picture box does until its picture is fitted.
     int picture_src_width = 0, picture_src_height = 0;

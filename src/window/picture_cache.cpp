@@ -5,8 +5,7 @@
 
 namespace quorrel {
 
-std::string PictureArtFile(Picture picture, int scale) {
-    std::string file = PictureFile(picture);
+std::string PictureArtFile(std::string file, int scale) {
     if (file.empty() || scale == 1) return file;
     size_t dot = file.rfind('.');
     std::string suffix = std::to_string(scale);
@@ -22,7 +21,7 @@ const Image* PictureCache::Art(Picture picture, int scale) {
     if (!entry.tried[k]) {
         entry.tried[k] = true;
         if (loader_) {
-            std::string path = FindFileIgnoringCase(folder_, PictureArtFile(picture, scale));
+            std::string path = FindFileIgnoringCase(folder_, PictureArtFile(files_[i], scale));
             if (!path.empty()) entry.art[k] = loader_(path);
         }
     }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "window/element.h"
 #include "window/image.h"
@@ -23,9 +24,13 @@ class PictureCache {
     static constexpr int kArtScales = 3;
 
     PictureCache() = default;
-    // Pictures are looked up below program_folder; without a loader they are all absent.
-    PictureCache(std::string program_folder, PictureLoader loader)
-        : folder_(std::move(program_folder)), loader_(std::move(loader)) {}
+    // Pictures are looked up below program_folder, picture n in files[n] ("" for none); without
+    // a loader they are all absent.
+    PictureCache(std::string program_folder, PictureLoader loader, std::vector<std::string> files)
+        : folder_(std::move(program_folder)),
+          loader_(std::move(loader)),
+          files_(std::move(files)),
+          entries_(files_.size()) {}
 
     // The 1x picture; nullptr when it is missing or unreadable (asked once, remembered).
     const Image* Get(Picture picture);
@@ -51,10 +56,11 @@ class PictureCache {
 
     std::string folder_;
     PictureLoader loader_;
-    std::array<Entry, static_cast<size_t>(Picture::Count)> entries_;
+    std::vector<std::string> files_;
+    std::vector<Entry> entries_;
 };
 
-// The file of a picture's art at a scale, relative to the program folder ("" for none).
-std::string PictureArtFile(Picture picture, int scale);
+// The file of a picture's art at a scale ("name@2x.png"), from its 1x file ("" for none).
+std::string PictureArtFile(std::string file, int scale);
 
 }  // namespace quorrel

@@ -135,9 +135,6 @@ class Platform {
     virtual TextRasteriser* Text() = 0;
 };
 
-// The file of a stored picture, relative to the program folder.
-std::string PictureFile(Picture picture);
-
 // Twips per pixel at a scale: 15 at scale 1 (96 dots per inch).
 inline double TwipsPerPixelAt(double scale) { return 1440.0 / (96.0 * scale); }
 

@@ -16,16 +16,6 @@
 
 namespace quorrel {
 
-std::string PictureFile(Picture picture) {
-    static const char* const files[] = {
-        "",        "panel.png", "board.png", "title.png", "op0.png", "op1.png",  "op2.png",
-        "op3.png", "op4.png",   "op5.png",   "op6.png",   "op7.png", "tile.png", "icon.png",
-    };
-    size_t i = static_cast<size_t>(picture);
-    if (i == 0 || i >= static_cast<size_t>(Picture::Count)) return "";
-    return std::string("pictures/") + files[i];
-}
-
 namespace {
 
 uint32_t Le32(const unsigned char* p) {

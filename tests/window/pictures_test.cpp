@@ -1,6 +1,8 @@
 // Every picture the window shows is made at the inner size of the elements that hold it, so
 // that it is drawn one to one; the operator discs are one pixel larger, centred on the block
 // their boxes show. Each is made again at two and three times that size for scaled windows.
+#include "screens/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -29,8 +31,10 @@ TEST(Pictures, MatchTheInnerSizeOfTheirElements) {
         if (e.picture == Picture::None) continue;
         int inset = (e.border ? 2 : 0) - (e.name == Name::Op ? 1 : 0);
         for (int k = 1; k <= PictureCache::kArtScales; ++k)
-            EXPECT_EQ(PngSize(std::string(QUORREL_SOURCE_DIR) + "/" + PictureArtFile(e.picture, k)),
-                      std::make_pair(k * (e.width - inset), k * (e.height - inset)))
+            EXPECT_EQ(
+                PngSize(std::string(QUORREL_SOURCE_DIR) + "/" +
+                        PictureArtFile(CalcPictureFiles()[static_cast<size_t>(e.picture)], k)),
+                std::make_pair(k * (e.width - inset), k * (e.height - inset)))
                 << el.FullName(e) << " at " << k << "x";
         ++checked;
     }
@@ -43,11 +47,13 @@ TEST(PictureCache, MakesEachSizeFromTheNearestArtAtOrAbove) {
     for (bool large_art : {true, false}) {
         int reads = 0;
         PictureCache cache(
-            QUORREL_SOURCE_DIR, [&](const std::string& path) -> std::optional<Image> {
+            QUORREL_SOURCE_DIR,
+            [&](const std::string& path) -> std::optional<Image> {
                 int k = path.find("@2x") != path.npos ? 2 : path.find("@3x") != path.npos ? 3 : 1;
                 if (k > 1 && !large_art) return std::nullopt;
                 return ++reads, Image(58 * k, 58 * k, 0xFF000000u | k);
-            });
+            },
+            CalcPictureFiles());
         const int cases[][2] = {{58, 1}, {40, 1}, {59, 2}, {116, 2}, {150, 3}, {300, 3}};
         for (const auto& [size, scale] : cases) {  // the art used for a size, and read by then
             const Image* image = cache.GetSized(Picture::Op0, size, size);

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "files/program_folder.h"
+#include "screens/pictures.h"
 #include "state/text_escape.h"
 
 namespace quorrel {
@@ -19,7 +20,7 @@ HeadlessOptions WithProgramFolder(HeadlessOptions options) {
 
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options)
     : options_(WithProgramFolder(std::move(options))),
-      pictures_(options_.program_folder, options_.load_picture) {
+      pictures_(options_.program_folder, options_.load_picture, CalcPictureFiles()) {
     // The stored window: 10170 x 8670 twips inside, at 1455, 1485 twips.
     double t = Tpp();
     normal_ = {1455, 1485, 10170 + kFrameWidth * t, 8670 + kFrameHeight * t};

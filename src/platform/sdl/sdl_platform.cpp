@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/sdl/media/picture_io.h"
+#include "screens/pictures.h"
 #include "state/convert.h"
 
 namespace quorrel {
@@ -26,7 +27,7 @@ bool HasEnv(const char* name) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() : pictures_(ProgramFolder(), LoadPicture) {}
+SdlPlatform::SdlPlatform() : pictures_(ProgramFolder(), LoadPicture, CalcPictureFiles()) {}
 
 std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());

@@ -6,7 +6,7 @@ namespace quorrel {
 
 void DrawPicture(PixelView frame, Platform& platform, const Element& element, Rect box, Rect clip,
                  double scale) {
-    if (element.picture == Picture::None) return;
+    if (element.picture == Picture{}) return;  // none
     const Image* base = platform.GetPicture(element.picture);
     if (!base || base->Empty()) return;
     const bool fitted = element.picture_src_width > 0 && element.picture_src_height > 0;

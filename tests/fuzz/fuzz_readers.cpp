@@ -1,6 +1,6 @@
 // libFuzzer entry points for every reader of outside data, one per build (FUZZ_SETTINGS,
-// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS). A broken
-// invariant aborts, so the run keeps the input.
+// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS, FUZZ_LEARNER).
+// A broken invariant aborts, so the run keeps the input.
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 
 #include "board/problem_file.h"
 #include "files/pictures_folder.h"
+#include "shell/learner_record.h"
 #include "shell/reward_book.h"
 #include "shell/settings.h"
 #include "shell/zoom.h"
@@ -124,6 +125,19 @@ void UserDirs(const std::string& data) {
           "one absolute path without a trailing slash");
 }
 
+// Whole lines only, the rating within its bounds, and the record written back reads as itself.
+void Learner(const std::string& text) {
+    LearnerRecord record = ParseLearnerRecord(text);
+    const size_t ends = std::count(text.begin(), text.end(), '\n');
+    Check(record.lines.size() <= std::min(kLearnerRecordMaxLines, ends), "whole lines");
+    Check(record.rating >= kLowestRating && record.rating <= kHighestRating, "rating in bounds");
+    const std::string written = FormatLearnerRecord(record.lines);
+    const LearnerRecord back = ParseLearnerRecord(written);
+    Check(back.lines.size() == record.lines.size() && back.rating == record.rating &&
+              FormatLearnerRecord(back.lines) == written,
+          "record reads back");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
@@ -138,6 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     Rewards(data);
 #elif defined(FUZZ_ZOOM)
     Zoom(data);
+#elif defined(FUZZ_LEARNER)
+    Learner(data);
 #elif defined(FUZZ_USERDIRS)
     UserDirs(data);
 #else

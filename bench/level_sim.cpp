@@ -14,15 +14,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "board/board.h"
 #include "board/learner.h"
-#include "board/problem_file.h"
-#include "board/rating.h"
+#include "stored_puzzles.h"
 
 namespace {
 
@@ -33,19 +29,8 @@ constexpr size_t kNoRepeat = 20;
 constexpr double kLow = 0.65, kHigh = 0.85;
 
 std::vector<double> StoredScores(const std::string& folder, int target) {
-    std::vector<Puzzle> puzzles;
-    for (int16_t t : kTargetChoices) {
-        if (target >= 0 && t != target) continue;
-        std::ifstream in(folder + "/" + ProblemFileName(t), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        for (const std::string& text : ReadProblemTexts(bytes, {1, 1, 1}, 10000)) {
-            Puzzle p{{}, t};
-            for (int i = 0; i < 4; ++i) p.numbers[i] = ProblemDigit(text, i);
-            puzzles.push_back(p);
-        }
-    }
     std::vector<double> scores;
-    for (const PuzzleRating& r : RatePuzzles(puzzles))
+    for (const PuzzleRating& r : RatePuzzles(StoredPuzzles(folder, target)))
         if (r.level > 0) scores.push_back(r.score);
     return scores;
 }

@@ -4,28 +4,15 @@
 //   build/bench/rating_bench [MEDIA_FOLDER]
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "board/board.h"
-#include "board/problem_file.h"
-#include "board/rating.h"
+#include "stored_puzzles.h"
 
 int main(int argc, char** argv) {
     using namespace quorrel;
     const std::string folder = argc > 1 ? argv[1] : QUORREL_SOURCE_DIR "/Media";
-    std::vector<Puzzle> puzzles;
-    for (int16_t target : kTargetChoices) {
-        std::ifstream in(folder + "/" + ProblemFileName(target), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        for (const std::string& text : ReadProblemTexts(bytes, {1, 1, 1}, 10000)) {
-            Puzzle p{{}, target};
-            for (int i = 0; i < 4; ++i) p.numbers[i] = ProblemDigit(text, i);
-            puzzles.push_back(p);
-        }
-    }
+    const std::vector<Puzzle> puzzles = StoredPuzzles(folder);
     if (puzzles.empty()) {
         std::fprintf(stderr, "no problem files in %s\n", folder.c_str());
         return 1;

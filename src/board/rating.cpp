@@ -7,6 +7,7 @@
 #include <map>
 
 #include "board/move_math.h"
+#include "board/problem_file.h"
 #include "state/game_state.h"
 
 namespace quorrel {
@@ -268,6 +269,17 @@ std::vector<PuzzleRating> RatePuzzles(const std::vector<Puzzle>& puzzles) {
                                                                   : at->second[p.target]);
     }
     return out;
+}
+
+std::vector<Puzzle> PuzzlesOfProblemFile(std::string_view bytes, int16_t target) {
+    std::vector<Puzzle> puzzles;
+    constexpr size_t kEveryProblem = 3 * 32767;  // as many as a file's three counts can name
+    for (const std::string& text : ReadProblemTexts(bytes, {1, 1, 1}, kEveryProblem)) {
+        Puzzle p{{}, target};
+        for (int i = 0; i < 4; ++i) p.numbers[i] = ProblemDigit(text, i);
+        puzzles.push_back(p);
+    }
+    return puzzles;
 }
 
 }  // namespace quorrel

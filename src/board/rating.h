@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace quorrel {
@@ -51,6 +52,8 @@ struct Puzzle {
     std::array<int16_t, 4> numbers{};
     int16_t target = 0;
 };
+// The puzzles a problem file holds (all its operator groups), for the target it is kept for.
+std::vector<Puzzle> PuzzlesOfProblemFile(std::string_view bytes, int16_t target);
 // Many puzzles, each set of numbers searched once whatever its order and targets.
 std::vector<PuzzleRating> RatePuzzles(const std::vector<Puzzle>& puzzles);
 

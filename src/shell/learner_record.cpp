@@ -1,12 +1,12 @@
 #include "shell/learner_record.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "files/bounded_file.h"
 #include "shell/app_folders.h"
+#include "shell/record_lines.h"
 
 namespace quorrel {
 namespace {
@@ -16,24 +16,6 @@ constexpr size_t kMaxLineLength = 80;
 constexpr int kMaxSeconds = 99999;
 constexpr const char* kOutcomeWords[] = {"solved", "wrong", "left"};
 
-// A whole decimal number (an optional '-', then digits) in first..last.
-bool Number(std::string_view text, int first, int last, int& value) {
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= first &&
-           value <= last;
-}
-
-// Splits at sep into exactly count fields.
-bool Fields(std::string_view text, char sep, size_t count, std::string_view* fields) {
-    for (size_t n = 0; n < count; ++n) {
-        size_t end = text.find(sep);
-        fields[n] = text.substr(0, end);
-        if (end == std::string_view::npos) return n + 1 == count;
-        text.remove_prefix(end + 1);
-    }
-    return false;
-}
-
 // [-]digits.dd, as "%.2f" writes it, within the rating's bounds.
 bool Rating(std::string_view text, double& value) {
     const size_t point = text.find('.');
@@ -42,8 +24,8 @@ bool Rating(std::string_view text, double& value) {
         text.size() != point + 3)
         return false;
     int whole = 0, cents = 0;
-    if (!Number(text.substr(sign, point - sign), 0, 99, whole) ||
-        !Number(text.substr(point + 1), 0, 99, cents) || text[point + 1] == '-')
+    if (!WholeNumber(text.substr(sign, point - sign), 0, 99, whole) ||
+        !WholeNumber(text.substr(point + 1), 0, 99, cents) || text[point + 1] == '-')
         return false;
     value = (sign ? -1 : 1) * (whole + cents / 100.0);
     return (sign == 0 || value != 0) && value >= kLowestRating && value <= kHighestRating;
@@ -71,19 +53,14 @@ std::string FormatLearnerLine(const LearnerLine& l) {
 
 bool ParseLearnerLine(std::string_view text, LearnerLine& line) {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    std::string_view f[12], date[3], time[3];
-    if (!Fields(text, ' ', 12, f) || f[0].size() != 10 || f[1].size() != 8 ||
-        !Fields(f[0], '-', 3, date) || !Fields(f[1], ':', 3, time))
-        return false;
+    std::string_view f[12];
+    if (!SplitFields(text, ' ', 12, f)) return false;
     LearnerLine l;
-    CivilTime& t = l.when;
     int values[6] = {};
-    bool ok = Number(date[0], 1, 9999, t.year) && Number(date[1], 1, 12, t.month) &&
-              Number(date[2], 1, 31, t.day) && Number(time[0], 0, 23, t.hour) &&
-              Number(time[1], 0, 59, t.minute) && Number(time[2], 0, 60, t.second);
-    for (int i = 0; i < 4; ++i) ok = ok && Number(f[2 + i], 0, 13, values[i]);
-    ok = ok && Number(f[6], 0, 48, values[4]) && Number(f[7], 1, 5, values[5]) &&
-         Number(f[9], 0, 3, l.hints) && Number(f[10], 0, kMaxSeconds, l.seconds) &&
+    bool ok = ParseDateTime(f[0], f[1], l.when);
+    for (int i = 0; i < 4; ++i) ok = ok && WholeNumber(f[2 + i], 0, 13, values[i]);
+    ok = ok && WholeNumber(f[6], 0, 48, values[4]) && WholeNumber(f[7], 1, 5, values[5]) &&
+         WholeNumber(f[9], 0, 3, l.hints) && WholeNumber(f[10], 0, kMaxSeconds, l.seconds) &&
          Rating(f[11], l.rating);
     const auto word = std::find(std::begin(kOutcomeWords), std::end(kOutcomeWords), f[8]);
     if (!ok || word == std::end(kOutcomeWords)) return false;
@@ -120,9 +97,7 @@ std::string FormatLearnerRecord(const std::vector<LearnerLine>& lines) {
 }
 
 std::string LearnerRecordPath(const std::string& settings_path) {
-    size_t slash = settings_path.rfind('/');
-    if (slash == std::string::npos) return "";
-    return settings_path.substr(0, slash + 1) + kLearnerRecordName;
+    return BesideSettings(settings_path, kLearnerRecordName);
 }
 
 LearnerRecord ReadLearnerRecord(const std::string& path) {

@@ -3,35 +3,17 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <deque>
 
 #include "files/bounded_file.h"
+#include "shell/record_lines.h"
 
 namespace quorrel {
 namespace {
 
 // A valid line is about 30 characters; anything much longer is not one.
 constexpr size_t kMaxLineLength = 80;
-
-// A whole decimal number (an optional '-', then digits) in first..last.
-bool Number(std::string_view text, int first, int last, int& value) {
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= first &&
-           value <= last;
-}
-
-// Splits at sep into exactly count fields.
-bool Fields(std::string_view text, char sep, size_t count, std::string_view* fields) {
-    for (size_t n = 0; n < count; ++n) {
-        size_t end = text.find(sep);
-        fields[n] = text.substr(0, end);
-        if (end == std::string_view::npos) return n + 1 == count;
-        text.remove_prefix(end + 1);
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -46,25 +28,18 @@ std::string FormatRewardLine(const RewardEntry& e) {
 
 bool ParseRewardLine(std::string_view line, RewardEntry& entry) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    std::string_view f[6], date[3], time[3];
-    if (!Fields(line, ' ', 6, f) || f[3].size() != 10 || f[4].size() != 8 ||
-        !Fields(f[3], '-', 3, date) || !Fields(f[4], ':', 3, time))
-        return false;
+    std::string_view f[6];
     RewardEntry e;
-    CivilTime& t = e.when;
-    bool ok = Number(f[0], 1, 32767, e.order) && Number(f[1], -32768, 32767, e.angle) &&
-              Number(f[2], -32768, 32767, e.left_turns) && Number(f[5], 0, 3, e.hints) &&
-              Number(date[0], 1, 9999, t.year) && Number(date[1], 1, 12, t.month) &&
-              Number(date[2], 1, 31, t.day) && Number(time[0], 0, 23, t.hour) &&
-              Number(time[1], 0, 59, t.minute) && Number(time[2], 0, 60, t.second);
+    bool ok = SplitFields(line, ' ', 6, f) && WholeNumber(f[0], 1, 32767, e.order) &&
+              WholeNumber(f[1], -32768, 32767, e.angle) &&
+              WholeNumber(f[2], -32768, 32767, e.left_turns) && ParseDateTime(f[3], f[4], e.when) &&
+              WholeNumber(f[5], 0, 3, e.hints);
     if (ok) entry = e;
     return ok;
 }
 
 std::string RewardBookPath(const std::string& settings_path) {
-    size_t slash = settings_path.rfind('/');
-    if (slash == std::string::npos) return "";
-    return settings_path.substr(0, slash + 1) + kRewardBookName;
+    return BesideSettings(settings_path, kRewardBookName);
 }
 
 bool AppendReward(const std::string& path, const RewardEntry& entry) {

@@ -24,8 +24,8 @@ class SpiroCanvas {
     virtual void Line(double x1, double y1, double x2, double y2, int width) = 0;
     // Lets the window run its pending events once.
     virtual Step Pump() = 0;
-    // Asked after every pump: Stop when a panel was shown over the figure or the window is
-    // closing; Replaced when a newer drawing was requested meanwhile.
+    // Asked after every pump: Stop when a panel was shown over the figure; Replaced when a newer
+    // drawing was requested meanwhile. (A close ends the drawing's step itself.)
     virtual Interruption Interrupted() = 0;
     virtual uint64_t NowMs() = 0;
     virtual Step Sleep(int ms) = 0;

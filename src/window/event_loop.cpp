@@ -106,7 +106,8 @@ Step EventLoop::LetEventsRun() {
     if (unloaded_) co_return;
     InputEvent event;
     while (!closing_ && platform_.PollInput(event)) co_await DeliverStep(event);
-    if (!closing_) co_await RunTimers();
+    // Only when a timer is due: a drawing lets events run after each of its many segments.
+    if (!closing_ && timers_.EarliestDue() <= platform_.NowMs()) co_await RunTimers();
     PresentIfChanged();
     // A close ends the handler that let events run here, and every one around it.
     if (closing_) co_await WaitAwaiter{*this, {Wait::Kind::Forever}};

@@ -5,7 +5,6 @@
 // in progress and unloads the window exactly once.
 #pragma once
 
-#include <array>
 #include <coroutine>
 #include <cstdint>
 #include <optional>
@@ -78,7 +77,6 @@ class EventLoop {
 
     // The close box, or the program closing itself.
     void RequestClose();
-    bool Closing() const { return closing_; }
     bool Unloaded() const { return unloaded_; }
     // How deeply event handling is nested on the call stack now, and the deepest it has been:
     // steps wait in the loop, not inside one another, so it never goes past 1.

@@ -10,6 +10,7 @@
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app_folders.h"
 #include "shell/calc.h"
+#include "shell/progress_page.h"
 #include "shell/reward_book.h"
 #include "spiro/reward_export.h"
 
@@ -20,29 +21,52 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: quorrel [--help] [--version] [--scale F] [--export-rewards DIR]\n"
+    "Usage: quorrel [--help] [--version] [--scale F] [--level L] [--export-rewards DIR]\n"
+    "               [--export-progress DIR]\n"
     "Starts the number puzzle game Quorrel in a window.\n"
     "\n"
     "  --help                show this help and exit\n"
     "  --version             show the version and exit\n"
     "  --scale F             draw at scale F (0.5 to 4) instead of the desktop's own\n"
+    "  --level L             deal puzzles at level L this time: all, 1 (easiest) to 5,\n"
+    "                        or grow (the level follows the child's results)\n"
     "  --export-rewards DIR  write the reward figures earned (SVG and PNG) and an\n"
     "                        index.html to print them into DIR, without a window\n"
+    "  --export-progress DIR write the child's progress (index.html with charts, and\n"
+    "                        progress.csv) into DIR, without a window\n"
     "\n"
     "Settings are kept in $XDG_DATA_HOME/Brindlecove Software/Quorrel.dat\n"
     "(~/.local/share when XDG_DATA_HOME is not set), the rewards in\n"
     "Quorrel-rewards.txt beside it, the zoom (Ctrl+plus, Ctrl+minus, Ctrl+0, Ctrl+F)\n"
-    "in $XDG_CONFIG_HOME/quorrel/zoom. See quorrel(6).\n";
+    "in $XDG_CONFIG_HOME/quorrel/zoom, the level beside it, and one line for each\n"
+    "puzzle played in Quorrel-learner.txt beside the settings. Nothing is ever sent\n"
+    "anywhere: no network, no account, no telemetry. See quorrel(6).\n";
 
 struct Options {
     std::optional<double> scale;
+    std::optional<int16_t> level;
 };
+
+// A file of the per-user data folder; "" without one.
+std::string DataFile(const char* name) {
+    std::string base = quorrel::LocalDataFolderBase();
+    return base.empty() ? "" : base + "/" + quorrel::kMakerFolderName + "/" + name;
+}
+
+int ExportProgressPage(const char* folder) {
+    std::string error = quorrel::ExportProgress(DataFile(quorrel::kLearnerRecordName), folder);
+    if (!error.empty()) {
+        std::fprintf(stderr, "quorrel: cannot export the progress to %s: %s\n", folder,
+                     error.c_str());
+        return 1;
+    }
+    std::printf("quorrel: progress written to %s/index.html and %s/progress.csv\n", folder, folder);
+    return 0;
+}
 
 // Writes the reward book's figures into folder; the exit code.
 int ExportRewardBook(const char* folder) {
-    std::string base = quorrel::LocalDataFolderBase();
-    std::string book =
-        base.empty() ? "" : base + "/" + quorrel::kMakerFolderName + "/" + quorrel::kRewardBookName;
+    std::string book = DataFile(quorrel::kRewardBookName);
     std::error_code ec;
     std::string target = std::filesystem::absolute(folder, ec).lexically_normal().string();
     while (target.size() > 1 && target.back() == '/') target.pop_back();
@@ -79,6 +103,17 @@ std::optional<int> HandleOptions(int argc, char** argv, Options& options) {
             std::fputs("quorrel: --export-rewards needs a folder to write into\n", stderr);
             return 2;
         }
+        if (std::strcmp(argv[i], "--export-progress") == 0) {
+            if (i + 1 < argc) return ExportProgressPage(argv[i + 1]);
+            std::fputs("quorrel: --export-progress needs a folder to write into\n", stderr);
+            return 2;
+        }
+        if (std::strcmp(argv[i], "--level") == 0) {
+            options.level = i + 1 < argc ? quorrel::ParseLevelName(argv[++i]) : std::nullopt;
+            if (options.level) continue;
+            std::fputs("quorrel: --level takes all, 1 to 5 or grow\n", stderr);
+            return 2;
+        }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Quorrel %s\n", QUORREL_VERSION);
             return 0;
@@ -110,6 +145,7 @@ int main(int argc, char** argv) {
                      folder.c_str());
     {
         quorrel::Calc calc(*platform, quorrel::MakeGameHooks);  // seeded from the clock at load
+        if (options.level) calc.levels.GiveChoice(*options.level);
         calc.Start();
         calc.loop.RunUntilClosed();
     }

@@ -43,6 +43,8 @@ class Game : public GameHooks {
             case Name::Rew:
                 Rew_Click(calc_, i);
                 break;
+            case Name::Level:
+                return Level_Click(calc_, i);
             case Name::BackColorSet:
                 return BackColorSet_Click(calc_);
             case Name::HelpNote:

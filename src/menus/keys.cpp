@@ -28,6 +28,7 @@ bool Actionable(const Element& e) {
         case Name::Diff:
         case Name::Snd:
         case Name::Rew:
+        case Name::Level:
         case Name::BackColorSet:
         case Name::HelpNote:
             return true;

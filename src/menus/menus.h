@@ -35,6 +35,9 @@ enum MenuWord : int16_t {
     kWordSetupHelp = 17,
     kWordPlayFromStats = 20,
     kWordSave = 21,  // the maker's figure as picture files
+    kWordMore = 22,  // the setup's second panel of options
+    kWordBackToSetup = 23,
+    kWordPlayFromOptions = 24,
 };
 
 // What Escape does where the focus is: the panel's Play word or the notice clicked, the
@@ -56,6 +59,8 @@ Step Target_Click(Calc& calc, int16_t Index);
 Step Diff_Click(Calc& calc, int16_t Index);
 void Snd_Click(Calc& calc, int16_t Index);
 void Rew_Click(Calc& calc, int16_t Index);
+// The level boxes: 0 all, 1..5, 6 grows with me. A new choice is remembered and deals anew.
+Step Level_Click(Calc& calc, int16_t Index);
 Step BackColorSet_Click(Calc& calc);
 
 // At load: the saved options chosen on the setup panel (painted as their clicks would paint

@@ -49,6 +49,10 @@ Step ApplySavedOptions(Calc& calc, SavedSettings saved) {
     gs.SavedSound = saved.sound;
     gs.OperatorSetOn = saved.groups;
     ChooseReward(calc, gs.SavedReward);
+    if (calc.levels.choice != kLevelAll) {
+        Paint(calc.el, Name::Level, kLevelAll, colour::kSilver);
+        Paint(calc.el, Name::Level, calc.levels.choice, colour::kBlack);
+    }
     // The first deal is made while SoundLevel is still 0, so it is silent.
     co_await Target_Click(calc, saved.target);
     // The stored window shows "No" in its own colour and the other levels silver; only the
@@ -80,6 +84,17 @@ void Snd_Click(Calc& calc, int16_t Index) {
 
 void Rew_Click(Calc& calc, int16_t Index) {
     if (Index == 0 || Index == 1) ChooseReward(calc, Index);
+}
+
+Step Level_Click(Calc& calc, int16_t Index) {
+    LevelPlay& levels = calc.levels;
+    if (Index < kLevelAll || Index > kLevelGrow || !calc.el.Find(Name::Level, Index)) co_return;
+    Paint(calc.el, Name::Level, levels.choice, colour::kSilver);
+    levels.choice = Index;
+    Paint(calc.el, Name::Level, Index, colour::kBlack);
+    levels.SaveChoice(calc.platform.ConfigFolder());  // unsaved, the choice still holds today
+    co_await calc.DoEvents();
+    co_await LoadProblems(calc);
 }
 
 Step BackColorSet_Click(Calc& calc) {

@@ -115,6 +115,23 @@ Step PlayFromSetup(Calc& calc) {
     calc.ShowScreen(Screen::Board);
 }
 
+Step OpenOptions(Calc& calc) {
+    PlaceOverBoard(calc.el, Name::MoreFloat);
+    calc.SwitchScreen(Screen::Setup, Screen::Options);
+    return {};
+}
+
+Step BackToSetup(Calc& calc) {
+    calc.SwitchScreen(Screen::Options, Screen::Setup);
+    return {};
+}
+
+Step PlayFromOptions(Calc& calc) {
+    // Leaves through the setup's own Play word, which makes sure there is a puzzle to play.
+    calc.HideScreen(Screen::Options);
+    co_await PlayFromSetup(calc);
+}
+
 Step PlayFromStats(Calc& calc) {
     calc.SwitchScreen(Screen::Stats, Screen::Board);
     return {};
@@ -191,6 +208,9 @@ constexpr struct {
     {kWordLine, NextLine},
     {kWordMakerHelp, HelpPage<kHelpMaker>},
     {kWordSave, SaveShownFigure},
+    {kWordMore, OpenOptions},
+    {kWordBackToSetup, BackToSetup},
+    {kWordPlayFromOptions, PlayFromOptions},
 };
 
 }  // namespace
@@ -213,6 +233,8 @@ EscapeAction EscapeFor(FocusPanel panel) {
             return {Name::But, kWordPlayFromMenu};
         case FocusPanel::Setup:
             return {Name::But, kWordPlayFromSetup};
+        case FocusPanel::Options:
+            return {Name::But, kWordBackToSetup};
         case FocusPanel::Stats:
             return {Name::But, kWordPlayFromStats};
         case FocusPanel::Maker:
@@ -235,11 +257,13 @@ void Form_Click(Calc& calc) {
     if (calc.gs.MakerMode) {
         calc.ShowScreen(Screen::Maker);
         calc.el(Name::Label12).caption = "Click a word or number";
-        for (Screen screen : {Screen::Board, Screen::Menu, Screen::Setup}) calc.HideScreen(screen);
+        for (Screen screen : {Screen::Board, Screen::Menu, Screen::Setup, Screen::Options})
+            calc.HideScreen(screen);
     } else {
         calc.HideScreen(Screen::Maker);
         calc.ShowScreen(Screen::Board);
-        for (Screen screen : {Screen::Menu, Screen::Setup}) calc.HideScreen(screen);
+        for (Screen screen : {Screen::Menu, Screen::Setup, Screen::Options})
+            calc.HideScreen(screen);
     }
     calc.SetOverlay(Overlay::About, false);
     if (about_closed) calc.el(Name::But, kWordPlayFromMenu).caption = "Play";

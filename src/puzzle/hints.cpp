@@ -19,6 +19,7 @@ Step HintWord(Calc& calc) {
     }
     Outcome out = Board(gs).Hint();
     if (out.what != Happened::Hinted) co_return;  // nothing dealt: no solution to hint at
+    calc.levels.Touched();
     Element& hint = calc.el(Name::HintL);
     hint.visible = true;
     hint.fore = colour::kYellow;

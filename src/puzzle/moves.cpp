@@ -12,6 +12,17 @@ namespace {
 
 bool IsBox(int16_t index) { return index >= 0 && index <= 3; }
 
+// The learner record hears of a puzzle begun and of its verdict at the move that gives it,
+// before anything the move lets run can deal another.
+void RecordMove(Calc& calc, const Outcome& out) {
+    LevelPlay& levels = calc.levels;
+    if (out.what == Happened::Picked) levels.Touched();
+    if (out.what != Happened::Solved && out.what != Happened::Wrong) return;
+    levels.Ended(out.what == Happened::Solved ? PuzzleOutcome::kSolved : PuzzleOutcome::kWrong,
+                 calc.gs.HintsUsed, static_cast<double>(calc.platform.NowMs()),
+                 calc.platform.LocalTime());
+}
+
 Step ShowFirstNumber(Calc& calc, const Outcome& picked) {
     GameState& gs = calc.gs;
     calc.el(Name::Digit, picked.box).fore = colour::kRed;
@@ -72,6 +83,7 @@ Step Digit_Click(Calc& calc, int16_t Index) {
     if (gs.ClickLock || !IsBox(Index)) co_return;
     Outcome out = Board(gs).PickNumber(Index);
     if (out.quotient) gs.Quotient = *out.quotient;
+    RecordMove(calc, out);
     switch (out.what) {
         case Happened::Refused:  // the operator stays chosen: another second number may be tried
             co_await RejectClick(calc);

@@ -32,6 +32,7 @@ Step LoadProblems(Calc& calc) {
     gs.ProblemList.insert(gs.ProblemList.end(), texts.begin(), texts.end());
     gs.ProblemCount = static_cast<int16_t>(texts.size());
 
+    calc.levels.ListLoaded(gs.ProblemList, gs.ProblemCount, gs.TargetValue);
     gs.Stats.fill(0);
     el(Name::Probs).caption = NumberText(gs.ProblemCount) + " Problems";
     co_await SetUpPuzzle(calc, kTrue);
@@ -42,10 +43,18 @@ Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
     Elements& el = calc.el;
     if (gs.board.hint_label_used) el(Name::HintL).visible = false;
     Board board(gs);
-    if (NewPuzzle)
-        board.Deal(gs.TargetValue, gs.ProblemList, gs.ProblemCount, calc.rng);
-    else
+    if (NewPuzzle) {
+        LevelPlay& levels = calc.levels;
+        levels.Replaced(gs.HintsUsed, static_cast<double>(calc.platform.NowMs()),
+                        calc.platform.LocalTime());
+        int16_t count = 0;
+        const std::vector<std::string>& list =
+            levels.DealingList(gs.ProblemList, gs.ProblemCount, calc.rng, count);
+        board.Deal(gs.TargetValue, list, count, calc.rng);
+        levels.Dealt(gs.DealtNumbers, gs.TargetValue, static_cast<double>(calc.platform.NowMs()));
+    } else {
         board.Reset();
+    }
 
     // Without a dealt puzzle (no problems for this choice) the board shows no numbers, so no
     // move, reset or hint can act on one.

@@ -80,6 +80,7 @@ std::vector<Row> StoredWindow() {
     add(Panel(Name::Floater, 3360, 120).pic(Picture::Board));
     add(Panel(Name::Helper, 3360, 3360));
     add(Panel(Name::SelFloat, 120, 120));
+    add(Panel(Name::MoreFloat, 120, 120));
     add(Panel(Name::Spirom, 6600, 3360));
     add(Box(Name::First).at(120, 3360, 3285, 3285).bg(kRed).pic(Picture::Title));
     // Where help could not be opened: the page's path, above everything, until clicked.
@@ -159,6 +160,17 @@ std::vector<Row> StoredWindow() {
     add(Lbl(Name::Rew, 1).in(Name::SelFloat).text("No").at(1620, 2820, 735, 300).fg(kSilver).bg(kYellow).box().font(12).centre());
     add(Lbl(Name::But, 17).in(Name::SelFloat).text(" Help").at(-120, 2925, 855, 375).fg(kSilver).font(9).centre());
     add(Lbl(Name::But, 2).in(Name::SelFloat).text(" Play").at(2400, 2925, 855, 375).fg(kSilver).font(9).centre());
+    add(Lbl(Name::But, 22).in(Name::SelFloat).text("More").at(2580, 45, 615, 255).fg(kSilver).font(9).centre());
+
+    // The second options panel, which "More" opens over the setup panel.
+    add(Lbl(Name::LevelHead).in(Name::MoreFloat).text("Level").at(900, 60, 1455, 255).fg(kWhite).font(8.25f).centre());
+    const char* level_names[7] = {"All", "1", "2", "3", "4", "5", "Grows with me"};
+    const int level_left[7] = {120, 780, 1260, 1740, 2220, 2700, 480};
+    for (int i = 0; i < 7; ++i)
+        add(Lbl(Name::Level, i).in(Name::MoreFloat).text(level_names[i]).at(level_left[i], i == 6 ? 720 : 300, i == 0 ? 615 : i == 6 ? 2295 : 495, 375)
+                .fg(i == 0 ? kSystemText : kSilver).bg(kYellow).box().font(12).centre());
+    add(Lbl(Name::But, 23).in(Name::MoreFloat).text(" Back").at(-120, 2925, 855, 375).fg(kSilver).font(9).centre());
+    add(Lbl(Name::But, 24).in(Name::MoreFloat).text(" Play").at(2400, 2925, 855, 375).fg(kSilver).font(9).centre());
 
     // The statistics panel; "Wrong:" is element 3 but stands on the last row.
     const char* row_caption[5] = {"Correct:", "1 Hint:", "2 Hints:", "Wrong:", "3 Hints:"};
@@ -229,14 +241,16 @@ ElementTable CalcElementTable() {
         table.rows.push_back(std::move(out));
     }
     table.names = {
-        "Floater",  "Helper",  "SelFloat",   "Hist",    "Spirom",       "RestoreHint",  "First",
-        "Hellf",    "Paper",   "Dig",        "Digit",   "Op",           "Label1",       "Label3",
-        "Cent",     "HintL",   "ScoreB",     "But",     "spot",         "Label5",       "Label10",
-        "Picture2", "Label8",  "About",      "Label6",  "Regest",       "VerLab",       "Picture3",
-        "Line1",    "Line2",   "Label9",     "Label2",  "Target",       "Diff",         "Probs",
-        "Snd",      "Rew",     "Label4",     "Score",   "Picture7",     "Label18",      "Label7",
-        "Label12",  "LMOrder", "Cap",        "Label13", "BackColorSet", "CalBut",       "OKBut",
-        "Label19",  "Hell",    "MMControl1", "Label11", "HelpNote",     "HelpNoteText",
+        "Floater",      "Helper",    "SelFloat",  "Hist",       "Spirom",       "RestoreHint",
+        "First",        "Hellf",     "Paper",     "Dig",        "Digit",        "Op",
+        "Label1",       "Label3",    "Cent",      "HintL",      "ScoreB",       "But",
+        "spot",         "Label5",    "Label10",   "Picture2",   "Label8",       "About",
+        "Label6",       "Regest",    "VerLab",    "Picture3",   "Line1",        "Line2",
+        "Label9",       "Label2",    "Target",    "Diff",       "Probs",        "Snd",
+        "Rew",          "Label4",    "Score",     "Picture7",   "Label18",      "Label7",
+        "Label12",      "LMOrder",   "Cap",       "Label13",    "BackColorSet", "CalBut",
+        "OKBut",        "Label19",   "Hell",      "MMControl1", "Label11",      "HelpNote",
+        "HelpNoteText", "MoreFloat", "LevelHead", "Level",
     };
     assert(table.names.size() == static_cast<size_t>(Name::Count));
     table.window_back = kPurple;

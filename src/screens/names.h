@@ -62,6 +62,9 @@ enum class Name : uint8_t {
     Label11,
     HelpNote,
     HelpNoteText,
+    MoreFloat,
+    LevelHead,
+    Level,
     Count
 };
 

@@ -3,8 +3,8 @@
 namespace quorrel {
 
 Screen ScreenState::Front() const {
-    for (Screen s :
-         {Screen::Title, Screen::Maker, Screen::Setup, Screen::Menu, Screen::Board, Screen::Stats})
+    for (Screen s : {Screen::Title, Screen::Maker, Screen::Options, Screen::Setup, Screen::Menu,
+                     Screen::Board, Screen::Stats})
         if (Shows(s)) return s;
     return Screen::Figure;
 }
@@ -12,6 +12,7 @@ Screen ScreenState::Front() const {
 FocusPanel ScreenState::Focus() const {
     if (Has(Overlay::HelpNote)) return FocusPanel::HelpNote;
     if (Shows(Screen::Maker)) return FocusPanel::Maker;
+    if (Shows(Screen::Options)) return FocusPanel::Options;
     if (Shows(Screen::Setup)) return FocusPanel::Setup;
     if (Shows(Screen::Menu)) return FocusPanel::Menu;
     if (Shows(Screen::Board)) return FocusPanel::Board;
@@ -28,6 +29,8 @@ Name PanelOf(FocusPanel panel) {
             return Name::Spirom;
         case FocusPanel::Setup:
             return Name::SelFloat;
+        case FocusPanel::Options:
+            return Name::MoreFloat;
         case FocusPanel::Menu:
             return Name::Helper;
         case FocusPanel::Board:
@@ -46,9 +49,10 @@ void ApplyScreen(const ScreenState& screen, Elements& el) {
     static const struct {
         Screen screen;
         Name panel;
-    } screens[] = {{Screen::Stats, Name::Hist},   {Screen::Board, Name::Floater},
-                   {Screen::Menu, Name::Helper},  {Screen::Setup, Name::SelFloat},
-                   {Screen::Maker, Name::Spirom}, {Screen::Title, Name::First}};
+    } screens[] = {{Screen::Stats, Name::Hist},        {Screen::Board, Name::Floater},
+                   {Screen::Menu, Name::Helper},       {Screen::Setup, Name::SelFloat},
+                   {Screen::Options, Name::MoreFloat}, {Screen::Maker, Name::Spirom},
+                   {Screen::Title, Name::First}};
     for (const auto& s : screens) el(s.panel).visible = screen.Shows(s.screen);
     static const struct {
         Overlay overlay;

@@ -14,13 +14,14 @@ namespace quorrel {
 
 // In the paint order of their panels, back to front.
 enum class Screen : uint8_t {
-    Stats,   // Hist
-    Board,   // Floater
-    Menu,    // Helper
-    Setup,   // SelFloat
-    Maker,   // Spirom
-    Title,   // First: at start, until the intro ends, and while the game closes
-    Figure,  // no panel up: a drawing (the maker's, or a reward) alone on the window
+    Stats,    // Hist
+    Board,    // Floater
+    Menu,     // Helper
+    Setup,    // SelFloat
+    Options,  // MoreFloat: the level, beside the setup
+    Maker,    // Spirom
+    Title,    // First: at start, until the intro ends, and while the game closes
+    Figure,   // no panel up: a drawing (the maker's, or a reward) alone on the window
 };
 
 // Shown over or beside the screens, each by a panel or keys of its own.
@@ -34,7 +35,17 @@ enum class Overlay : uint8_t {
 
 // The panel whose elements the focus walks and Escape acts on: the front one with something to
 // click (the title has nothing, and the maker notice and the stats lie under the board).
-enum class FocusPanel : uint8_t { None, HelpNote, Maker, Setup, Menu, Board, MakerNotice, Stats };
+enum class FocusPanel : uint8_t {
+    None,
+    HelpNote,
+    Maker,
+    Options,
+    Setup,
+    Menu,
+    Board,
+    MakerNotice,
+    Stats
+};
 
 class ScreenState {
   public:

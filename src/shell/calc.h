@@ -13,6 +13,7 @@
 #include "screens/calc_elements.h"
 #include "screens/screen.h"
 #include "screens/timers.h"
+#include "shell/level_play.h"
 #include "shell/settings.h"
 #include "shell/zoom.h"
 #include "state/game_state.h"
@@ -132,6 +133,8 @@ class Calc : public WindowEvents {
     // board now stands.
     void PlaceStripAndNotice();
     ZoomChoice zoom;
+    // The level choice and the learner record.
+    LevelPlay levels;
 
   private:
     // The layout at the window's size, in whichever state it is; force lays out even where a

@@ -9,7 +9,7 @@ namespace {
 
 // The panels that take turns at the board's place. The instruction strip and the maker notice
 // follow the board; Paper, hidden, stays put.
-constexpr Name kCentredPanels[] = {Name::Floater, Name::First, Name::SelFloat,
+constexpr Name kCentredPanels[] = {Name::Floater, Name::First, Name::SelFloat, Name::MoreFloat,
                                    Name::Helper,  Name::Hist,  Name::Spirom};
 
 enum class Layout { None, Window, Screen };

@@ -34,6 +34,7 @@ Step Calc::Form_Load() {
     gs.SettingsPath.clear();
     std::string folder = MakeDataFolder(platform.DataFolderBase());
     if (!folder.empty()) gs.SettingsPath = folder + "/" + kSettingsFileName;
+    levels.Load(platform.ConfigFolder(), gs.SettingsPath);
     ScreenTwips screen = ScreenOf(platform);
     std::string text;
     SavedSettings saved = !gs.SettingsPath.empty() && ReadSmallTextFile(gs.SettingsPath, text)
@@ -81,8 +82,8 @@ Step Calc::Form_Load() {
 
     el(Name::Diff, 2).caption = std::string("+ - x ") + kDivisionSign;
     gs.TitleText = "Quorrel";
-    for (Name panel :
-         {Name::Floater, Name::First, Name::Hist, Name::SelFloat, Name::Helper, Name::Spirom})
+    for (Name panel : {Name::Floater, Name::First, Name::Hist, Name::SelFloat, Name::MoreFloat,
+                       Name::Helper, Name::Spirom})
         StretchPicture(el(panel), 217, 217);
     for (int i = 0; i < 8; ++i) StretchPicture(el(Name::Op, i), 57, 57);
     glob.AppFolder = platform.ProgramFolder() + "/";

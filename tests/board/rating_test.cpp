@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "board/level_deal.h"
 #include "board/move_math.h"
 
 namespace quorrel {
@@ -86,6 +89,37 @@ TEST(Rating, ArithmeticIsTheBoards) {
                         EXPECT_EQ(out, c.result);
                     }
                 }
+}
+
+TEST(LevelDeal, NamesAndTheNearestLevelWithPuzzles) {
+    const std::pair<const char*, std::optional<int16_t>> names[] = {
+        {"all", kLevelAll}, {" Grow\n", kLevelGrow},
+        {"3", 3},           {"5", 5},
+        {"0", {}},          {"6", {}},
+        {"", {}},           {"hard", {}}};
+    for (auto [text, level] : names) {
+        EXPECT_EQ(ParseLevelName(text), level) << text;
+        if (level) {
+            EXPECT_EQ(ParseLevelName(LevelName(*level)), level);
+        }
+    }
+    auto at = [](int16_t level) {
+        PuzzleRating r;
+        r.level = level;
+        return r;
+    };
+    const std::vector<PuzzleRating> ratings = {at(1), at(4), at(0), at(4), at(2)};
+    struct Case {
+        int16_t level;
+        std::vector<size_t> dealt;
+    };
+    const Case cases[] = {
+        {4, {1, 3}}, {1, {0}}, {2, {4}}, {3, {4}},  // 2 and 4 are as near: the lower
+        {5, {1, 3}},                                // none at 5: 4
+    };
+    for (const Case& c : cases) EXPECT_EQ(PuzzlesAtLevel(ratings, c.level), c.dealt) << c.level;
+    EXPECT_EQ(PuzzlesAtLevel({at(0), at(0)}, 2), (std::vector<size_t>{0, 1}));  // none solvable
+    EXPECT_TRUE(PuzzlesAtLevel({}, 2).empty());
 }
 
 }  // namespace

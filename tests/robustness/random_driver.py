@@ -3,10 +3,10 @@
 error it may give, nothing may reach stderr, and at `close` the game must unload once and leave a
 settings file holding the options in force. A failure is shrunk and printed as a script.
    random_driver.py DRIVER [COMMANDS_PER_SEED] [SEED...]"""
-import os, random, shutil, subprocess, sys, tempfile, time
+import os, random, re, shutil, subprocess, sys, tempfile, time
 
-ARRAYS = {'Dig': 4, 'Digit': 4, 'Op': 8, 'But': 22, 'Target': 10, 'Diff': 3, 'Snd': 3,
-          'Rew': 2, 'LMOrder': 3, 'Cap': 3, 'CalBut': 15}
+ARRAYS = {'Dig': 4, 'Digit': 4, 'Op': 8, 'But': 25, 'Target': 10, 'Diff': 3, 'Snd': 3,
+          'Rew': 2, 'LMOrder': 3, 'Cap': 3, 'CalBut': 15, 'Level': 7}
 
 
 def element(rng, typed, near_end):
@@ -31,7 +31,8 @@ def commands(seed, count):
         at = f'clickat {rng.randrange(-20, 1300)} {rng.randrange(-20, 1000)}'
         if r < 0.04:  # the way to a panel or into the maker, and a value typed there
             word = rng.choice([6, 7, 8, 16])
-            out += [f'click But(1)', f'click But({word})'] if r < 0.02 else \
+            out += [f'click But(1)', f'click But({word})'] + (['click But(22)'] if r < 0.005 else []) \
+                if r < 0.02 else \
                 ['click Form', f'click But({rng.randrange(11, 14)})', f'click CalBut({rng.randrange(10)})',
                  f'click CalBut({rng.randrange(10)})', 'click CalBut(11)']
         elif r < 0.52:
@@ -118,8 +119,13 @@ def run(driver, seed, script):
         said = err.read().strip()
         if said or proc.returncode != 0 or unloads != 1:
             return f'end: exit {proc.returncode}, {unloads} unloads, stderr: {said[:2000]}'
-        if os.listdir(folder) != ['Quorrel.dat']:
+        kept = set(os.listdir(folder)) - {'Quorrel-learner.txt', 'Quorrel-rewards.txt'}
+        if kept != {'Quorrel.dat'}:
             return f'settings: folder holds {os.listdir(folder)}'
+        record = os.path.join(folder, 'Quorrel-learner.txt')
+        for line in open(record, newline='').read().split('\r\n')[:-1] if os.path.exists(record) else []:
+            if not re.fullmatch(r'[-0-9]+ [:0-9]+( \d+){5} [1-5] (solved|wrong|left) [0-3] \d+ -?\d+\.\d\d', line):
+                return f'learner record: {line!r}'
         saved = [str(int(float(v))) for v in open(os.path.join(folder, 'Quorrel.dat')).read().split()[:7]]
         return None if saved == options else f'settings: file {saved}, game {options}'
     except (RuntimeError, OSError) as e:

@@ -139,6 +139,10 @@ bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::stri
                 hh < 0 || hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 59)
                 return error = "bad --clock, expected HH:MM:SS", false;
             options.clock_start = hh * 3600.0 + mm * 60.0 + ss;
+        } else if (arg == "--level") {
+            std::optional<int16_t> level = value(text) ? ParseLevelName(text) : std::nullopt;
+            if (!level) return error = "bad --level, expected all, 1 to 5 or grow", false;
+            options.level = level;
         } else if (arg == "--pictures-folder") {
             if (!value(options.pictures_folder)) return false;
         } else if (arg == "--date") {
@@ -212,6 +216,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         if (calc_) return "already started";
         calc_ = std::make_unique<Calc>(*platform_, MakeGameHooks, options_.seed);
         calc_->surface.SetLog(&lines_);
+        if (options_.level) calc_->levels.GiveChoice(*options_.level);
         calc_->Start();
         return "";
     }
@@ -248,7 +253,9 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     if (command == "state") {
         if (args.size() != 2) return "usage: state FIELD";
         std::string value;
-        if (!DescribeField(calc_->gs, args[1], value)) return "unknown field";
+        if (!DescribeLevelField(calc_->levels, args[1], value) &&
+            !DescribeField(calc_->gs, args[1], value))
+            return "unknown field";
         output.push_back(args[1] + " " + value);
         return "";
     }

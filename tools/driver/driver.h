@@ -20,7 +20,8 @@ struct DriverOptions {
     double clock_start = 12 * 3600;
     double display_scale = 1;  // the desktop's scale the game finds
     CivilTime date{2026, 12, 6};
-    std::string pictures_folder{};  // "": Pictures in the data folder
+    std::string pictures_folder{};   // "": Pictures in the data folder
+    std::optional<int16_t> level{};  // none: the level file's choice, as the game reads it
 };
 
 // Parses the command line; returns false (with a message) on a bad option.

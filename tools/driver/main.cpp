@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
         std::cerr << "quorrel-driver: " << error << "\n"
                   << "usage: quorrel-driver [--app-folder DIR] [--data-folder DIR] [--seed N] "
                      "[--screen WxH] [--clock HH:MM:SS] [--date YYYY-MM-DD]\n"
-                     "       [--pictures-folder DIR] [--scale F]\n";
+                     "       [--pictures-folder DIR] [--scale F] [--level all|1..5|grow]\n";
         return 2;
     }
     quorrel::Driver driver(options);

@@ -1,5 +1,6 @@
 // libFuzzer entry points for every reader of outside data, one per build (FUZZ_SETTINGS,
-// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS, FUZZ_LEARNER).
+// FUZZ_PROBLEMS, FUZZ_WAVE for wave and Ogg Vorbis files, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM,
+// FUZZ_USERDIRS, FUZZ_LEARNER).
 // A broken invariant aborts, so the run keeps the input.
 #include <unistd.h>
 
@@ -74,7 +75,7 @@ std::string WrittenFile(const std::string& data, const char* suffix) {
 
 void Wave(const std::string& data) {
     std::string path = WrittenFile(data, ".wav");
-    int ms = WaveLengthMs(path);
+    int ms = SoundLengthMs(path);  // a wave or an Ogg Vorbis file
     unlink(path.c_str());
     // At least one byte a second: no length beyond what the file's bytes can play.
     Check(ms >= 0 && int64_t{ms} <= int64_t(data.size()) * 1000, "wave length");

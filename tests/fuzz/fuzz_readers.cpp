@@ -1,6 +1,5 @@
 // libFuzzer entry points for every reader of outside data, one per build (FUZZ_SETTINGS,
-// FUZZ_PROBLEMS, FUZZ_WAVE for wave and Ogg Vorbis files, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM,
-// FUZZ_USERDIRS, FUZZ_LEARNER).
+// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS, FUZZ_LEARNER).
 // A broken invariant aborts, so the run keeps the input.
 #include <unistd.h>
 

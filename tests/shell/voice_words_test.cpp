@@ -1,5 +1,4 @@
-// How each language's voice speaks a number (the recordings in order, and what is left of it),
-// and the voice language on the game: the chosen set, the shared clicks, English kept otherwise.
+// How each language speaks a number, and the game's voice: the chosen set, or English kept.
 #include "shell/voice_words.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +15,10 @@ TEST(VoiceWords, NumbersFollowEachLanguagesRules) {
     const std::tuple<const char*, int, const char*, int> cases[] = {
         {"en", 37, "30 7", 7}, {"en", 30, "30", 0}, {"en", 120, "100 20", 20},
         {"en", -105, "Minus 100 5", 5}, {"en", 200, "", 0}, {"fr", 71, "71", 71},
-        {"fr", 171, "100 71", 71}, {"fr", -97, "Minus 97", 97}, {"de", 36, "36", 36},
-        {"de", 136, "100 36", 36}, {"es", 100, "100", 100}, {"es", 116, "Hundred 16", 16},
-        {"pt_BR", 121, "Hundred 21", 21}, {"it", 108, "108", 108}, {"it", 183, "183", 183},
-        {"it", 121, "100 21", 21}, {"nl", 36, "36", 36}, {"pl", 37, "30 7", 7},
-        {"pl", 150, "100 50", 0}, {"ru", -42, "Minus 40 2", 2}, {"ru", 112, "100 12", 12},
+        {"fr", 171, "100 71", 71}, {"de", 36, "36", 36}, {"es", 100, "100", 100},
+        {"es", 116, "Hundred 16", 16}, {"pt_BR", 121, "Hundred 21", 21}, {"it", 108, "108", 108},
+        {"it", 183, "183", 183}, {"it", 121, "100 21", 21}, {"nl", 36, "36", 36},
+        {"pl", 37, "30 7", 7}, {"pl", 150, "100 50", 0}, {"ru", -42, "Minus 40 2", 2},
         {"ar", 71, "71", 71}, {"ar", 107, "Hundred 7", 7}, {"ar", -199, "Minus Hundred 99", 99},
         {"xx", 5, "", 0}};
     // clang-format on
@@ -51,14 +49,13 @@ TEST(VoiceLanguage, PlaysTheChosenSetOrStaysEnglish) {
         calc.gs.SoundLevel = 2;
         ::testing::internal::CaptureStderr();
         SetVoiceLanguage(calc, code);
-        std::string said = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), code != "en" && events == english);
+        EXPECT_EQ(std::ranges::count(::testing::internal::GetCapturedStderr(), '\n'),
+                  events == english);
         platform.TakeEvents();
-        const uint64_t start = platform.NowMs();
+        const uint64_t start = platform.NowMs();  // the clock runs on by the files' lengths
         calc.loop.Run(calc.SayNumber(37));
         calc.loop.Run(calc.PlaySound("Click1"));
         EXPECT_EQ(platform.TakeEvents(), events) << code;
-        // The virtual clock runs on by the files' own lengths.
         EXPECT_GE(platform.NowMs() - start, folder == broken.path() ? 0u : 400u) << code;
     }
 }

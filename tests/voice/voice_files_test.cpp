@@ -13,6 +13,7 @@
 
 #include "files/ogg_sound.h"
 #include "shell/voice_words.h"
+#include "support/game.h"
 
 namespace quorrel {
 namespace {
@@ -100,6 +101,19 @@ TEST(VoiceFiles, EveryLanguageHasAWholeSet) {
         const std::string folder = kMedia + "/" + std::string(code);
         for (const std::string& name : VoiceRecordings(code))
             EXPECT_EQ(CheckOgg(folder + "/" + name + ".OGG"), "") << code << "/" << name;
+    }
+}
+
+// A damaged copy plays what it still holds; what is not one such file plays nothing.
+TEST(VoiceFiles, DamagedOggFilesPlayWhatTheyHold) {
+    testing_support::TempFolder folder;
+    const std::string whole = testing_support::Slurp(kMedia + "/ar/Bad1.OGG");
+    DecodedSound sound;
+    for (const auto& [bytes, plays] : {std::pair{whole.substr(0, whole.size() * 3 / 4), true},
+                                       {whole + whole, false},
+                                       {"OggS" + whole.substr(9), false}}) {
+        std::ofstream(folder.path() + "/x", std::ios::binary) << bytes;
+        EXPECT_EQ(DecodeOggFile(folder.path() + "/x", sound), plays) << bytes.size();
     }
 }
 

@@ -25,7 +25,7 @@ constexpr NumberRule kRules[] = {
     {"es", 100, {}, "Hundred"},
     // "vingt et un", "soixante et onze", "quatre-vingt-dix-sept"; "cent un".
     {"fr", 100, {}, "100"},
-    // Units before tens, "sechsunddreißig"; "hundert" "eins".
+    // Units before tens, "sechsunddreißig"; "einhundert" "eins".
     {"de", 100, {}, "100"},
     // "vinte e um"; "cem" alone but "cento e" before the rest.
     {"pt_BR", 100, {}, "Hundred"},
@@ -76,7 +76,7 @@ bool SharedRecording(std::string_view name) {
 SpokenNumber SpeakNumber(std::string_view code, int number) {
     SpokenNumber said;
     const NumberRule* rule = RuleFor(code);
-    if (!rule || std::abs(number) > kMaxSpoken) return said;
+    if (!rule || number < -kMaxSpoken || number > kMaxSpoken) return said;
     if (number < 0) said.parts.emplace_back("Minus");
     int left = std::abs(number);
     if (!Whole(*rule, left) && left > 100) {

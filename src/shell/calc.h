@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "screens/calc_elements.h"
@@ -94,6 +95,9 @@ class Calc : public WindowEvents {
     // The pair of clicks that opens and closes the game.
     Step PlayClicks();
     Step PlaySound(std::string SoundName);
+    // The language the voice speaks: "en" for Media's own recordings, or a code whose
+    // complete set lies in Media/CODE. SetVoiceLanguage changes it.
+    std::string voice_language = "en";
     // A file of the program's Media folder, found whatever the case of its name; "" if missing.
     std::string MediaFile(const std::string& name);
     void TileBackground();
@@ -147,5 +151,9 @@ class Calc : public WindowEvents {
     std::unique_ptr<GameHooks> game_;
     ScreenState screen_;
 };
+
+// Switches the voice to a language of VoiceLanguages(). Without a complete set in Media/CODE
+// the voice stays English, and one line on stderr says why.
+void SetVoiceLanguage(Calc& calc, std::string_view code);
 
 }  // namespace quorrel

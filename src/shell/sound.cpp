@@ -1,12 +1,46 @@
 // All sound goes through SayWord and SayNumber (what to play at the chosen level) and PlaySound
 // (one file).
-#include <cstdlib>
+#include <cstdio>
+#include <fstream>
 
 #include "shell/calc.h"
-#include "state/convert.h"
+#include "shell/voice_words.h"
 #include "window/platform.h"
 
 namespace quorrel {
+namespace {
+
+// The voices of other languages are Ogg Vorbis, a quarter of the size of the same wave files.
+constexpr const char* kVoiceExtension = ".OGG";
+
+// The file's first page header, enough to tell a recording from an empty or foreign file.
+bool LooksLikeOgg(const std::string& path) {
+    char head[4] = {};
+    std::ifstream in(path, std::ios::binary);
+    return in.read(head, sizeof head) && std::string_view(head, 4) == "OggS";
+}
+
+}  // namespace
+
+void SetVoiceLanguage(Calc& calc, std::string_view code) {
+    calc.voice_language = "en";
+    if (code == "en") return;
+    if (!HasVoice(code)) {
+        std::fprintf(stderr, "quorrel: no voice for '%.*s'; speaking English\n",
+                     static_cast<int>(code.size()), code.data());
+        return;
+    }
+    const std::string folder(code);
+    for (const std::string& name : VoiceRecordings(code)) {
+        std::string path = calc.MediaFile(folder + "/" + name + kVoiceExtension);
+        if (path.empty() || !LooksLikeOgg(path)) {
+            std::fprintf(stderr, "quorrel: the %s voice lacks a good %s/%s%s; speaking English\n",
+                         folder.c_str(), folder.c_str(), name.c_str(), kVoiceExtension);
+            return;
+        }
+    }
+    calc.voice_language = folder;
+}
 
 std::string Calc::MediaFile(const std::string& name) {
     std::string folder = glob.AppFolder.empty() ? platform.ProgramFolder() : glob.AppFolder;
@@ -18,8 +52,14 @@ Step Calc::PlaySound(std::string SoundName) {
     // No event runs until the sound has ended, so whatever the handler changed so far is put
     // on the screen first: a child sees the red number while hearing it.
     loop.PresentNow();
+    // Words come from the voice language's folder; the clicks and the buzz are everyone's.
+    std::string file = SoundName + ".WAV";
+    if (voice_language != "en" && !SharedRecording(SoundName)) {
+        SoundName = voice_language + "/" + SoundName;
+        file = SoundName + kVoiceExtension;
+    }
     // A file that is missing plays nothing, and the game goes on.
-    std::string path = MediaFile(SoundName + ".WAV");
+    std::string path = MediaFile(file);
     co_await loop.PlayWave(SoundName, path);
 }
 
@@ -30,27 +70,16 @@ Step Calc::SayWord(std::string name) {
 
 Step Calc::SayNumber(int16_t number) {
     gs.SayNumber = number;
-    if (gs.SoundLevel == 0 || std::abs(static_cast<int>(number)) > 199) co_return;
-    // Spoken from the recorded numbers 0..20, the tens and "100".
-    int left = number;
-    if (left < 0) {
-        co_await SayWord("Minus");
-        left = -left;
+    if (gs.SoundLevel == 0) co_return;
+    SpokenNumber said = SpeakNumber(voice_language, number);
+    if (said.parts.empty()) co_return;  // beyond 199 either way
+    for (const std::string& part : said.parts) {
+        if (part == "Minus")
+            co_await SayWord(part);
+        else
+            co_await PlaySound(part);
     }
-    if (left > 100) {
-        co_await PlaySound("100");
-        left -= 100;
-    }
-    if (left > 20) {
-        co_await PlaySound(PlainNumberText(left / 10 * 10));
-        left %= 10;  // a round ten ends here
-        if (left == 0) {
-            gs.SayNumber = 0;
-            co_return;
-        }
-    }
-    co_await PlaySound(PlainNumberText(left));
-    gs.SayNumber = static_cast<int16_t>(left);
+    gs.SayNumber = said.rest;
 }
 
 Step Calc::PlayClicks() {

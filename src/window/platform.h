@@ -140,6 +140,8 @@ inline double TwipsPerPixelAt(double scale) { return 1440.0 / (96.0 * scale); }
 
 // Reads the play length of a PCM wave file in milliseconds; 0 when it is missing or malformed.
 int WaveLengthMs(const std::string& path);
+// The same for a wave or an Ogg Vorbis file.
+int SoundLengthMs(const std::string& path);
 
 // Finds a file as written, else by a case-insensitive match of each path component below
 // base; returns "" when nothing matches. relative uses '/' between components.

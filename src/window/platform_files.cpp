@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "files/bounded_file.h"
+#include "files/ogg_sound.h"
 #include "window/platform.h"
 
 namespace quorrel {
@@ -86,6 +87,12 @@ int WaveLengthMs(const std::string& path) {
     int ms = WaveLengthOf(fd, size);
     close(fd);
     return ms;
+}
+
+int SoundLengthMs(const std::string& path) {
+    if (int ms = WaveLengthMs(path)) return ms;
+    DecodedSound ogg;
+    return DecodeOggFile(path, ogg) ? ogg.LengthMs() : 0;
 }
 
 std::string FindFileIgnoringCase(const std::string& base, const std::string& relative) {

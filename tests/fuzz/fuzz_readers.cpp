@@ -74,7 +74,7 @@ std::string WrittenFile(const std::string& data, const char* suffix) {
 
 void Wave(const std::string& data) {
     std::string path = WrittenFile(data, ".wav");
-    int ms = WaveLengthMs(path);
+    int ms = SoundLengthMs(path);  // a wave or an Ogg Vorbis file
     unlink(path.c_str());
     // At least one byte a second: no length beyond what the file's bytes can play.
     Check(ms >= 0 && int64_t{ms} <= int64_t(data.size()) * 1000, "wave length");

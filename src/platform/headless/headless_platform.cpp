@@ -70,7 +70,7 @@ int HeadlessPlatform::StartWave(const std::string& sound_name, const std::string
     events_.push_back("sound " + sound_name);
     auto cached = wave_lengths_.find(path);
     if (cached == wave_lengths_.end())
-        cached = wave_lengths_.emplace(path, path.empty() ? 0 : WaveLengthMs(path)).first;
+        cached = wave_lengths_.emplace(path, path.empty() ? 0 : SoundLengthMs(path)).first;
     return cached->second;
 }
 

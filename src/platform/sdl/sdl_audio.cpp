@@ -7,6 +7,8 @@
 #include <cstring>
 #include <numbers>
 
+#include "files/ogg_sound.h"
+
 namespace quorrel {
 namespace {
 
@@ -82,9 +84,18 @@ const std::vector<uint8_t>& SdlAudio::Converted(const std::string& path) {
     SDL_AudioSpec spec;
     Uint8* data = nullptr;
     Uint32 length = 0;
+    DecodedSound ogg;
     if (SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
         samples = Convert(spec, data, length, format_, channels_, freq_);
         SDL_FreeWAV(data);
+    } else if (DecodeOggFile(path, ogg)) {  // the voices of other languages
+        spec = {};
+        spec.freq = ogg.rate;
+        spec.format = AUDIO_S16SYS;
+        spec.channels = static_cast<Uint8>(ogg.channels);
+        samples = Convert(spec, reinterpret_cast<const uint8_t*>(ogg.samples.data()),
+                          static_cast<uint32_t>(ogg.samples.size() * sizeof(int16_t)), format_,
+                          channels_, freq_);
     }
     // Whole frames only: a clip cut mid-frame would swap the channels of what follows.
     samples.resize(samples.size() / bytes_per_frame_ * bytes_per_frame_);

@@ -10,6 +10,7 @@
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app_folders.h"
 #include "shell/calc.h"
+#include "shell/language.h"
 #include "shell/reward_book.h"
 #include "spiro/reward_export.h"
 
@@ -20,12 +21,14 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: quorrel [--help] [--version] [--scale F] [--export-rewards DIR]\n"
+    "Usage: quorrel [--help] [--version] [--scale F] [--lang LL] [--export-rewards DIR]\n"
     "Starts the number puzzle game Quorrel in a window.\n"
     "\n"
     "  --help                show this help and exit\n"
     "  --version             show the version and exit\n"
     "  --scale F             draw at scale F (0.5 to 4) instead of the desktop's own\n"
+    "  --lang LL             show and speak language LL (en es fr de pt_BR it nl pl ru\n"
+    "                        ar) instead of the one chosen before or the desktop's\n"
     "  --export-rewards DIR  write the reward figures earned (SVG and PNG) and an\n"
     "                        index.html to print them into DIR, without a window\n"
     "\n"
@@ -36,6 +39,7 @@ constexpr char kUsage[] =
 
 struct Options {
     std::optional<double> scale;
+    std::string language;
 };
 
 // Writes the reward book's figures into folder; the exit code.
@@ -68,6 +72,15 @@ std::optional<int> HandleOptions(int argc, char** argv, Options& options) {
             options.scale = i + 1 < argc ? quorrel::ParseScale(argv[++i]) : std::nullopt;
             if (options.scale) continue;
             std::fputs("quorrel: --scale takes a number from 0.5 to 4\n", stderr);
+            return 2;
+        }
+        if (std::strcmp(argv[i], "--lang") == 0) {
+            options.language = i + 1 < argc ? argv[++i] : "";
+            if (!options.language.empty() &&
+                quorrel::GameLanguage(options.language) == options.language)
+                continue;
+            std::fprintf(stderr, "quorrel: %s\n",
+                         quorrel::UnknownLanguageMessage(options.language).c_str());
             return 2;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -110,6 +123,7 @@ int main(int argc, char** argv) {
                      folder.c_str());
     {
         quorrel::Calc calc(*platform, quorrel::MakeGameHooks);  // seeded from the clock at load
+        calc.start_language = options.language;
         calc.Start();
         calc.loop.RunUntilClosed();
     }

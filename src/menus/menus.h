@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
@@ -61,6 +62,11 @@ Step BackColorSet_Click(Calc& calc);
 // At load: the saved options chosen on the setup panel (painted as their clicks would paint
 // them), the problems of the saved target loaded and the first puzzle dealt.
 Step ApplySavedOptions(Calc& calc, SavedSettings saved);
+
+// The language chosen on the options panel (a code of kLanguages in shell/language.h, each
+// named in itself there): every shown text switches at once, and the choice is remembered for
+// the next start. An unknown code changes nothing.
+Step ChooseLanguage(Calc& calc, std::string code);
 
 // The hooks through which the shell reaches the board, the drawing and the menus.
 std::unique_ptr<GameHooks> MakeGameHooks(Calc& calc);

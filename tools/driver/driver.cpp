@@ -16,6 +16,7 @@
 #include "menus/menus.h"
 #include "platform/sdl/media/picture_io.h"
 #include "platform/sdl/media/sdl_text.h"
+#include "shell/language.h"
 #include "state/convert.h"
 #include "state/text_escape.h"
 #include "window/display_scale.h"
@@ -139,6 +140,10 @@ bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::stri
                 hh < 0 || hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 59)
                 return error = "bad --clock, expected HH:MM:SS", false;
             options.clock_start = hh * 3600.0 + mm * 60.0 + ss;
+        } else if (arg == "--lang") {
+            if (!value(options.language)) return false;
+            if (options.language.empty() || GameLanguage(options.language) != options.language)
+                return error = UnknownLanguageMessage(options.language), false;
         } else if (arg == "--pictures-folder") {
             if (!value(options.pictures_folder)) return false;
         } else if (arg == "--date") {
@@ -212,6 +217,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         if (calc_) return "already started";
         calc_ = std::make_unique<Calc>(*platform_, MakeGameHooks, options_.seed);
         calc_->surface.SetLog(&lines_);
+        calc_->start_language = options_.language;
         calc_->Start();
         return "";
     }
@@ -449,7 +455,7 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
     output.push_back(calc_->el.FullName(e) + " kind=" + KindText(e.kind) +
                      " visible=" + (e.visible ? "true" : "false") +
                      " shown=" + (calc_->el.Shown(e) ? "true" : "false") +
-                     " caption=" + QuoteText(e.caption) + " fore=" + Hex(e.fore) +
+                     " caption=" + QuoteText(calc_->el.ShownCaption(e)) + " fore=" + Hex(e.fore) +
                      " back=" + Hex(e.back) + " style=" + (e.opaque ? "opaque" : "transparent") +
                      " left=" + std::to_string(e.left) + " top=" + std::to_string(e.top) +
                      " width=" + std::to_string(e.width) + " height=" + std::to_string(e.height));

@@ -21,6 +21,7 @@ struct DriverOptions {
     double display_scale = 1;  // the desktop's scale the game finds
     CivilTime date{2026, 12, 6};
     std::string pictures_folder{};  // "": Pictures in the data folder
+    std::string language{};         // "": the remembered choice, else the environment's
 };
 
 // Parses the command line; returns false (with a message) on a bad option.

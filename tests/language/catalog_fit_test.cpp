@@ -3,7 +3,11 @@
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "board/scoring.h"
+#include "driver.h"
+#include "menus/menus.h"
 #include "files/message_catalog.h"
 #include "platform/sdl/media/fonts.h"
 #include "platform/sdl/media/sdl_text.h"
@@ -112,6 +116,37 @@ TEST(Catalogs, EveryCharacterIsInTheFaceThatDrawsIt) {
     }
     for (TTF_Font* face : faces) TTF_CloseFont(face);
     TTF_Quit();
+}
+
+// A language chosen while a hint and the score line stand: every text follows at once, the
+// choice outlives the window, and a code the game lacks changes nothing.
+TEST(Catalogs, AChosenLanguageSwitchesEveryTextAndIsRemembered) {
+    DriverOptions options;
+    options.app_folder = QUORREL_BUILD_DIR;
+    options.seed = 3;
+    options.language = "es";
+    auto driver = std::make_unique<Driver>(options);
+    std::vector<std::string> out;
+    for (const char* command : {"start", "wait 3000", "dblclick Cent", "click But(3)",
+                                "click But(3)", "click But(3)"})
+        ASSERT_EQ(driver->Execute(command, out), "") << command;
+    Calc& calc = *driver->calc();
+    ASSERT_NE(calc.el(Name::HintL).caption.find(" y luego "), std::string::npos);
+    for (const char* code : {"xx", "ru"}) calc.loop.Run(ChooseLanguage(calc, code));
+    EXPECT_EQ(calc.Language(), "ru");
+    EXPECT_EQ(calc.el.ShownCaption(calc.el(Name::But, 1)), "  Меню ");
+    EXPECT_NE(calc.el(Name::HintL).caption.find(" потом "), std::string::npos);
+    EXPECT_EQ(calc.el(Name::Probs).caption.rfind("Задач: ", 0), 0u);
+    EXPECT_NE(calc.el(Name::ScoreB).caption.find("мин -"), std::string::npos);
+    // The next start without --lang finds the choice, whatever the environment says.
+    options.data_folder = driver->data_folder() + "-kept";
+    std::filesystem::copy(driver->data_folder(), options.data_folder,
+                          std::filesystem::copy_options::recursive);
+    options.language.clear();
+    Driver again(options);
+    ASSERT_EQ(again.Execute("start", out), "");
+    EXPECT_EQ(again.calc()->Language(), "ru");
+    std::filesystem::remove_all(options.data_folder);
 }
 
 }  // namespace

@@ -85,12 +85,12 @@ Image SdlTextRasteriser::Draw(const Font& font, uint32_t bgr, const std::string&
     SDL_Color colour{static_cast<Uint8>(bgr & 0xFF), static_cast<Uint8>((bgr >> 8) & 0xFF),
                      static_cast<Uint8>((bgr >> 16) & 0xFF), 255};
     // Right-to-left lines are drawn run by run, each shaped in its own direction.
-    std::vector<TextRun> runs =
-        HasRightToLeft(utf8) ? VisualRuns(utf8) : std::vector<TextRun>{{utf8, false}};
+    const bool bidi = HasRightToLeft(utf8);
+    std::vector<TextRun> runs = bidi ? VisualRuns(utf8) : std::vector<TextRun>{{utf8, false}};
     std::vector<std::pair<SDL_Surface*, int>> drawn;
     int x = 0, width = 0, height = 0;
     for (const TextRun& run : runs) {
-        if (runs.size() > 1) SetDirection(ttf, run.right_to_left);
+        if (bidi) SetDirection(ttf, run.right_to_left);
         if (run.utf8.find_first_not_of(' ') != std::string::npos) {
             if (SDL_Surface* s = TTF_RenderUTF8_Blended(ttf, run.utf8.c_str(), colour)) {
                 drawn.emplace_back(s, x);
@@ -98,9 +98,9 @@ Image SdlTextRasteriser::Draw(const Font& font, uint32_t bgr, const std::string&
                 height = std::max(height, s->h);
             }
         }
-        x += runs.size() > 1 ? Advance(ttf, run.utf8) : 0;
+        x += bidi ? Advance(ttf, run.utf8) : 0;
     }
-    if (runs.size() > 1) SetDirection(ttf, false);
+    if (bidi) SetDirection(ttf, false);
     Image image;
     if (width > 0 && height > 0) image = Image(width, height, 0);
     for (auto& [surface, left] : drawn) {

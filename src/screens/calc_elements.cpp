@@ -31,6 +31,7 @@ struct Row {
     }
     // A caption in the program's words, shown through the language's catalog.
     Row& text(const char* caption) { e.caption = caption; return *this; }
+    Row& text(const char* context, const char* caption) { e.caption_context = context; return text(caption); }
     // A caption no catalog holds: numbers and signs, names, and the stand-ins the code
     // replaces before the window shows them.
     Row& raw(const char* caption) { e.caption = caption; return *this; }
@@ -251,8 +252,9 @@ std::vector<Row> StoredWindow() {
     add(Lbl(Name::Cap, 1).in(Name::Spirom).at(960, 2535, 1935, 75).bg(kSilver));
     add(Lbl(Name::Cap, 0).in(Name::Spirom).at(960, 2520, 1935, 105).bg(kWhite));
     add(Lbl(Name::Label13).in(Name::Spirom).at(2880, 960, 375, 1215));
-    // TRANSLATORS: the maker's corner word for help (57 x 25 px, 9 pt); keep the blanks.
-    add(Lbl(Name::But, 15).in(Name::Spirom).text("  Help").at(-120, 2880, 855, 375).fg(kSilver).font(9));
+    // TRANSLATORS: the maker's corner word for help (57 x 25 px, 9 pt), left-aligned with its
+    // first 8 px under the panel's edge: begin with blanks enough to clear them (three do).
+    add(Lbl(Name::But, 15).in(Name::Spirom).text("maker", "  Help").at(-120, 2880, 855, 375).fg(kSilver).font(9));
     // TRANSLATORS: the maker's corner word back to the board (57 x 25 px, 9 pt); keep the blank.
     add(Lbl(Name::But, 9).in(Name::Spirom).text(" Play").at(2400, 2880, 855, 375).fg(kSilver).font(9));
     // TRANSLATORS: the maker's word that saves the figure as pictures (35 x 25 px, 9 pt).

@@ -76,9 +76,7 @@ class Elements {
     // and is translated where it is drawn or printed, so a change of language shows at once.
     // nullptr shows captions as they are stored.
     const MessageCatalog* catalog = nullptr;
-    std::string_view ShownCaption(const Element& element) const {
-        return catalog ? catalog->Find(element.caption) : std::string_view(element.caption);
-    }
+    std::string_view ShownCaption(const Element& element) const;
 
   private:
     void Index();

@@ -54,8 +54,9 @@ TEST(Catalogs, EveryCaptionFitsItsBoxAndEveryLetterItsFontInEveryLanguage) {
             EXPECT_TRUE(InOneFace(translation, true) && InOneFace(translation, false))
                 << translation;
         std::vector<std::pair<const Element*, std::string>> shown;
+        el.catalog = &c;
         for (const Element& e : el.All())
-            if (!e.caption.empty()) shown.emplace_back(&e, c.Find(e.caption));
+            if (!e.caption.empty()) shown.emplace_back(&e, el.ShownCaption(e));
         // The texts the code sets, the longest of each kind.
         for (const char* word : {"Reset", "Hint"})
             shown.emplace_back(&el(Name::But, 3), c.Find(word));
@@ -74,9 +75,28 @@ TEST(Catalogs, EveryCaptionFitsItsBoxAndEveryLetterItsFontInEveryLanguage) {
                 continue;
             }
             int inset = e->border ? 1 : 0, w = e->width - 2 * inset, h = e->height - 2 * inset;
-            // A box lower than one line still shows one; no word may be cut inside.
+            // A box lower than one line still shows one; no word may be cut inside, nor any ink
+            // stand under the panel's edges (a glyph's side bearing is a pixel).
             int rows = std::max(1, h / text.LineHeight(e->font));
-            EXPECT_LE(static_cast<int>(WrapText(caption, w, width).size()), rows) << where;
+            std::vector<std::string> lines = WrapText(caption, w, width);
+            EXPECT_LE(static_cast<int>(lines.size()), rows) << where;
+            const int parent = e->parent < 0 ? 1 << 20 : el.At(e->parent).width;
+            const int hidden_left = std::max(0, -e->left) - 1;
+            const int shown_right = std::min(w, parent - e->left) + 1;
+            // The program's own texts stand as they are; their translations must show whole.
+            for (const std::string& line :
+                 caption == e->caption ? std::vector<std::string>{} : lines) {
+                size_t first = line.find_first_not_of(' '), last = line.find_last_not_of(' ') + 1;
+                if (first == std::string::npos) continue;
+                // Right to left, the blanks at the end stand on the left.
+                std::string left = HasRightToLeft(line) ? line.substr(last) : line.substr(0, first);
+                int start = e->align == Align::Left    ? 0
+                            : e->align == Align::Right ? w - width(line)
+                                                       : (w - width(line)) / 2;
+                start += width(left);
+                EXPECT_GE(start, hidden_left) << where;
+                EXPECT_LE(start + width(line.substr(first, last - first)), shown_right) << where;
+            }
             for (size_t at = 0, end; at < caption.size(); at = end + 1) {
                 end = std::min(caption.find_first_of(" \r\n", at), caption.size());
                 EXPECT_LE(width(caption.substr(at, end - at)), w) << where;

@@ -8,7 +8,7 @@ out=${2:?usage: make_pot.sh SOURCE_DIR OUT.pot}
 cd "$src"
 code=$(find src -name '*.cpp' -o -name '*.h' | LC_ALL=C sort)
 # shellcheck disable=SC2086  # the file names hold no blanks
-xgettext --language=C++ --from-code=UTF-8 --keyword=N_ --keyword=Tr --keyword=text \
+xgettext --language=C++ --from-code=UTF-8 --keyword=N_ --keyword=Tr --keyword=text:1,1t --keyword=text:1c,2,2t \
     --add-comments=TRANSLATORS: --add-location=file --package-name=quorrel \
     --msgid-bugs-address=games@brindlecove.example --omit-header -o "$out.code" $code 2>&1 |
     { grep -v "should not contain the '.r' escape" >&2 || true; }

@@ -1,6 +1,5 @@
 // libFuzzer entry points for every reader of outside data, one per build (FUZZ_SETTINGS,
-// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS, FUZZ_LEARNER,
-// FUZZ_CATALOG).
+// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS, FUZZ_LEARNER).
 // A broken invariant aborts, so the run keeps the input.
 #include <unistd.h>
 
@@ -12,7 +11,6 @@
 #include <tuple>
 
 #include "board/problem_file.h"
-#include "files/message_catalog.h"
 #include "files/pictures_folder.h"
 #include "shell/learner_record.h"
 #include "shell/reward_book.h"
@@ -140,15 +138,6 @@ void Learner(const std::string& text) {
           "record reads back");
 }
 
-// A catalog is read whole or not at all, and its texts lie within the file.
-void Catalog(const std::string& bytes) {
-    MessageCatalog catalog;
-    std::string error;
-    Check(catalog.Parse(bytes, error) || catalog.Size() == 0, "all or nothing");
-    for (const auto& [id, text] : catalog.Entries())
-        Check(!id.empty() && id.size() + text.size() < bytes.size(), "texts inside the file");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
@@ -165,8 +154,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     Zoom(data);
 #elif defined(FUZZ_LEARNER)
     Learner(data);
-#elif defined(FUZZ_CATALOG)
-    Catalog(data);
 #elif defined(FUZZ_USERDIRS)
     UserDirs(data);
 #else

@@ -48,7 +48,6 @@ TEST(Catalogs, EveryCaptionFitsItsBoxAndEveryLetterItsFontInEveryLanguage) {
     SdlTextRasteriser text;  // opens the font library before the faces above
     for (const LanguageName& language : kLanguages) {
         MessageCatalog c = CatalogOf(language.code);
-        EXPECT_TRUE(language.code == std::string(kEnglish) || c.Size() > 60) << language.code;
         EXPECT_TRUE(InOneFace(language.name, true)) << language.name;
         for (const auto& [id, translation] : c.Entries())
             EXPECT_TRUE(InOneFace(translation, true) && InOneFace(translation, false))
@@ -68,8 +67,7 @@ TEST(Catalogs, EveryCaptionFitsItsBoxAndEveryLetterItsFontInEveryLanguage) {
         shown.emplace_back(&el(Name::HintL), "12÷4" + std::string(c.Find(" then ")) + "23/23");
         for (const auto& [e, caption] : shown) {
             auto width = [&](const std::string& s) { return text.Width(e->font, s); };
-            std::string where = std::string(language.code) + " " + el.FullName(*e) + " \"" +
-                                caption + "\" " + std::to_string(width(caption));
+            std::string where = std::string(language.code) + " " + el.FullName(*e) + " " + caption;
             if (e->kind == Kind::CommandButton) {
                 EXPECT_LE(width(caption), e->width - 4) << where;
                 continue;

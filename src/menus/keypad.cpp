@@ -33,7 +33,7 @@ void StartTyping(Calc& calc, int16_t index) {
     }
     keypad.EditIndex = index;
     keypad.KeypadOpen = kTrue;
-    // TRANSLATORS: the maker's prompt while its keypad is open (201 x 35 px, 12 pt, two lines).
+    // TRANSLATORS: the maker's prompt while its keypad is open (201 x 35 px, 12 pt, one line).
     calc.el(Name::Label12).caption = N_("Set a value then click OK");
     calc.SetOverlay(Overlay::Keypad, true);
     calc.el(Name::LMOrder, index).back = colour::kWhite;

@@ -195,7 +195,8 @@ std::vector<Row> StoredWindow() {
     add(Lbl(Name::Label2, 2).in(Name::SelFloat).text("Give Spiro Reward").at(540, 2580, 2055, 255).fg(kWhite).font(8.25f).centre());
     add(Lbl(Name::Rew, 0).in(Name::SelFloat).text("Yes").at(780, 2820, 735, 300).fg(kSystemText).bg(kYellow).box().font(12).centre());
     add(Lbl(Name::Rew, 1).in(Name::SelFloat).text("No").at(1620, 2820, 735, 300).fg(kSilver).bg(kYellow).box().font(12).centre());
-    // TRANSLATORS: the setup panel's corner words (57 x 25 px, 9 pt, one line).
+    // TRANSLATORS: the setup panel's corner word for help (57 x 25 px, 9 pt, one line), centred
+    // with its first 8 px under the panel's edge: 41 px of it show.
     add(Lbl(Name::But, 17).in(Name::SelFloat).text(" Help").at(-120, 2925, 855, 375).fg(kSilver).font(9).centre());
     // TRANSLATORS: the setup panel's corner word back to the board (57 x 25 px, 9 pt); keep the blank.
     add(Lbl(Name::But, 2).in(Name::SelFloat).text(" Play").at(2400, 2925, 855, 375).fg(kSilver).font(9).centre());
@@ -225,10 +226,9 @@ std::vector<Row> StoredWindow() {
     add(Lbl(Name::Label18).in(Name::Hist).at(0, 1200, 375, 855));
 
     // The maker panel and its keypad.
-    // TRANSLATORS: the maker panel: its title (169 x 17 px, 8 pt) and its prompt (201 x 35 px,
-    // 12 pt, two lines).
+    // TRANSLATORS: the maker panel's title (169 x 17 px, 8 pt).
     add(Lbl(Name::Label7).in(Name::Spirom).text("Make Spirolaterals").at(360, 0, 2535, 255).fg(kBlack).font(8.25f).centre());
-    // TRANSLATORS: the maker's prompt (201 x 35 px, 12 pt, two lines).
+    // TRANSLATORS: the maker's prompt (201 x 35 px, 12 pt, one line).
     add(Lbl(Name::Label12).in(Name::Spirom).text("Click a word or number").at(120, 360, 3015, 525).fg(kWhite).font(12).centre());
     // TRANSLATORS: the maker's settings beside their number boxes (57 x 25 px, 12 pt, one line):
     // the figure's order, its angle and its left turns ("Left T", cut short for room).

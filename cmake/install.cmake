@@ -18,10 +18,11 @@ add_dependencies(quorrel quorrel_docs)
 
 install(TARGETS quorrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY Media pictures help DESTINATION ${CMAKE_INSTALL_DATADIR}/quorrel)
-install(FILES ${QUORREL_DATA}/${QUORREL_APP_ID}.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${QUORREL_DATA}/${QUORREL_APP_ID}.metainfo.xml
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+include(${CMAKE_CURRENT_LIST_DIR}/catalogs.cmake)
+add_dependencies(quorrel quorrel_catalogs)
+# The menu entry and the metadata as msgfmt wrote them, with every language's texts.
+install(FILES ${QUORREL_DESKTOP} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${QUORREL_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 24 32 48 64 128 256 512)
   install(FILES ${QUORREL_DATA}/icons/${size}.png RENAME ${QUORREL_APP_ID}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

@@ -3,9 +3,10 @@
 # Usage: scripts/deps.sh build|test
 set -euo pipefail
 
-# build: what the game needs to build and run (xdg-utils opens the help pages).
+# build: what the game needs to build and run (xdg-utils opens the help pages; gettext compiles
+# the message catalogs).
 build_packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev libvorbis-dev
-                libfontconfig-dev fonts-liberation2 fonts-dejavu-core xdg-utils)
+                libfontconfig-dev fonts-liberation2 fonts-dejavu-core xdg-utils gettext)
 # test: the test suite, the real-window and install checks, the Debian package's checks, the
 # format check, the random-input run and the fuzz targets; locales gives localedef the
 # character maps it makes the decimal-comma locale from.

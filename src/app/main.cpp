@@ -10,6 +10,7 @@
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app_folders.h"
 #include "shell/calc.h"
+#include "shell/language.h"
 #include "shell/progress_page.h"
 #include "shell/reward_book.h"
 #include "spiro/reward_export.h"
@@ -21,13 +22,15 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: quorrel [--help] [--version] [--scale F] [--level L] [--export-rewards DIR]\n"
-    "               [--export-progress DIR]\n"
+    "Usage: quorrel [--help] [--version] [--scale F] [--lang LL] [--level L]\n"
+    "               [--export-rewards DIR] [--export-progress DIR]\n"
     "Starts the number puzzle game Quorrel in a window.\n"
     "\n"
     "  --help                show this help and exit\n"
     "  --version             show the version and exit\n"
     "  --scale F             draw at scale F (0.5 to 4) instead of the desktop's own\n"
+    "  --lang LL             show and speak language LL (en es fr de pt_BR it nl pl ru\n"
+    "                        ar) instead of the one chosen before or the desktop's\n"
     "  --level L             deal puzzles at level L this time: all, 1 (easiest) to 5,\n"
     "                        or grow (the level follows the child's results)\n"
     "  --export-rewards DIR  write the reward figures earned (SVG and PNG) and an\n"
@@ -45,6 +48,7 @@ constexpr char kUsage[] =
 struct Options {
     std::optional<double> scale;
     std::optional<int16_t> level;
+    std::string language;
 };
 
 // A file of the per-user data folder; "" without one.
@@ -92,6 +96,15 @@ std::optional<int> HandleOptions(int argc, char** argv, Options& options) {
             options.scale = i + 1 < argc ? quorrel::ParseScale(argv[++i]) : std::nullopt;
             if (options.scale) continue;
             std::fputs("quorrel: --scale takes a number from 0.5 to 4\n", stderr);
+            return 2;
+        }
+        if (std::strcmp(argv[i], "--lang") == 0) {
+            options.language = i + 1 < argc ? argv[++i] : "";
+            if (!options.language.empty() &&
+                quorrel::GameLanguage(options.language) == options.language)
+                continue;
+            std::fprintf(stderr, "quorrel: %s\n",
+                         quorrel::UnknownLanguageMessage(options.language).c_str());
             return 2;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -146,6 +159,7 @@ int main(int argc, char** argv) {
     {
         quorrel::Calc calc(*platform, quorrel::MakeGameHooks);  // seeded from the clock at load
         if (options.level) calc.levels.GiveChoice(*options.level);
+        calc.start_language = options.language;
         calc.Start();
         calc.loop.RunUntilClosed();
     }

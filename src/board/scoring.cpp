@@ -17,8 +17,8 @@ int32_t Points(const std::array<int32_t, 5>& stats) {
 
 float ScoreMinutes(float elapsed_seconds) { return std::floor(elapsed_seconds / 6.0f) / 10.0f; }
 
-std::string ScoreLineText(float minutes, int32_t points) {
-    return ShortNumberText(minutes) + "min -" + NumberText(points) + "pts";
+std::string ScoreLineText(float minutes, int32_t points, std::string_view pattern) {
+    return FormatText(pattern, {ShortNumberText(minutes), NumberText(points)});
 }
 
 }  // namespace quorrel

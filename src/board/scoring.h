@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quorrel {
 
@@ -14,7 +15,11 @@ int32_t Points(const std::array<int32_t, 5>& stats);
 // Elapsed seconds as minutes cut down to tenths (95 s -> 1.5), in single precision.
 float ScoreMinutes(float elapsed_seconds);
 
-// " 1.5min - 36pts".
-std::string ScoreLineText(float minutes, int32_t points);
+inline constexpr const char* kScoreLinePattern = "%smin -%spts";
+
+// " 1.5min - 36pts"; pattern is the line in the player's language, the minutes and the points
+// in that order.
+std::string ScoreLineText(float minutes, int32_t points,
+                          std::string_view pattern = kScoreLinePattern);
 
 }  // namespace quorrel

@@ -45,6 +45,8 @@ class Game : public GameHooks {
                 break;
             case Name::Level:
                 return Level_Click(calc_, i);
+            case Name::Lang:
+                return Lang_Click(calc_, i);
             case Name::BackColorSet:
                 return BackColorSet_Click(calc_);
             case Name::HelpNote:

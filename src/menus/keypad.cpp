@@ -33,7 +33,8 @@ void StartTyping(Calc& calc, int16_t index) {
     }
     keypad.EditIndex = index;
     keypad.KeypadOpen = kTrue;
-    calc.el(Name::Label12).caption = "Set a value then click OK";
+    // TRANSLATORS: the maker's prompt while its keypad is open (201 x 35 px, 12 pt, one line).
+    calc.el(Name::Label12).caption = N_("Set a value then click OK");
     calc.SetOverlay(Overlay::Keypad, true);
     calc.el(Name::LMOrder, index).back = colour::kWhite;
     std::string& text = keypad.MakerText[static_cast<size_t>(index)];

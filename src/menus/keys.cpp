@@ -29,6 +29,7 @@ bool Actionable(const Element& e) {
         case Name::Snd:
         case Name::Rew:
         case Name::Level:
+        case Name::Lang:
         case Name::BackColorSet:
         case Name::HelpNote:
             return true;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "puzzle/puzzle.h"
 #include "shell/calc.h"
@@ -61,11 +62,21 @@ void Snd_Click(Calc& calc, int16_t Index);
 void Rew_Click(Calc& calc, int16_t Index);
 // The level boxes: 0 all, 1..5, 6 grows with me. A new choice is remembered and deals anew.
 Step Level_Click(Calc& calc, int16_t Index);
+// The language boxes, in the order of kLanguages: text and voice switch at once and the choice
+// is remembered.
+Step Lang_Click(Calc& calc, int16_t Index);
+// The language boxes painted: the shown language's black, the others silver.
+void PaintLanguageChoice(Calc& calc);
 Step BackColorSet_Click(Calc& calc);
 
 // At load: the saved options chosen on the setup panel (painted as their clicks would paint
 // them), the problems of the saved target loaded and the first puzzle dealt.
 Step ApplySavedOptions(Calc& calc, SavedSettings saved);
+
+// The language chosen on the options panel (a code of kLanguages in shell/language.h, each
+// named in itself there): every shown text switches at once, and the choice is remembered for
+// the next start. An unknown code changes nothing.
+Step ChooseLanguage(Calc& calc, std::string code);
 
 // The hooks through which the shell reaches the board, the drawing and the menus.
 std::unique_ptr<GameHooks> MakeGameHooks(Calc& calc);

@@ -1,11 +1,14 @@
 // The setup options: a chosen box has black text, the others silver. Choices that change the
 // puzzles load the problems again, which deals at once. At load the saved options are shown
 // the same way.
+#include <iterator>
+
 #include "board/board.h"
 #include "menus/keypad.h"
 #include "menus/menus.h"
 #include "shell/calc.h"
 #include "state/convert.h"
+#include "state/language_names.h"
 
 namespace quorrel {
 namespace {
@@ -49,6 +52,7 @@ Step ApplySavedOptions(Calc& calc, SavedSettings saved) {
     gs.SavedSound = saved.sound;
     gs.OperatorSetOn = saved.groups;
     ChooseReward(calc, gs.SavedReward);
+    PaintLanguageChoice(calc);
     if (calc.levels.choice != kLevelAll) {
         Paint(calc.el, Name::Level, kLevelAll, colour::kSilver);
         Paint(calc.el, Name::Level, calc.levels.choice, colour::kBlack);
@@ -95,6 +99,18 @@ Step Level_Click(Calc& calc, int16_t Index) {
     levels.SaveChoice(calc.platform.ConfigFolder());  // unsaved, the choice still holds today
     co_await calc.DoEvents();
     co_await LoadProblems(calc);
+}
+
+void PaintLanguageChoice(Calc& calc) {
+    for (int16_t i = 0; i < static_cast<int16_t>(std::size(kLanguages)); ++i)
+        Paint(calc.el, Name::Lang, i,
+              calc.Language() == kLanguages[i].code ? colour::kBlack : colour::kSilver);
+}
+
+Step Lang_Click(Calc& calc, int16_t Index) {
+    if (Index < 0 || Index >= static_cast<int16_t>(std::size(kLanguages))) co_return;
+    co_await ChooseLanguage(calc, kLanguages[Index].code);
+    PaintLanguageChoice(calc);
 }
 
 Step BackColorSet_Click(Calc& calc) {

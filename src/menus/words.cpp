@@ -59,7 +59,8 @@ Step PlayFromMenu(Calc& calc) {
     co_await calc.DoEvents();
     if (calc.Screens().Has(Overlay::About)) {
         calc.SetOverlay(Overlay::About, false);
-        calc.el(Name::But, kWordPlayFromMenu).caption = "Play";
+        // TRANSLATORS: the main menu's corner word once the About box is closed (41 x 25 px, 9 pt).
+        calc.el(Name::But, kWordPlayFromMenu).caption = N_("Play");
     } else {
         calc.SwitchScreen(Screen::Menu, Screen::Board);
     }
@@ -88,7 +89,10 @@ Step OpenStats(Calc& calc) {
 
 Step OpenAbout(Calc& calc) {
     Elements& el = calc.el;
-    el(Name::But, kWordPlayFromMenu).caption = "OK";
+    // TRANSLATORS: the main menu's corner word while the About box is open (41 x 25 px, 9 pt); also
+    // the keypad's OK button (25 x 13 px, 8 pt) and the title while the board waits after a right
+    // answer.
+    el(Name::But, kWordPlayFromMenu).caption = N_("OK");
     el(Name::VerLab).caption = kMakerAddress;
     el(Name::About).left = el.Px(8);
     el(Name::About).top = el.Px(8);
@@ -256,7 +260,7 @@ void Form_Click(Calc& calc) {
     const bool about_closed = calc.Screens().Has(Overlay::About);
     if (calc.gs.MakerMode) {
         calc.ShowScreen(Screen::Maker);
-        calc.el(Name::Label12).caption = "Click a word or number";
+        calc.el(Name::Label12).caption = N_("Click a word or number");
         for (Screen screen : {Screen::Board, Screen::Menu, Screen::Setup, Screen::Options})
             calc.HideScreen(screen);
     } else {
@@ -266,7 +270,7 @@ void Form_Click(Calc& calc) {
             calc.HideScreen(screen);
     }
     calc.SetOverlay(Overlay::About, false);
-    if (about_closed) calc.el(Name::But, kWordPlayFromMenu).caption = "Play";
+    if (about_closed) calc.el(Name::But, kWordPlayFromMenu).caption = N_("Play");
 }
 
 // The maker panel's own clicks go through its words, so a click on a box or a bar is refused

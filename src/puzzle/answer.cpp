@@ -39,7 +39,7 @@ Step SayVerdict(Calc& calc, const char* word) {
 
 // Without sounds the verdict stands in the title while the board waits.
 Step ShowVerdict(Calc& calc, const char* title) {
-    calc.SetTitle(title);
+    calc.SetTitle(std::string(calc.Tr(title)));
     co_await calc.DoEvents();
     calc.gs.board.wait_mark = calc.Clock();
     co_await BoardWait(calc);
@@ -55,7 +55,10 @@ Step RejectClick(Calc& calc) {
         co_return;
     }
     Element& centre = calc.el(Name::Cent);
-    centre.caption = "No";
+    // TRANSLATORS: shown in the board's middle for a wrong move (57 x 43 px, 18 pt), in the title
+    // for a wrong answer, and as a sound level and the reward's choice on the setup panel (47 x 18
+    // px, 12 pt).
+    centre.caption = N_("No");
     co_await calc.DoEvents();  // so that "No" is on the screen during the second
     calc.loop.PresentNow();
     float mark = calc.Clock();
@@ -120,7 +123,7 @@ Step CorrectAnswer(Calc& calc) {
         co_await SetUpPuzzle(calc, kTrue);
         co_await SayVerdict(calc, "Good");
     } else {
-        co_await ShowVerdict(calc, "OK");
+        co_await ShowVerdict(calc, N_("OK"));
         co_await SetUpPuzzle(calc, kTrue);
     }
 
@@ -137,7 +140,7 @@ Step WrongAnswer(Calc& calc) {
     if (gs.SoundLevel == 1 || gs.SoundLevel >= 2)
         co_await SayVerdict(calc, "Bad");
     else
-        co_await ShowVerdict(calc, "No");
+        co_await ShowVerdict(calc, N_("No"));
     co_await SetUpPuzzle(calc, kFalse);
 }
 

@@ -31,7 +31,9 @@ Step ShowFirstNumber(Calc& calc, const Outcome& picked) {
     else
         co_await calc.SayWord("Click1");
     if (gs.board.hint_label_used) calc.el(Name::HintL).visible = false;
-    calc.el(Name::But, kHintWord).caption = "Reset";
+    // TRANSLATORS: the board's bottom-left word once a move began: lay the puzzle out again (41 x
+    // 17 px, 9 pt).
+    calc.el(Name::But, kHintWord).caption = N_("Reset");
 }
 
 Step SpeakMove(Calc& calc) {

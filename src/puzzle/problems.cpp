@@ -34,8 +34,16 @@ Step LoadProblems(Calc& calc) {
 
     calc.levels.ListLoaded(gs.ProblemList, gs.ProblemCount, gs.TargetValue);
     gs.Stats.fill(0);
-    el(Name::Probs).caption = NumberText(gs.ProblemCount) + " Problems";
+    ShowProblemCount(calc);
     co_await SetUpPuzzle(calc, kTrue);
+}
+
+void ShowProblemCount(Calc& calc) {
+    // TRANSLATORS: the setup panel, under the operator boxes (113 x 17 px, 8 pt); %s is the
+    // number of puzzles with a blank before it, up to " 500". A form without plural endings
+    // ("Puzzles: 237") suits languages whose noun follows the number.
+    std::string_view pattern = calc.Tr("%s Problems");
+    calc.el(Name::Probs).caption = FormatText(pattern, {NumberText(calc.gs.ProblemCount)});
 }
 
 Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
@@ -67,7 +75,8 @@ Step SetUpPuzzle(Calc& calc, int16_t NewPuzzle) {
         el(Name::Op, i).visible = true;
         el(Name::Op, i + 4).visible = false;
     }
-    el(Name::But, kHintWord).caption = "Hint";
+    // TRANSLATORS: the board's bottom-left word after a reset (41 x 17 px, 9 pt); no blanks here.
+    el(Name::But, kHintWord).caption = N_("Hint");
     el(Name::Cent).caption = PlainNumberText(gs.TargetValue);
     co_await calc.DoEvents();
 }

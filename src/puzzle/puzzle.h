@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "window/step.h"
 
@@ -22,6 +23,13 @@ void KlikOff_Timer(Calc& calc);
 Step HintWord(Calc& calc);
 void Cent_DblClick(Calc& calc);
 void RefreshScoreLine(Calc& calc);
+
+// The texts built from numbers, made in the window's language when they are set (and again
+// after a change of language): the problem count on the setup panel, the score line from the
+// last refresh's minutes and the points, and the hint line from the board's English one.
+void ShowProblemCount(Calc& calc);
+void ShowScoreLine(Calc& calc);
+std::string TranslatedHint(const Calc& calc, const std::string& english);
 
 // The board word that offers a hint or a reset.
 constexpr int16_t kHintWord = 3;

@@ -26,7 +26,16 @@ void RefreshScoreLine(Calc& calc) {
         gs.ScoreStart = now;
         gs.TimeMark = 3;
     }
-    calc.el(Name::ScoreB).caption = ScoreLineText(ScoreMinutes(gs.TimeMark), Points(gs.Stats));
+    ShowScoreLine(calc);
+}
+
+void ShowScoreLine(Calc& calc) {
+    const GameState& gs = calc.gs;
+    // TRANSLATORS: the score line over the board (121 x 17 px, 8 pt): " 1.5min - 36pts", the
+    // minutes, then the points with a blank before them.
+    std::string_view pattern = calc.Tr("%smin -%spts");
+    calc.el(Name::ScoreB).caption =
+        ScoreLineText(ScoreMinutes(gs.TimeMark), Points(gs.Stats), pattern);
 }
 
 }  // namespace quorrel

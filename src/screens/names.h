@@ -65,6 +65,8 @@ enum class Name : uint8_t {
     MoreFloat,
     LevelHead,
     Level,
+    LangHead,
+    Lang,
     Count
 };
 

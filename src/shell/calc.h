@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "files/message_catalog.h"
 #include "screens/calc_elements.h"
 #include "screens/screen.h"
 #include "screens/timers.h"
@@ -140,6 +141,21 @@ class Calc : public WindowEvents {
     // The level choice and the learner record.
     LevelPlay levels;
 
+    // --- The language of every shown text -------------------------------------------------
+    // A caption holds the program's own text and the window shows it through the catalog (see
+    // Elements::catalog); texts built from numbers are made in the language when they are set.
+    std::string_view Tr(std::string_view english) const { return catalog_.Find(english); }
+    const std::string& Language() const { return language_; }
+    // A language's code from kLanguages; its catalog replaces the last one. A missing or broken
+    // catalog shows English, said in one line on stderr. Shown texts that were built from
+    // numbers are the caller's to build again.
+    void SetLanguage(const std::string& code);
+    // At load: --lang (start_language), else the remembered choice, else the environment.
+    void LoadLanguage();
+    // A choice kept in the preferences folder beside the zoom.
+    void RememberLanguage(const std::string& code);
+    std::string start_language;
+
   private:
     // The layout at the window's size, in whichever state it is; force lays out even where a
     // resize would not (a maximised window maximised again).
@@ -150,6 +166,8 @@ class Calc : public WindowEvents {
     uint64_t seed_;
     std::unique_ptr<GameHooks> game_;
     ScreenState screen_;
+    MessageCatalog catalog_;
+    std::string language_ = "en";
 };
 
 // Switches the voice to a language of VoiceLanguages(). Without a complete set in Media/CODE

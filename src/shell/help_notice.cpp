@@ -4,14 +4,17 @@
 
 #include "files/program_folder.h"
 #include "shell/calc.h"
+#include "state/convert.h"
 
 namespace quorrel {
 
 void Calc::OpenHelpPage(int context) {
     if (platform.OpenHelp(gs.HelpFile, context)) return;
     platform.Beep();
-    ShowNote("Help could not be opened in a browser. The help page is:\n" +
-                 HelpPage(gs.HelpFile, context) + "\n(click here to close this note)",
+    // TRANSLATORS: a notice across the window's top; %s is the help page's path.
+    ShowNote(FormatText(Tr("Help could not be opened in a browser. The help page is:\n%s\n"
+                           "(click here to close this note)"),
+                        {HelpPage(gs.HelpFile, context)}),
              false);
 }
 

@@ -28,6 +28,7 @@ Step Calc::Form_Load() {
     gs.ProblemCount = 0;
     // The scale comes first: the screen and the saved window are measured in twips.
     LoadZoom();
+    LoadLanguage();
 
     // The data folder and the settings file. Without a usable folder the game runs on its
     // defaults and SettingsPath stays empty, so nothing is written at close.
@@ -81,14 +82,16 @@ Step Calc::Form_Load() {
     SyncSurfaceSize();
 
     el(Name::Diff, 2).caption = std::string("+ - x ") + kDivisionSign;
-    gs.TitleText = "Quorrel";
+    // TRANSLATORS: the window's title, the game's name; keep it unless your script needs another.
+    gs.TitleText = Tr("Quorrel");
     for (Name panel : {Name::Floater, Name::First, Name::Hist, Name::SelFloat, Name::MoreFloat,
                        Name::Helper, Name::Spirom})
         StretchPicture(el(panel), 217, 217);
     for (int i = 0; i < 8; ++i) StretchPicture(el(Name::Op, i), 57, 57);
     glob.AppFolder = platform.ProgramFolder() + "/";
     gs.HelpFile = glob.AppFolder + "help/";
-    el(Name::Regest).caption = "Version 4.0";
+    // TRANSLATORS: the About box, under the game's name (137 x 41 px, 12 pt).
+    el(Name::Regest).caption = N_("Version 4.0");
     Element& hint = el(Name::HintL);
     hint.caption.clear();
     hint.fore = colour::kBlack;

@@ -4,6 +4,7 @@
 #include "shell/calc.h"
 #include "spiro/figure_files.h"
 #include "spiro/figure_svg.h"
+#include "state/convert.h"
 
 namespace quorrel {
 namespace {
@@ -33,7 +34,9 @@ Step SaveShownFigure(Calc& calc) {
     std::string base =
         FigureName(figure.order, figure.angle, figure.left_turns, calc.platform.LocalTime());
     std::string error =
-        pictures.empty() ? "there is no Pictures folder" : MakeFolders(folder, 0755);
+        // TRANSLATORS: why a figure could not be saved, after "Could not save to ...:".
+        pictures.empty() ? std::string(calc.Tr("there is no Pictures folder"))
+                         : MakeFolders(folder, 0755);
     if (error.empty()) {
         std::string svg =
             FigureSvg(calc.surface.Figure(), pixels.width, pixels.height, calc.el.window_back);
@@ -45,12 +48,16 @@ Step SaveShownFigure(Calc& calc) {
     std::string where = ShortFolderName(pictures);
     if (!error.empty()) {
         calc.platform.Beep();
-        calc.ShowNote("Could not save to " + where + ":\n" + error, true);
+        // TRANSLATORS: a notice across the window's top; %s is a folder ("Pictures/Quorrel"),
+        // then the reason on its own line.
+        calc.ShowNote(FormatText(calc.Tr("Could not save to %s:\n%s"), {where, error}), true);
         co_return;
     }
     calc.platform.FileSaved(folder + "/" + base + ".png");
     calc.platform.FileSaved(folder + "/" + base + ".svg");
-    calc.ShowNote("Saved to " + where + "\n" + base + ".png and .svg", true);
+    // TRANSLATORS: a notice across the window's top; %s is a folder ("Pictures/Quorrel"), then
+    // the two files' common name.
+    calc.ShowNote(FormatText(calc.Tr("Saved to %s\n%s.png and .svg"), {where, base}), true);
     if (calc.gs.SoundLevel >= 2) {
         calc.loop.PresentNow();  // the notice stands while the praise plays
         co_await calc.PlaySound("Good0");

@@ -137,4 +137,21 @@ std::string ValidUtf8(std::string_view text) {
     return out;
 }
 
+std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string out;
+    auto next = args.begin();
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's') {
+            if (next != args.end()) out += *next++;
+            ++i;
+        } else if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == '%') {
+            out += '%';
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace quorrel

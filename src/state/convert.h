@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -41,5 +42,9 @@ size_t Utf8SequenceLength(std::string_view text, size_t at);
 // Text as it can be drawn: well-formed UTF-8 kept as it is, any other byte read as Latin-1 (a
 // file name from an old system), so nothing is lost or replaced by garbage.
 std::string ValidUtf8(std::string_view text);
+
+// pattern with each "%s" replaced by the next argument in turn and "%%" by "%"; a "%s" without
+// an argument left is dropped, so a faulty translation never reads past its arguments.
+std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 }  // namespace quorrel

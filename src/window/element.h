@@ -50,6 +50,9 @@ struct Element {
     Kind kind = Kind::Label;
     int parent = -1;  // element id of the containing panel; -1 is the window itself
     std::string caption;
+    // Where one text needs other words in one place than in the others (a word half under its
+    // panel's edge), the catalogs' context it is translated in there; nullptr for none.
+    const char* caption_context = nullptr;
     int left = 0, top = 0, width = 0, height = 0;  // pixels, relative to the parent
     // The stored place in twips, from which the element is laid out again at another scale.
     struct TwipsRect {

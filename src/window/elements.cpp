@@ -25,6 +25,17 @@ Elements::Elements(const ElementTable& table)
     Index();
 }
 
+std::string_view Elements::ShownCaption(const Element& element) const {
+    if (!catalog) return element.caption;
+    if (element.caption_context) {
+        // msgfmt keys a text with a context as the context, byte 4, then the text.
+        std::string key = std::string(element.caption_context) + '\x04' + element.caption;
+        std::string_view found = catalog->Find(key);
+        if (found.data() != key.data()) return found;
+    }
+    return catalog->Find(element.caption);
+}
+
 std::string Elements::FullName(const Element& element) const {
     const size_t n = static_cast<size_t>(element.name);
     std::string text = n < names_.size() ? names_[n] : std::string("?");

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/message_catalog.h"
 #include "window/element.h"
 
 namespace quorrel {
@@ -70,6 +71,12 @@ class Elements {
         int element = -1;
         bool shown = false;
     } focus;
+
+    // The catalog captions are shown through: a caption holds the program's own (English) text
+    // and is translated where it is drawn or printed, so a change of language shows at once.
+    // nullptr shows captions as they are stored.
+    const MessageCatalog* catalog = nullptr;
+    std::string_view ShownCaption(const Element& element) const;
 
   private:
     void Index();

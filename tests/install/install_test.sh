@@ -27,7 +27,8 @@ root="$work/moved"
 id=example.brindlecove.Quorrel
 for path in bin/quorrel share/quorrel/Media/BIN24.DAT share/quorrel/Media/fr/71.OGG \
     share/quorrel/pictures/title.png share/quorrel/help/topic-1000.html share/applications/$id.desktop \
-    share/metainfo/$id.metainfo.xml share/icons/hicolor/16x16/apps/$id.png share/man/man6/quorrel.6.gz \
+    share/metainfo/$id.metainfo.xml share/locale/es/LC_MESSAGES/quorrel.mo share/locale/ar/LC_MESSAGES/quorrel.mo \
+    share/icons/hicolor/16x16/apps/$id.png share/man/man6/quorrel.6.gz \
     share/icons/hicolor/512x512/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
     share/doc/quorrel/copyright share/doc/quorrel/changelog.gz share/doc/quorrel/README.md; do
     [ -f "$root/$path" ] || fail "not installed: $path"

@@ -126,7 +126,10 @@ TEST_P(Scenario, PlaysAsWritten) {
     std::string error;
     ASSERT_TRUE(ParseDriverOptions(static_cast<int>(argv.size()), argv.data(), options, error))
         << error;
-    if (options.app_folder.empty()) options.app_folder = QUORREL_SOURCE_DIR;
+    // The build folder is a program folder with the compiled catalogs; the runner's language
+    // is English unless a script asks for another, whatever the environment says.
+    if (options.app_folder.empty()) options.app_folder = QUORREL_BUILD_DIR;
+    if (options.language.empty()) options.language = "en";
     if (options.seed == 0) options.seed = 1;
     // A file for the app folder goes into a copy of it whose other files link to the real ones.
     struct Removed {  // also when a step fails
@@ -142,7 +145,7 @@ TEST_P(Scenario, PlaysAsWritten) {
         app_copy = fs::temp_directory_path() / ("quorrel-app-" + std::to_string(getpid()));
         fs::remove_all(app_copy);
         fs::create_directories(app_copy / "Media");
-        for (const char* folder : {"help", "pictures"})
+        for (const char* folder : {"help", "pictures", "locale"})
             fs::create_directory_symlink(fs::path(options.app_folder) / folder, app_copy / folder);
         for (const auto& entry : fs::directory_iterator(fs::path(options.app_folder) / "Media"))
             fs::create_symlink(entry.path(), app_copy / "Media" / entry.path().filename());

@@ -16,6 +16,7 @@
 #include "menus/menus.h"
 #include "platform/sdl/media/picture_io.h"
 #include "platform/sdl/media/sdl_text.h"
+#include "shell/language.h"
 #include "state/convert.h"
 #include "state/text_escape.h"
 #include "window/display_scale.h"
@@ -143,6 +144,10 @@ bool ParseDriverOptions(int argc, char** argv, DriverOptions& options, std::stri
             std::optional<int16_t> level = value(text) ? ParseLevelName(text) : std::nullopt;
             if (!level) return error = "bad --level, expected all, 1 to 5 or grow", false;
             options.level = level;
+        } else if (arg == "--lang") {
+            if (!value(options.language)) return false;
+            if (options.language.empty() || GameLanguage(options.language) != options.language)
+                return error = UnknownLanguageMessage(options.language), false;
         } else if (arg == "--pictures-folder") {
             if (!value(options.pictures_folder)) return false;
         } else if (arg == "--date") {
@@ -217,6 +222,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         calc_ = std::make_unique<Calc>(*platform_, MakeGameHooks, options_.seed);
         calc_->surface.SetLog(&lines_);
         if (options_.level) calc_->levels.GiveChoice(*options_.level);
+        calc_->start_language = options_.language;
         calc_->Start();
         return "";
     }
@@ -456,7 +462,7 @@ std::string Driver::Get(const std::string& name, std::vector<std::string>& outpu
     output.push_back(calc_->el.FullName(e) + " kind=" + KindText(e.kind) +
                      " visible=" + (e.visible ? "true" : "false") +
                      " shown=" + (calc_->el.Shown(e) ? "true" : "false") +
-                     " caption=" + QuoteText(e.caption) + " fore=" + Hex(e.fore) +
+                     " caption=" + QuoteText(calc_->el.ShownCaption(e)) + " fore=" + Hex(e.fore) +
                      " back=" + Hex(e.back) + " style=" + (e.opaque ? "opaque" : "transparent") +
                      " left=" + std::to_string(e.left) + " top=" + std::to_string(e.top) +
                      " width=" + std::to_string(e.width) + " height=" + std::to_string(e.height));

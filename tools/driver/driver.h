@@ -22,6 +22,7 @@ struct DriverOptions {
     CivilTime date{2026, 12, 6};
     std::string pictures_folder{};   // "": Pictures in the data folder
     std::optional<int16_t> level{};  // none: the level file's choice, as the game reads it
+    std::string language{};          // "": the remembered choice, else the environment's
 };
 
 // Parses the command line; returns false (with a message) on a bad option.

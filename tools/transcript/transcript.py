@@ -22,7 +22,9 @@ def record(driver, seed, script, out):
     build = os.path.dirname(os.path.abspath(driver))
     data, shot = os.path.join(work, 'data'), os.path.join(work, 'shot.png')
     os.mkdir(data)
+    # The untranslated texts whatever the caller's locale (older drivers ignore it).
     proc = subprocess.Popen([driver, '--seed', str(seed), '--data-folder', data], text=True,
+                            env={**os.environ, 'LC_ALL': 'C'},
                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     fields = None
 

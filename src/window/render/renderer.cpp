@@ -141,8 +141,9 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 if (e.border) Frame(frame, box, clip, kBorder, t);
                 if (e.caption.empty()) break;
                 Rect client{x + inset, y + inset, e.width - 2 * inset, e.height - 2 * inset};
-                const auto& lines = text_.Get(rasteriser, scaled(e.font), e.fore,
-                                              ValidUtf8(e.caption), client.w, e.align, true);
+                const auto& lines =
+                    text_.Get(rasteriser, scaled(e.font), e.fore,
+                              ValidUtf8(elements.ShownCaption(e)), client.w, e.align, true);
                 Text(frame, lines, client.x, client.y, Intersect(clip, client));
                 break;
             }
@@ -151,8 +152,9 @@ void Renderer::Render(const Elements& elements, const WindowSurface& surface, Pl
                 ButtonEdges(frame, box, clip, t);
                 if (e.caption.empty()) break;
                 const Font font = scaled(e.font);
-                const auto& lines = text_.Get(rasteriser, font, colour::kBlack,
-                                              ValidUtf8(e.caption), e.width, Align::Centre, false);
+                const auto& lines =
+                    text_.Get(rasteriser, font, colour::kBlack, ValidUtf8(elements.ShownCaption(e)),
+                              e.width, Align::Centre, false);
                 int line_height = rasteriser ? rasteriser->LineHeight(font) : 0;
                 int top = y + (e.height - line_height) / 2;
                 Text(frame, lines, x, top,

@@ -13,6 +13,9 @@ class SdlTextRasteriser : public TextRasteriser {
     Image Draw(const Font& font, uint32_t bgr, const std::string& utf8) override;
 
   private:
+    // The font asked for, or DejaVu Sans at its size when the text holds a letter the font
+    // lacks (an Arabic caption drawn in Arial's stand-in).
+    TTF_Font* FontFor(const Font& font, const std::string& utf8);
     FontLibrary fonts_;
 };
 

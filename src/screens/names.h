@@ -62,6 +62,10 @@ enum class Name : uint8_t {
     Label11,
     HelpNote,
     HelpNoteText,
+    HelpPanel,
+    HelpTitle,
+    HelpLine,
+    HelpWord,
     Count
 };
 

@@ -12,6 +12,9 @@ namespace {
 
 constexpr int kWheelLines = 3;  // lines a notch of the wheel moves, as desktops do
 
+// The face of the panel's texts: Arial's stand-in lacks the Arabic script, Verdana's has it.
+const char* Family(const HelpTexts& texts) { return texts.right_to_left ? "Verdana" : "Arial"; }
+
 // The font of the lines as the renderer draws them at the window's scale, bold as the headings
 // are: the lines are measured in it, so that a body line never needs a second wrap.
 Font MeasuredFont(const Elements& el) {
@@ -70,6 +73,9 @@ void Calc::OpenHelpPanel(int topic) {
     help.topic = topic;
     if (!same) help.top = 0;
     el(Name::HelpTitle).caption = help.texts.Topic(topic).title;
+    el(Name::HelpTitle).font.family = Family(help.texts);
+    for (int i = 0; i < kHelpRows; ++i) el(Name::HelpLine, i).font.family = Family(help.texts);
+    for (int i = 0; i < 3; ++i) el(Name::HelpWord, i).font.family = Family(help.texts);
     el(Name::HelpWord, kHelpBack).caption = help.texts.back;
     el(Name::HelpWord, kHelpMore).caption = help.texts.more;
     el(Name::HelpWord, kHelpClose).caption = help.texts.close;

@@ -240,15 +240,16 @@ ElementTable CalcElementTable() {
         table.rows.push_back(std::move(out));
     }
     table.names = {
-        "Floater",  "Helper",  "SelFloat",   "Hist",    "Spirom",       "RestoreHint",  "First",
-        "Hellf",    "Paper",   "Dig",        "Digit",   "Op",           "Label1",       "Label3",
-        "Cent",     "HintL",   "ScoreB",     "But",     "spot",         "Label5",       "Label10",
-        "Picture2", "Label8",  "About",      "Label6",  "Regest",       "VerLab",       "Picture3",
-        "Line1",    "Line2",   "Label9",     "Label2",  "Target",       "Diff",         "Probs",
-        "Snd",      "Rew",     "Label4",     "Score",   "Picture7",     "Label18",      "Label7",
-        "Label12",  "LMOrder", "Cap",        "Label13", "BackColorSet", "CalBut",       "OKBut",
-        "Label19",  "Hell",    "MMControl1", "Label11", "HelpNote",     "HelpNoteText",
-        "HelpPanel", "HelpTitle", "HelpLine", "HelpWord",
+        "Floater",      "Helper",    "SelFloat",  "Hist",       "Spirom",       "RestoreHint",
+        "First",        "Hellf",     "Paper",     "Dig",        "Digit",        "Op",
+        "Label1",       "Label3",    "Cent",      "HintL",      "ScoreB",       "But",
+        "spot",         "Label5",    "Label10",   "Picture2",   "Label8",       "About",
+        "Label6",       "Regest",    "VerLab",    "Picture3",   "Line1",        "Line2",
+        "Label9",       "Label2",    "Target",    "Diff",       "Probs",        "Snd",
+        "Rew",          "Label4",    "Score",     "Picture7",   "Label18",      "Label7",
+        "Label12",      "LMOrder",   "Cap",       "Label13",    "BackColorSet", "CalBut",
+        "OKBut",        "Label19",   "Hell",      "MMControl1", "Label11",      "HelpNote",
+        "HelpNoteText", "HelpPanel", "HelpTitle", "HelpLine",   "HelpWord",
     };
     assert(table.names.size() == static_cast<size_t>(Name::Count));
     table.window_back = kPurple;

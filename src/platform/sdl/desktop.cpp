@@ -1,12 +1,8 @@
 // The SDL platform's dealings outside the window: the clocks, the sound device and the user's
 // folders.
 #include <SDL.h>
-#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
-
-#include <cctype>
-#include <cstdlib>
 
 #include "files/pictures_folder.h"
 #include "files/program_folder.h"

@@ -52,6 +52,20 @@ void ShowLines(Calc& calc) {
     el(Name::HelpWord, kHelpMore).fore = help.top < last ? colour::kSilver : colour::kDarkGrey;
 }
 
+// The topic's title and the panel's words in the language chosen, read first if need be.
+void ShowTopic(Calc& calc) {
+    HelpPanelState& help = calc.help;
+    Elements& el = calc.el;
+    if (!help.loaded) LoadTexts(help, calc.gs.HelpFile + "locale/");
+    el(Name::HelpTitle).caption = help.texts.Topic(help.topic).title;
+    el(Name::HelpWord, kHelpBack).caption = help.texts.back;
+    el(Name::HelpWord, kHelpMore).caption = help.texts.more;
+    el(Name::HelpWord, kHelpClose).caption = help.texts.close;
+    el(Name::HelpTitle).font.family = Family(help.texts);
+    for (int i = 0; i < kHelpRows; ++i) el(Name::HelpLine, i).font.family = Family(help.texts);
+    for (int i = 0; i < 3; ++i) el(Name::HelpWord, i).font.family = Family(help.texts);
+}
+
 }  // namespace
 
 void SetHelpLanguage(Calc& calc, std::string_view code) {
@@ -59,26 +73,17 @@ void SetHelpLanguage(Calc& calc, std::string_view code) {
     if (code == help.language) return;
     help.language = code;
     help.loaded = false;
-    if (calc.Screens().Has(Overlay::Help)) {
-        LoadTexts(help, calc.gs.HelpFile + "locale/");
-        const int topic = help.topic;
-        help.topic = 0;
-        calc.OpenHelpPanel(topic);
-    }
+    if (!calc.Screens().Has(Overlay::Help)) return;
+    // The topic on show again from its top, in the new words; it is not opened anew.
+    help.top = 0;
+    ShowTopic(calc);
+    calc.LayOutHelpPanel();
 }
 
 void Calc::OpenHelpPanel(int topic) {
-    if (!help.loaded) LoadTexts(help, gs.HelpFile + "locale/");
-    const bool same = Screens().Has(Overlay::Help) && help.topic == topic;
+    if (!Screens().Has(Overlay::Help) || help.topic != topic) help.top = 0;
     help.topic = topic;
-    if (!same) help.top = 0;
-    el(Name::HelpTitle).caption = help.texts.Topic(topic).title;
-    el(Name::HelpTitle).font.family = Family(help.texts);
-    for (int i = 0; i < kHelpRows; ++i) el(Name::HelpLine, i).font.family = Family(help.texts);
-    for (int i = 0; i < 3; ++i) el(Name::HelpWord, i).font.family = Family(help.texts);
-    el(Name::HelpWord, kHelpBack).caption = help.texts.back;
-    el(Name::HelpWord, kHelpMore).caption = help.texts.more;
-    el(Name::HelpWord, kHelpClose).caption = help.texts.close;
+    ShowTopic(*this);
     SetOverlay(Overlay::Help, true);
     LayOutHelpPanel();
     platform.HelpShown(topic);

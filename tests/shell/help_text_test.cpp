@@ -11,6 +11,9 @@
 #include <fstream>
 
 #include "files/mo_catalog.h"
+#include "menus/menus.h"
+#include "platform/headless/headless_platform.h"
+#include "shell/calc.h"
 
 namespace quorrel {
 namespace {
@@ -127,6 +130,24 @@ TEST(HelpLines, ScrollingStaysBetweenTheFirstLineAndTheLastPage) {
     for (const auto& c : cases)
         EXPECT_EQ(ScrolledTop(c.top, c.delta, c.count, c.rows), c.want)
             << c.top << " " << c.delta << " " << c.count << " " << c.rows;
+}
+
+TEST(HelpPanel, ChangesLanguageInPlace) {
+    HeadlessOptions options;
+    options.program_folder = QUORREL_SOURCE_DIR;
+    HeadlessPlatform platform(options);
+    Calc calc(platform, MakeGameHooks, 7);
+    calc.Start();
+    SetHelpLanguage(calc, "ru");  // read when the panel opens
+    calc.OpenHelpPanel(1001);
+    platform.TakeEvents();
+    for (auto [code, title] : {std::pair{"ar", "إعداد اللعبة"}, {"xx", "Setting up the game"}}) {
+        SetHelpLanguage(calc, code);
+        EXPECT_EQ(calc.el(Name::HelpTitle).caption, title);
+        EXPECT_EQ(calc.el(Name::HelpLine, 0).align,
+                  code == std::string("ar") ? Align::Right : Align::Left);
+    }
+    EXPECT_TRUE(platform.TakeEvents().empty());  // the topic was not opened again
 }
 
 }  // namespace

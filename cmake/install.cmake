@@ -51,9 +51,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them: the fonts the text is drawn with and
-# the helper that opens the help pages.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, xdg-utils")
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the fonts the text is drawn with.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
 # Debian keeps games in /usr/games; the tree is otherwise the one `cmake --install` makes, and
 # games/../share/quorrel is still where the game looks for its data.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/deb_games_folder.cmake)

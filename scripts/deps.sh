@@ -3,14 +3,13 @@
 # Usage: scripts/deps.sh build|test
 set -euo pipefail
 
-# build: what the game needs to build and run (xdg-utils opens the help pages; gettext compiles
-# the message catalogs).
+# build: what the game needs to build and run (gettext compiles the message catalogs).
 build_packages=(cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev libvorbis-dev
-                libfontconfig-dev fonts-liberation2 fonts-dejavu-core xdg-utils gettext)
+                libfontconfig-dev fonts-liberation2 fonts-dejavu-core gettext)
 # test: the test suite, the real-window and install checks, the Debian package's checks, the
-# format check, the random-input run and the fuzz targets; locales gives localedef the
-# character maps it makes the decimal-comma locale from.
-test_packages=(libgtest-dev locales xvfb xdotool imagemagick pocketsphinx pocketsphinx-en-us
+# format check, the random-input run, the fuzz targets and the help catalogs' check; locales
+# gives localedef the character maps it makes the decimal-comma locale from.
+test_packages=(libgtest-dev gettext locales xvfb xdotool imagemagick pocketsphinx pocketsphinx-en-us
                desktop-file-utils appstream groff-base dpkg-dev file lintian
                python3 clang-format clang-14 libclang-rt-14-dev libfuzzer-14-dev)
 

@@ -41,10 +41,4 @@ bool IsFolder(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::string HelpPage(const std::string& help_folder, int context) {
-    std::string page = help_folder;
-    if (!page.empty() && page.back() != '/') page += '/';
-    return page + "topic-" + std::to_string(context) + ".html";
-}
-
 }  // namespace quorrel

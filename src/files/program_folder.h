@@ -1,5 +1,5 @@
 // Where the game's own files (Media/, pictures/, help/) live, whether it runs from its build
-// folder or from an installed tree, and how a help page is named inside them.
+// folder or from an installed tree.
 #pragma once
 
 #include <functional>
@@ -26,8 +26,5 @@ std::string ExecutableFolder();
 
 // stat-based is_folder for the two functions above.
 bool IsFolder(const std::string& path);
-
-// help_folder + "topic-N.html", with one '/' between them.
-std::string HelpPage(const std::string& help_folder, int context);
 
 }  // namespace quorrel

@@ -53,6 +53,9 @@ class Game : public GameHooks {
             case Name::HelpNoteText:
                 calc_.HelpNote_Click();
                 break;
+            case Name::HelpWord:
+                calc_.HelpWord_Click(i);
+                break;
             default:
                 break;  // an element without a click handler swallows the click
         }

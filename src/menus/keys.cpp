@@ -32,6 +32,7 @@ bool Actionable(const Element& e) {
         case Name::Lang:
         case Name::BackColorSet:
         case Name::HelpNote:
+        case Name::HelpWord:
             return true;
         default:
             return false;
@@ -181,7 +182,6 @@ bool BoardKey(Calc& calc, KeyActions& hooks, const std::string& k) {
     }
     if (k == "H") return ClickShown(calc, hooks, Name::But, kWordHint);
     if (k == "M") return ClickShown(calc, hooks, Name::But, kWordMenu);
-    if (k == "F1") return ClickShown(calc, hooks, Name::But, kWordHelp);
     if (!IsDigit(k)) return false;
     hooks.TypeDigit(k[0]);
     return true;
@@ -196,6 +196,43 @@ bool KeypadPress(Calc& calc, KeyActions& hooks, const std::string& k) {
     if (k == "Return") index = kOkKey;
     if (k == "Escape") index = kCancelKey;
     return index >= 0 && ClickShown(calc, hooks, Name::CalBut, index);
+}
+
+// The reading keys scroll the help panel, held down or not.
+bool HelpKey(Calc& calc, const std::string& k) {
+    if (calc.Screens().Focus() != FocusPanel::Help) return false;
+    const int page = std::max(1, calc.help.rows - 1);
+    static const struct {
+        const char* name;
+        int pages, lines;
+    } scrolls[] = {{"Up", 0, -1}, {"Down", 0, 1}, {"PageUp", -1, 0}, {"PageDown", 1, 0}};
+    for (const auto& s : scrolls) {
+        if (k != s.name) continue;
+        calc.ScrollHelp(s.pages * page + s.lines);
+        return true;
+    }
+    if (k == "Home" || k == "End") {
+        calc.ScrollHelpToEnd(k == "End");
+        return true;
+    }
+    return false;
+}
+
+// F1 is the Help word of the panel in front, where it has one, and closes the help panel.
+bool OpenHelpKey(Calc& calc, KeyActions& hooks, const std::string& k) {
+    if (k != "F1") return false;
+    switch (calc.Screens().Focus()) {
+        case FocusPanel::Board:
+            return ClickShown(calc, hooks, Name::But, kWordHelp);
+        case FocusPanel::Setup:
+            return ClickShown(calc, hooks, Name::But, kWordSetupHelp);
+        case FocusPanel::Maker:
+            return ClickShown(calc, hooks, Name::But, kWordMakerHelp);
+        case FocusPanel::Help:
+            return ClickShown(calc, hooks, Name::HelpWord, kHelpClose);
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -263,6 +300,7 @@ void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEven
     // digit key types as well means nothing here, and leaves it held).
     if (!k.empty() && !IsDigit(k) && typed.held >= 0) hooks.PickHeldDigits();
     const bool shift = key.modifiers & kKeyShift;
+    if (!(key.modifiers & (kKeyCtrl | kKeyAlt)) && HelpKey(calc, k)) return;
 
     if (k == "Tab" && !spots.empty()) {
         if (at == spots.end()) {
@@ -312,6 +350,7 @@ void Key_Down(Calc& calc, KeyActions& hooks, TypedDigits& typed, const InputEven
         return;
     }
     if (key.modifiers & (kKeyCtrl | kKeyAlt)) return;
+    if (OpenHelpKey(calc, hooks, k)) return;
     if (k == "Escape") {
         const EscapeAction escape = EscapeFor(calc.Screens().Focus());
         if (escape.background) {

@@ -25,10 +25,9 @@ void PlaceOverBoard(Elements& el, Name panel) {
 }
 
 void OpenHelp(Calc& calc, int context) {
-    // The viewer runs on its own; whatever it makes of the page, the game carries on with the
-    // background kept fresh behind it.
+    // The panel stands over the screen it explains, with the background kept fresh behind it.
     calc.EnableTimer(TimerId::TileBoy);
-    calc.OpenHelpPage(context);
+    calc.OpenHelpPanel(context);
     calc.TileBackground();
 }
 
@@ -245,6 +244,8 @@ EscapeAction EscapeFor(FocusPanel panel) {
             return {Name::But, kWordPlayFromMaker};
         case FocusPanel::HelpNote:
             return {Name::HelpNote};
+        case FocusPanel::Help:
+            return {Name::HelpWord, kHelpClose};
         case FocusPanel::Board:
             return {};
         case FocusPanel::MakerNotice:

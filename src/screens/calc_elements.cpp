@@ -90,7 +90,9 @@ std::vector<Row> StoredWindow() {
     add(Panel(Name::MoreFloat, 120, 120));
     add(Panel(Name::Spirom, 6600, 3360));
     add(Box(Name::First).at(120, 3360, 3285, 3285).bg(kRed).pic(Picture::Title));
-    // Where help could not be opened: the page's path, above everything, until clicked.
+    // The help topic of the screen below, on the window's purple with the strip's yellow.
+    add(Box(Name::HelpPanel).at(120, 120, 9600, 8100).bg(kPurple).box().hidden());
+    // A notice (a saved figure, or where it could not be saved), above everything.
     add(Box(Name::HelpNote).at(120, 120, 9600, 900).bg(kWhite).box().hidden());
 
     // The puzzle board.
@@ -318,6 +320,15 @@ std::vector<Row> StoredWindow() {
     add(Make(Kind::MediaPlayer, Name::MMControl1, -1).in(Name::First).hidden());
     add(Lbl(Name::Label11).in(Name::First).at(1920, 2120, 255, 135));
     add(Lbl(Name::HelpNoteText).in(Name::HelpNote).at(120, 60, 9360, 780).fg(kBlack).font(9).regular());
+    // The help panel's title, its lines (as many as fit are shown; help_panel.cpp places them)
+    // and its words Back, More and Close.
+    add(Lbl(Name::HelpTitle).in(Name::HelpPanel).at(180, 120, 9240, 480).fg(kYellow).font(16).centre());
+    for (int i = 0; i < kHelpRows; ++i)
+        add(Lbl(Name::HelpLine, i).in(Name::HelpPanel).at(360, 720 + 300 * i, 8880, 300).fg(kWhite).font(12).regular());
+    const char* help_words[3] = {"Back", "More", "Close"};
+    for (int i = 0; i < 3; ++i)
+        add(Lbl(Name::HelpWord, i).in(Name::HelpPanel).text(help_words[i]).at(360 + 3000 * i, 7560, 2880, 420).fg(kSilver).font(14)
+                .centre());
     // clang-format on
     return rows;
 }
@@ -342,6 +353,7 @@ ElementTable CalcElementTable() {
         "Label12",      "LMOrder",   "Cap",       "Label13",    "BackColorSet", "CalBut",
         "OKBut",        "Label19",   "Hell",      "MMControl1", "Label11",      "HelpNote",
         "HelpNoteText", "MoreFloat", "LevelHead", "Level", "LangHead", "Lang",
+        "HelpPanel", "HelpTitle", "HelpLine", "HelpWord",
     };
     assert(table.names.size() == static_cast<size_t>(Name::Count));
     table.window_back = kPurple;

@@ -6,6 +6,9 @@
 
 namespace quorrel {
 
+// The help panel's lines: more than its stored height holds at any scale.
+inline constexpr int kHelpRows = 24;
+
 ElementTable CalcElementTable();
 
 }  // namespace quorrel

@@ -67,6 +67,10 @@ enum class Name : uint8_t {
     Level,
     LangHead,
     Lang,
+    HelpPanel,
+    HelpTitle,
+    HelpLine,
+    HelpWord,
     Count
 };
 

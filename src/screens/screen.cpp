@@ -11,6 +11,7 @@ Screen ScreenState::Front() const {
 
 FocusPanel ScreenState::Focus() const {
     if (Has(Overlay::HelpNote)) return FocusPanel::HelpNote;
+    if (Has(Overlay::Help)) return FocusPanel::Help;
     if (Shows(Screen::Maker)) return FocusPanel::Maker;
     if (Shows(Screen::Options)) return FocusPanel::Options;
     if (Shows(Screen::Setup)) return FocusPanel::Setup;
@@ -25,6 +26,8 @@ Name PanelOf(FocusPanel panel) {
     switch (panel) {
         case FocusPanel::HelpNote:
             return Name::HelpNote;
+        case FocusPanel::Help:
+            return Name::HelpPanel;
         case FocusPanel::Maker:
             return Name::Spirom;
         case FocusPanel::Setup:
@@ -60,7 +63,8 @@ void ApplyScreen(const ScreenState& screen, Elements& el) {
     } overlays[] = {{Overlay::Strip, Name::Hellf},
                     {Overlay::MakerNotice, Name::RestoreHint},
                     {Overlay::About, Name::About},
-                    {Overlay::HelpNote, Name::HelpNote}};
+                    {Overlay::HelpNote, Name::HelpNote},
+                    {Overlay::Help, Name::HelpPanel}};
     for (const auto& o : overlays) el(o.panel).visible = screen.Has(o.overlay);
     const bool keypad = screen.Has(Overlay::Keypad);
     for (Element* key = el.Find(Name::CalBut, 0); key; key = el.Find(Name::CalBut, key->index + 1))

@@ -30,7 +30,8 @@ enum class Overlay : uint8_t {
     MakerNotice,  // how to bring the maker back, up from Make Spiros until its OK button
     About,        // the about box, inside the menu
     Keypad,       // the maker's value keys, while a value is typed
-    HelpNote,     // a help page's path or a save's notice, over everything
+    HelpNote,     // a save's notice, over everything
+    Help,         // the help panel, over the screens, under a notice
 };
 
 // The panel whose elements the focus walks and Escape acts on: the front one with something to
@@ -38,6 +39,7 @@ enum class Overlay : uint8_t {
 enum class FocusPanel : uint8_t {
     None,
     HelpNote,
+    Help,
     Maker,
     Options,
     Setup,

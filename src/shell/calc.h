@@ -16,6 +16,7 @@
 #include "screens/screen.h"
 #include "screens/timers.h"
 #include "shell/level_play.h"
+#include "shell/help_panel.h"
 #include "shell/settings.h"
 #include "shell/zoom.h"
 #include "state/game_state.h"
@@ -78,6 +79,7 @@ class Calc : public WindowEvents {
     Step OnDblClick(int element_id) override { return game_->DblClick(element_id); }
     Step OnFormClick() override { return game_->FormClick(); }
     Step OnKey(InputEvent key) override { return game_->Key(std::move(key)); }
+    Step OnWheel(int notches) override;
     Step OnResize() override;
     Step OnTimer(TimerId timer) override;
     void OnUnload() override { Form_Unload(); }
@@ -113,13 +115,24 @@ class Calc : public WindowEvents {
     void SetTitle(const std::string& title) { platform.SetTitle(title); }
     // The window surface follows the window's inner size.
     void SyncSurfaceSize();
-    // Opens a help page; where no viewer can be started, beeps once and shows the page's path
-    // in the notice HelpNote instead, which a click puts away.
-    void OpenHelpPage(int context);
     // Shows text in the notice; a timed notice goes by itself after NoteOff's interval.
     void ShowNote(const std::string& text, bool timed);
     void HelpNote_Click();
     void NoteOff_Timer() { HelpNote_Click(); }
+
+    // --- The help panel (shell/help_panel.cpp) ----------------------------------------------
+    // Opens the panel at the top of a topic: 1000 the board, 1001 the setup, 1002 the maker.
+    void OpenHelpPanel(int topic);
+    void CloseHelpPanel();
+    // Moves the panel's text by whole lines, never past its first or last line.
+    void ScrollHelp(int lines);
+    // Home and End: the first line, or the last page.
+    void ScrollHelpToEnd(bool end);
+    // Back, More and Close: a page up, a page down, the panel closed.
+    void HelpWord_Click(int16_t Index);
+    // Places the panel and wraps its topic at the window's size and scale.
+    void LayOutHelpPanel();
+    HelpPanelState help;
 
     // --- The screen on show: every change applies the panels' visible flags at once --------
     const ScreenState& Screens() const { return screen_; }

@@ -12,6 +12,7 @@ namespace quorrel {
 void Calc::SetLanguage(const std::string& code) {
     // The voice follows on its own: a language may have its recordings without its texts.
     SetVoiceLanguage(*this, code.empty() ? kEnglish : code);
+    SetHelpLanguage(*this, code.empty() ? kEnglish : code);
     el.catalog = &catalog_;
     catalog_.Clear();
     language_ = kEnglish;

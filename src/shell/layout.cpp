@@ -80,6 +80,7 @@ Step Calc::LayOut(bool force) {
     // Read again: the drawing above lets events run, and a resize among them has already
     // recorded a newer state.
     gs.StartWindowState = static_cast<int16_t>(platform.State());
+    LayOutHelpPanel();
 }
 
 }  // namespace quorrel

@@ -74,6 +74,9 @@ Step EventLoop::DeliverStep(InputEvent event) {
         case InputEvent::Type::Key:
             co_await handlers_->OnKey(event);
             co_return;
+        case InputEvent::Type::Wheel:
+            co_await handlers_->OnWheel(event.wheel);
+            co_return;
         case InputEvent::Type::Click:
         case InputEvent::Type::DblClick: {
             if (elements_.focus.shown) {

@@ -30,6 +30,8 @@ class WindowEvents {
     virtual Step OnDblClick(int element_id) = 0;
     virtual Step OnFormClick() = 0;
     virtual Step OnKey(InputEvent key) = 0;
+    // The mouse wheel turned by notches (see InputEvent::wheel); nothing scrolls by default.
+    virtual Step OnWheel(int /*notches*/) { return {}; }
     virtual Step OnResize() = 0;
     virtual Step OnTimer(TimerId timer) = 0;
     virtual void OnUnload() = 0;

@@ -23,7 +23,7 @@ struct Placement {
 constexpr int kWindowBackground = -2;
 
 struct InputEvent {
-    enum class Type : uint8_t { Click, DblClick, Resize, Close, Key };
+    enum class Type : uint8_t { Click, DblClick, Resize, Close, Key, Wheel };
     Type type = Type::Click;
     // A click aimed at a window pixel (hit-tested when it is handled), or, when element >= 0,
     // at that element directly (the driver's `click NAME`), or at kWindowBackground.
@@ -38,6 +38,8 @@ struct InputEvent {
     // Or, with key empty, one character of text as the keyboard layout typed it ("+", "/"),
     // repeated when the key that typed it is held down.
     std::string text{};
+    // A turn of the mouse wheel, in notches: positive towards the user (further down a text).
+    int wheel = 0;
 };
 
 // A moment on the local calendar and clock.
@@ -70,9 +72,8 @@ class Platform {
     // the next sound.
     virtual int StartWave(const std::string& sound_name, const std::string& path) = 0;
     virtual void Beep() = 0;
-    // Help: open a page by its context number, without waiting. False when no viewer could be
-    // started for it (the page is missing, or there is nothing to show it with).
-    virtual bool OpenHelp(const std::string& help_folder, int context) = 0;
+    // A help topic came up in the window (the desktop has nothing to do; the tests note it).
+    virtual void HelpShown(int /*topic*/) {}
 
     // The window.
     virtual void SetTitle(const std::string& title) = 0;

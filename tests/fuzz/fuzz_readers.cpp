@@ -1,5 +1,6 @@
 // libFuzzer entry points for every reader of outside data, one per build (FUZZ_SETTINGS,
-// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS, FUZZ_LEARNER).
+// FUZZ_PROBLEMS, FUZZ_WAVE, FUZZ_TYPED, FUZZ_REWARDS, FUZZ_ZOOM, FUZZ_USERDIRS, FUZZ_LEARNER,
+// FUZZ_CATALOG).
 // A broken invariant aborts, so the run keeps the input.
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <tuple>
 
 #include "board/problem_file.h"
+#include "files/mo_catalog.h"
 #include "files/pictures_folder.h"
 #include "shell/learner_record.h"
 #include "shell/reward_book.h"
@@ -30,6 +32,17 @@ void Check(bool ok, const char* what) {
 }
 
 using namespace quorrel;
+
+// A message catalog is read whole or refused whole, and every text lies within its bytes.
+void Catalog(const std::string& data) {
+    MoCatalog mo;
+    std::string error;
+    Check(mo.Parse(data, error) || (mo.Entries().empty() && !error.empty()), "refused whole");
+    for (const MoEntry& e : mo.Entries())
+        Check(e.context.size() + e.original.size() < data.size() &&
+                  e.translation.size() < data.size(),
+              "text within the bytes");
+}
 
 // Whatever the file holds, what the game writes back reads as what it read.
 void Settings(const std::string& text) {
@@ -156,6 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     Learner(data);
 #elif defined(FUZZ_USERDIRS)
     UserDirs(data);
+#elif defined(FUZZ_CATALOG)
+    Catalog(data);
 #else
     Typed(data);
 #endif

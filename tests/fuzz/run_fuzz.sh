@@ -10,7 +10,7 @@ cmake -S "$here" -B "$work" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=None 
     cmake --build "$work" -j2 >"$work/build.log" 2>&1 ||
     { tail -20 "$work/build.log"; echo "fuzz: build failed"; exit 1; }
 status=0
-for target in settings problems wave typed rewards zoom userdirs learner; do
+for target in settings problems wave typed rewards zoom userdirs learner catalog; do
     corpus="$work/corpus-$target"
     mkdir -p "$corpus"
     "$work/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \

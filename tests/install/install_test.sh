@@ -84,8 +84,9 @@ grep '^E:' "$work/lintian" && fail "lintian reports errors"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/list"
 for path in ./usr/games/quorrel ./usr/share/quorrel/Media/BIN24.DAT ./usr/share/applications/$id.desktop \
     ./usr/share/man/man6/quorrel.6.gz ./usr/share/doc/quorrel/copyright ./usr/share/doc/quorrel/changelog.gz \
-    ./usr/share/quorrel/pictures/title@3x.png; do
+    ./usr/share/quorrel/pictures/title@3x.png ./usr/share/quorrel/help/locale/ar.mo \
+    ./usr/share/quorrel/help/ar/topic-1000.html; do
     grep -qx "$path" "$work/list" || fail "the package lacks $path"
 done
-dpkg-deb -f "$deb" Depends | grep -q "xdg-utils" || fail "the package does not depend on xdg-utils"
+dpkg-deb -f "$deb" Depends | grep -q "fonts-dejavu-core" || fail "the package does not depend on its fonts"
 echo "ok: $(basename "$deb"), lintian: $(grep -c '^W:' "$work/lintian") warnings, no errors"

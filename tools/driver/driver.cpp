@@ -70,9 +70,9 @@ bool ParseInt(const std::string& text, long long& value) {
 // for a name the keyboard does not have.
 bool ParseKey(std::string text, InputEvent& event) {
     static const char* const named[] = {
-        "Tab", "Return",    "Space",  "Escape",       "Left", "Right", "Up", "Down", "Home",
-        "End", "Backspace", "Delete", "Keypad Enter", "F1",   "F2",    "F3", "F4",   "F5",
-        "F6",  "F7",        "F8",     "F9",           "F10",  "F11",   "F12"};
+        "Tab", "Return",    "Space",  "Escape",       "Left", "Right", "Up",  "Down",   "Home",
+        "End", "Backspace", "Delete", "Keypad Enter", "F1",   "F2",    "F3",  "F4",     "F5",
+        "F6",  "F7",        "F8",     "F9",           "F10",  "F11",   "F12", "PageUp", "PageDown"};
     event = InputEvent{};
     event.type = InputEvent::Type::Key;
     for (bool more = true; more;) {
@@ -186,6 +186,9 @@ Driver::Driver(DriverOptions options) : options_(std::move(options)) {
     headless.date = options_.date;
     headless.pictures_folder = options_.pictures_folder.empty() ? options_.data_folder + "/Pictures"
                                                                 : options_.pictures_folder;
+    // The real fonts measure text as the desktop does (the help panel wraps by them); they are
+    // opened at the first text measured or drawn.
+    headless.text = std::make_shared<SdlTextRasteriser>();
     platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
 }
 
@@ -244,9 +247,10 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         lines_ = DrawLog{};
         return "";
     }
-    static const char* const known[] = {
-        "click",   "dblclick", "clickat", "queue", "wait", "resize", "maximize", "minimize",
-        "restore", "close",    "get",     "state", "shot", "key",    "zoom",     "type"};
+    static const char* const known[] = {"click",  "dblclick", "clickat",  "queue",   "wait",
+                                        "resize", "maximize", "minimize", "restore", "close",
+                                        "get",    "state",    "shot",     "key",     "zoom",
+                                        "type",   "wheel"};
     bool is_known = false;
     for (const char* k : known) is_known = is_known || command == k;
     if (!is_known) return "unknown command";
@@ -267,9 +271,6 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "shot") {
         if (args.size() != 2) return "usage: shot FILE";
-        // The fonts are opened for the first screenshot: frames that nobody looks at are
-        // drawn without text.
-        if (!platform_->Text()) platform_->SetText(std::make_shared<SdlTextRasteriser>());
         calc_->loop.Redraw();
         return SavePng(platform_->LastFrame(), args[1]) ? "" : "cannot write " + args[1];
     }
@@ -284,6 +285,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         return Click(args, false, command == "dblclick");
     if (command == "key") return Key(args, false);
     if (command == "type") return Type(args, false);
+    if (command == "wheel") return Wheel(args, false);
     if (command == "zoom") {
         // The keys a player zooms with.
         static const std::pair<const char*, const char*> keys[] = {
@@ -312,6 +314,7 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
         }
         if (rest[0] == "key") return Key(rest, true);
         if (rest[0] == "type") return Type(rest, true);
+        if (rest[0] == "wheel") return Wheel(rest, true);
         if (rest[0] != "click" && rest[0] != "dblclick" && rest[0] != "clickat")
             return "unknown command";
         return Click(rest, true, rest[0] == "dblclick");
@@ -401,6 +404,20 @@ std::string Driver::Type(const std::vector<std::string>& args, bool queue) {
         event.text = text.substr(at, length);
         platform_->Queue(event);
     }
+    if (!queue) Settle();
+    return "";
+}
+
+// "wheel N": the mouse wheel turned N notches, towards the user when positive.
+std::string Driver::Wheel(const std::vector<std::string>& args, bool queue) {
+    long long notches;
+    if (args.size() != 2 || !ParseInt(args[1], notches) || notches == 0 || notches < -1000 ||
+        notches > 1000)
+        return "usage: wheel N";
+    InputEvent event;
+    event.type = InputEvent::Type::Wheel;
+    event.wheel = static_cast<int>(notches);
+    platform_->Queue(event);
     if (!queue) Settle();
     return "";
 }

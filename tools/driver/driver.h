@@ -49,6 +49,7 @@ class Driver {
     std::string Click(const std::vector<std::string>& args, bool queue, bool dbl);
     std::string Key(const std::vector<std::string>& args, bool queue);
     std::string Type(const std::vector<std::string>& args, bool queue);
+    std::string Wheel(const std::vector<std::string>& args, bool queue);
     std::string Get(const std::string& name, std::vector<std::string>& output);
     void Wait(uint64_t ms);
     void Settle();

@@ -74,10 +74,7 @@ int HeadlessPlatform::StartWave(const std::string& sound_name, const std::string
     return cached->second;
 }
 
-bool HeadlessPlatform::OpenHelp(const std::string&, int context) {
-    events_.push_back("help " + std::to_string(context));
-    return !options_.help_fails;
-}
+void HeadlessPlatform::HelpShown(int topic) { events_.push_back("help " + std::to_string(topic)); }
 
 void HeadlessPlatform::SetTitle(const std::string& title) {
     title_ = title;

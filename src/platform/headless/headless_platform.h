@@ -27,7 +27,6 @@ struct HeadlessOptions {
     PictureLoader load_picture;
     // Draws the frames' text; without one, frames have no text.
     std::shared_ptr<TextRasteriser> text = nullptr;
-    bool help_fails = false;        // stands for a desktop with no browser to show help
     CivilTime date{2026, 12, 6};    // the day the clock starts on (its time is ignored)
     std::string pictures_folder{};  // "" stands for a desktop without one
     // Writes a picture file; without one, nothing can be saved.
@@ -62,7 +61,7 @@ class HeadlessPlatform : public Platform {
     void WaitForInput(uint64_t deadline_ms) override;
     int StartWave(const std::string& sound_name, const std::string& path) override;
     void Beep() override { events_.push_back("beep"); }
-    bool OpenHelp(const std::string& help_folder, int context) override;
+    void HelpShown(int topic) override;
     void SetTitle(const std::string& title) override;
     std::string Title() override { return title_; }
     WindowState State() override { return state_; }

@@ -72,11 +72,10 @@ bool SdlPlatform::Open(std::string& error) {
         error = SDL_GetError();
         return false;
     }
-    // The game reads key presses and the text they type (for symbols, whatever the layout),
-    // never key releases, composition or mouse movement; leaving those out of the queue keeps
-    // an idle window from waking for them.
-    for (Uint32 type :
-         {SDL_MOUSEMOTION, SDL_MOUSEWHEEL, SDL_KEYUP, SDL_TEXTEDITING, SDL_FINGERMOTION})
+    // The game reads key presses and the text they type (for symbols, whatever the layout) and
+    // the wheel, never key releases, composition or mouse movement; leaving those out of the
+    // queue keeps an idle window from waking for them.
+    for (Uint32 type : {SDL_MOUSEMOTION, SDL_KEYUP, SDL_TEXTEDITING, SDL_FINGERMOTION})
         SDL_EventState(type, SDL_IGNORE);
     SDL_StartTextInput();
     display_scale_ = DetectDisplayScale(window_);
@@ -131,6 +130,17 @@ void SdlPlatform::Translate(const SDL_Event& event) {
                   event.button.x, event.button.y);
             NoteTime("click");
             break;
+        case SDL_MOUSEWHEEL: {
+            // SDL counts away from the user as positive, and says when the desktop flips it.
+            int notches = -event.wheel.y;
+            if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+            if (notches == 0) break;
+            InputEvent wheel;
+            wheel.type = InputEvent::Type::Wheel;
+            wheel.wheel = notches;
+            pending_.push_back(wheel);
+            break;
+        }
         case SDL_KEYDOWN: {
             InputEvent key;
             key.type = InputEvent::Type::Key;

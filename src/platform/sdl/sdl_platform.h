@@ -45,7 +45,6 @@ class SdlPlatform : public Platform {
     void WaitForInput(uint64_t deadline_ms) override;
     int StartWave(const std::string& sound_name, const std::string& path) override;
     void Beep() override;
-    bool OpenHelp(const std::string& help_folder, int context) override;
     void SetTitle(const std::string& title) override;
     std::string Title() override { return title_; }
     WindowState State() override;

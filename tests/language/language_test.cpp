@@ -35,6 +35,9 @@ TEST(Language, RightToLeftLinesKeepTheirNumbersLeftToRight) {
         {"1+6 ثم 23/23", {{"23/23", false}, {" ثم ", true}, {"1+6", false}}},
         {"المسائل: 459", {{"459", false}, {"المسائل: ", true}}},
         {"3 تلميحات:", {{" تلميحات:", true}, {"3", false}}},
+        // A line that starts left to right keeps its order and shapes its Arabic words.
+        {"+ - x: أحاج تحتاج.", {{"+ - x: ", false}, {"أحاج تحتاج", true}, {".", false}}},
+        {"Español", {{"Español", false}}},
     };
     for (const auto& [line, want] : cases) {
         std::vector<TextRun> runs = VisualRuns(line);

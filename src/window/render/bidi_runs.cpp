@@ -73,16 +73,16 @@ std::vector<TextRun> VisualRuns(std::string_view utf8) {
         }
         pieces.push_back({at, length, c});
     }
-    if (!rtl_line) return {TextRun{std::string(utf8), false}};
-    // A neutral between two left-to-right pieces joins them; any other takes the line's
-    // direction.
+    if (!rtl_line && !HasRightToLeft(utf8)) return {TextRun{std::string(utf8), false}};
+    // A neutral between two pieces of one direction joins them; any other takes the line's.
+    const Class line = rtl_line ? Class::Right : Class::Left;
     for (size_t i = 0; i < pieces.size(); ++i) {
         if (pieces[i].c != Class::Neutral) continue;
         size_t j = i;
         while (j < pieces.size() && pieces[j].c == Class::Neutral) ++j;
-        bool left_before = i > 0 && pieces[i - 1].c == Class::Left;
-        bool left_after = j < pieces.size() && pieces[j].c == Class::Left;
-        Class resolved = left_before && left_after ? Class::Left : Class::Right;
+        const Class before = i > 0 ? pieces[i - 1].c : line;
+        const Class after = j < pieces.size() ? pieces[j].c : line;
+        const Class resolved = before == after ? before : line;
         for (size_t k = i; k < j; ++k) pieces[k].c = resolved;
         i = j - 1;
     }
@@ -92,7 +92,8 @@ std::vector<TextRun> VisualRuns(std::string_view utf8) {
         if (runs.empty() || runs.back().right_to_left != rtl) runs.push_back({"", rtl});
         runs.back().utf8.append(utf8.substr(p.at, p.length));
     }
-    std::reverse(runs.begin(), runs.end());
+    // A right-to-left line places its runs from the right.
+    if (rtl_line) std::reverse(runs.begin(), runs.end());
     return runs;
 }
 

@@ -22,8 +22,9 @@ char32_t NextCodePoint(std::string_view utf8, size_t& at);
 // Whether the line holds a letter of a right-to-left script.
 bool HasRightToLeft(std::string_view utf8);
 
-// The runs from left to right on screen. A line that reads left to right is one run, whatever
-// it holds; malformed UTF-8 bytes count as left-to-right letters.
+// The runs from left to right on screen. A line whose first letter is left to right keeps its
+// runs in order, yet shapes a right-to-left word inside it right to left; a line without
+// right-to-left letters is one run. Malformed UTF-8 bytes count as left-to-right letters.
 std::vector<TextRun> VisualRuns(std::string_view utf8);
 
 }  // namespace quorrel

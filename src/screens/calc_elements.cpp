@@ -352,8 +352,8 @@ ElementTable CalcElementTable() {
         "Rew",          "Label4",    "Score",     "Picture7",   "Label18",      "Label7",
         "Label12",      "LMOrder",   "Cap",       "Label13",    "BackColorSet", "CalBut",
         "OKBut",        "Label19",   "Hell",      "MMControl1", "Label11",      "HelpNote",
-        "HelpNoteText", "MoreFloat", "LevelHead", "Level", "LangHead", "Lang",
-        "HelpPanel", "HelpTitle", "HelpLine", "HelpWord",
+        "HelpNoteText", "MoreFloat", "LevelHead", "Level",      "LangHead",     "Lang",
+        "HelpPanel",    "HelpTitle", "HelpLine",  "HelpWord",
     };
     assert(table.names.size() == static_cast<size_t>(Name::Count));
     table.window_back = kPurple;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "files/bounded_file.h"
-#include "files/ogg_sound.h"
+#include "files/ogg_length.h"
 #include "window/platform.h"
 
 namespace quorrel {
@@ -91,8 +91,7 @@ int WaveLengthMs(const std::string& path) {
 
 int SoundLengthMs(const std::string& path) {
     if (int ms = WaveLengthMs(path)) return ms;
-    DecodedSound ogg;
-    return DecodeOggFile(path, ogg) ? ogg.LengthMs() : 0;
+    return OggFileLengthMs(path);
 }
 
 std::string FindFileIgnoringCase(const std::string& base, const std::string& relative) {

@@ -13,6 +13,7 @@
 
 #include "board/problem_file.h"
 #include "files/mo_catalog.h"
+#include "files/ogg_sound.h"
 #include "files/pictures_folder.h"
 #include "shell/learner_record.h"
 #include "shell/reward_book.h"
@@ -88,6 +89,8 @@ std::string WrittenFile(const std::string& data, const char* suffix) {
 void Wave(const std::string& data) {
     std::string path = WrittenFile(data, ".wav");
     int ms = SoundLengthMs(path);  // a wave or an Ogg Vorbis file
+    DecodedSound ogg;              // as the desktop decodes a recording to play it
+    Check(!DecodeOggFile(path, ogg) || ogg.LengthMs() <= 10000, "decoded length");
     unlink(path.c_str());
     // At least one byte a second: no length beyond what the file's bytes can play.
     Check(ms >= 0 && int64_t{ms} <= int64_t(data.size()) * 1000, "wave length");

@@ -49,6 +49,28 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber) {
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
 
+// Whole decimal texts only, with from_chars' results and ranges; no inf, nan or hex forms.
+TEST(ParseDecimal, ReadsWholeDecimalTextsOnly) {
+    struct Case {
+        const char* text;
+        bool read;
+        double value;
+    };
+    const Case cases[] = {{"2.5", true, 2.5},   {"-.5", true, -0.5}, {"5.", true, 5},
+                          {"1e3", true, 1000},  {"0e999", true, 0},  {"1e-310", true, 1e-310},
+                          {"+1", false, 0},     {" 1", false, 0},    {"1 ", false, 0},
+                          {".", false, 0},      {"1e", false, 0},    {"inf", false, 0},
+                          {"nan", false, 0},    {"0x1p3", false, 0}, {"1e309", false, 0},
+                          {"1e-400", false, 0}, {"1.2.3", false, 0}};
+    for (const Case& c : cases) {
+        double value = -7;
+        EXPECT_EQ(ParseDecimal(c.text, value), c.read) << c.text;
+        if (c.read) {
+            EXPECT_EQ(value, c.value) << c.text;
+        }
+    }
+}
+
 // A locale with a decimal comma: an installed one, else a small one made for the test.
 bool UseCommaLocale(const std::string& folder) {
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
@@ -71,6 +93,8 @@ TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
     ASSERT_TRUE(UseCommaLocale(folder.path())) << "no locale with a decimal comma";
     std::string point = std::localeconv()->decimal_point;
     double read = LeadingNumber("2.5");
+    double parsed = 0;
+    bool parsed_ok = ParseDecimal("2.5", parsed);
     std::string text = ShortNumberText(1.5f);
     SavedSettings settings =
         ParseSettings("0 2 2 0 -1 0 0 100.5 200 9000 6000", {15360, 11520, 15});
@@ -78,6 +102,7 @@ TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
     std::setlocale(LC_NUMERIC, saved.c_str());
     ASSERT_EQ(point, ",");
     EXPECT_DOUBLE_EQ(read, 2.5);
+    EXPECT_TRUE(parsed_ok && parsed == 2.5);
     EXPECT_EQ(text, " 1.5");
     EXPECT_EQ(settings.left, 100);
     EXPECT_EQ(written, " 0  2  2  0 -1  0 \r\n 0  100.5  200  9000  6000 \r\n");

@@ -14,8 +14,14 @@
 
 #include "files/program_folder.h"
 #include "menus/menus.h"
+// The web toolchain's driver reads pictures through its own decoders and has no font engine:
+// its screenshots are drawn without text.
+#ifdef QUORREL_WEB_PICTURES
+#include "platform/web/pictures/picture_files.h"
+#else
 #include "platform/sdl/media/picture_io.h"
 #include "platform/sdl/media/sdl_text.h"
+#endif
 #include "state/convert.h"
 #include "state/text_escape.h"
 #include "window/display_scale.h"
@@ -254,9 +260,11 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "shot") {
         if (args.size() != 2) return "usage: shot FILE";
-        // The fonts are opened for the first screenshot: frames that nobody looks at are
-        // drawn without text.
+            // The fonts are opened for the first screenshot: frames that nobody looks at are
+            // drawn without text.
+#ifndef QUORREL_WEB_PICTURES
         if (!platform_->Text()) platform_->SetText(std::make_shared<SdlTextRasteriser>());
+#endif
         calc_->loop.Redraw();
         return SavePng(platform_->LastFrame(), args[1]) ? "" : "cannot write " + args[1];
     }

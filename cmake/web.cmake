@@ -1,0 +1,41 @@
+# The web edition's programs (an emscripten build; scripts/web.sh configures it in build-web/):
+# the headless driver for Node, speaking the native driver's protocol on the real file system.
+add_library(quorrel_driver_lib STATIC tools/driver/driver.cpp)
+target_include_directories(quorrel_driver_lib PUBLIC tools/driver)
+target_link_libraries(quorrel_driver_lib PUBLIC quorrel_logic quorrel_headless
+  quorrel_web_pictures quorrel_warnings)
+target_compile_definitions(quorrel_driver_lib PRIVATE QUORREL_WEB_PICTURES)
+add_executable(quorrel-driver tools/driver/main.cpp)
+target_link_libraries(quorrel-driver PRIVATE quorrel_driver_lib)
+# Node's own file system; a synchronous start, since the loader's fetch of the .wasm file
+# fails under Node 18 and later.
+target_link_options(quorrel-driver PRIVATE -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0
+  -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=node)
+set_target_properties(quorrel-driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+foreach(folder Media pictures help)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/${folder})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${CMAKE_BINARY_DIR}/${folder} SYMBOLIC)
+  endif()
+endforeach()
+
+# The game for the browser: quorrel.js, quorrel.wasm and quorrel.data (the Media, pictures and
+# help folders, preloaded at /app).
+add_executable(quorrel src/app/web_main.cpp)
+target_link_libraries(quorrel PRIVATE quorrel_logic quorrel_web)
+target_link_options(quorrel PRIVATE -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
+  -sFORCE_FILESYSTEM=1 -lidbfs.js
+  "-sEXPORTED_RUNTIME_METHODS=['ccall','FS','addRunDependency','removeRunDependency']"
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/Media@/app/Media"
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/pictures@/app/pictures"
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/help@/app/help")
+set_target_properties(quorrel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The site: the page's files, the game, the help pages and the icons in build-web/site, with
+# the service worker's list of files and their version written in.
+file(GLOB site_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/*)
+add_custom_target(site ALL
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DBINARY=${CMAKE_BINARY_DIR}
+    -P ${CMAKE_SOURCE_DIR}/cmake/web_site.cmake
+  DEPENDS quorrel ${site_sources}
+  COMMENT "Assembling the site in ${CMAKE_BINARY_DIR}/site")

@@ -1,0 +1,26 @@
+// Keeps every file of the site for play without a network. The build writes the version (a
+// hash of the site's files) and the file list in, so a new build installs a new cache and
+// drops the old one.
+'use strict';
+const VERSION = '@VERSION@';
+const FILES = [@FILES@];
+const CACHE = 'quorrel-' + VERSION;
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES))
+    .then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys()
+    .then((names) => Promise.all(names.filter((n) => n.startsWith('quorrel-') && n !== CACHE)
+      .map((n) => caches.delete(n))))
+    .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  event.respondWith(caches.open(CACHE)
+    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+    .then((hit) => hit || fetch(event.request)));
+});

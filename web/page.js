@@ -136,6 +136,8 @@
   let audio = null;
   const decoded = new Map();
   function wakeAudio() {
+    // Only within a tap or a key press may a page start its sound.
+    if (navigator.userActivation && !navigator.userActivation.isActive) return;
     if (!audio && (window.AudioContext || window.webkitAudioContext)) {
       audio = new (window.AudioContext || window.webkitAudioContext)();
     }
@@ -212,6 +214,7 @@
     const y = Math.floor(cssY * canvas.height / box.height);
     call('quorrel_click', ['number', 'number', 'number'], [x, y, double ? 1 : 0]);
   });
+  canvas.addEventListener('pointerup', wakeAudio);
   canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 
   const named = { Enter: 'Return', NumpadEnter: 'Keypad Enter', ArrowLeft: 'Left', ArrowRight: 'Right',
@@ -276,7 +279,8 @@
       kept = storage ? fileStamp('/data').join('/') : '';
       const [width, height, ratio] = fitCanvas();
       stats.started = true;
-      call('quorrel_start', ['number', 'number', 'number'], [width, height, ratio]);
+      const seed = Number(new URLSearchParams(location.search).get('seed')) || 0;
+      call('quorrel_start', ['number', 'number', 'number', 'number'], [width, height, ratio, seed]);
     },
     onAbort: () => say('Quorrel stopped because of an error in this browser: please reload the page.'),
     print: () => {},

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "menus/menus.h"
 #include "platform/web/web_platform.h"
@@ -61,14 +62,17 @@ void Queue(const InputEvent& event) {
 
 extern "C" {
 
-// Starts the game in a canvas of width x height device pixels, once the stored files are in.
-EMSCRIPTEN_KEEPALIVE void quorrel_start(int width, int height, double pixel_ratio) {
+// Starts the game in a canvas of width x height device pixels, once the stored files are in;
+// seed 0 seeds the random numbers from the clock, any other fixes them (the page's ?seed=N,
+// for tests).
+EMSCRIPTEN_KEEPALIVE void quorrel_start(int width, int height, double pixel_ratio, double seed) {
     if (game) return;
     game = new WebGame();  // lives as long as the page
     game->platform.SetViewport(width, height, pixel_ratio);
     quorrel::InputEvent ignored;
     game->platform.PollInput(ignored);  // the first size needs no resize event
-    game->calc = std::make_unique<quorrel::Calc>(game->platform, quorrel::MakeGameHooks);
+    game->calc = std::make_unique<quorrel::Calc>(game->platform, quorrel::MakeGameHooks,
+                                                 static_cast<uint64_t>(std::max(seed, 0.0)));
     game->pending = game->calc->loop.Begin(game->calc->OnLoad());
     Run();
 }
@@ -101,6 +105,15 @@ EMSCRIPTEN_KEEPALIVE void quorrel_resize(int width, int height, double pixel_rat
     if (!game) return;
     game->platform.SetViewport(width, height, pixel_ratio);
     Run();
+}
+
+// A field of the game's state as the driver's "state FIELD" prints it ("" when unknown): what
+// the browser tests read.
+EMSCRIPTEN_KEEPALIVE const char* quorrel_describe(const char* field) {
+    static std::string value;
+    value.clear();
+    if (game && game->calc && field) quorrel::DescribeField(game->calc->gs, field, value);
+    return value.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int quorrel_unloaded() {

@@ -33,6 +33,10 @@ EM_JS(int, JsLocalDate, (int part), {
 });
 
 namespace quorrel {
+namespace {
+// The game's window at scale 1 (the desktop's stored size), in pixels.
+constexpr int kGameWidth = 678, kGameHeight = 578;
+}  // namespace
 
 WebPlatform::WebPlatform() : pictures_(kWebAppFolder, LoadPicture, CalcPictureFiles()) {}
 
@@ -47,9 +51,13 @@ void WebPlatform::Queue(const InputEvent& event) {
 void WebPlatform::SetViewport(int width, int height, double pixel_ratio) {
     width_ = std::clamp(width, 1, 16384);
     height_ = std::clamp(height, 1, 16384);
-    // The device's pixels per CSS pixel is the display scale, within the game's bounds.
-    double ratio = std::isfinite(pixel_ratio) ? pixel_ratio : 1;
-    scale_ = std::clamp(ratio, kMinScale, kMaxScale);
+    // The device's pixels per CSS pixel is the display scale, as a desktop's scale is; lowered
+    // where the page is smaller than the game's window at that scale (a phone held upright),
+    // so that the board and its instructions fit, drawn at the device's full resolution.
+    double ratio = std::isfinite(pixel_ratio) && pixel_ratio > 0 ? pixel_ratio : 1;
+    double fit = std::min(static_cast<double>(width_) / kGameWidth,
+                          static_cast<double>(height_) / kGameHeight);
+    scale_ = std::clamp(std::min(ratio, fit), kMinScale, kMaxScale);
     Queue({InputEvent::Type::Resize});
 }
 

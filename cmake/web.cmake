@@ -10,7 +10,10 @@ target_link_libraries(quorrel-driver PRIVATE quorrel_driver_lib)
 # Node's own file system; a synchronous start, since the loader's fetch of the .wasm file
 # fails under Node 18 and later.
 target_link_options(quorrel-driver PRIVATE -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0
-  -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=node)
+  -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=node
+  "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/tools/driver/node_driver.js")
+set_property(TARGET quorrel-driver APPEND PROPERTY LINK_DEPENDS
+  ${CMAKE_SOURCE_DIR}/tools/driver/node_driver.js)
 set_target_properties(quorrel-driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 foreach(folder Media pictures help)

@@ -15,7 +15,10 @@
     message.textContent = sentence;
     message.hidden = false;
   }
-  if (typeof WebAssembly !== 'object' || typeof indexedDB !== 'object' || !indexedDB) {
+  // The game is built with WebAssembly tail calls: a function of one return_call must validate.
+  const tailCalls = typeof WebAssembly === 'object' && WebAssembly.validate(new Uint8Array([0, 97,
+    115, 109, 1, 0, 0, 0, 1, 4, 1, 96, 0, 0, 3, 2, 1, 0, 10, 6, 1, 4, 0, 18, 0, 11]));
+  if (!tailCalls || typeof indexedDB !== 'object' || !indexedDB) {
     say('Quorrel needs a browser with WebAssembly and storage: please open it in an up-to-date browser.');
     return;
   }

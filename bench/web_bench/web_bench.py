@@ -14,7 +14,7 @@ SITE = os.path.join(ROOT, "build-web", "site")
 
 def browser():
     options = webdriver.ChromeOptions()
-    for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1024,768"):
+    for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", "--window-size=1024,768"):
         options.add_argument(a)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 

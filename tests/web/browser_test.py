@@ -47,7 +47,7 @@ def main():
     server = subprocess.Popen([sys.executable, "-m", "http.server", str(port), "--bind", "127.0.0.1",
                                "--directory", sys.argv[1]], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     options = webdriver.ChromeOptions()
-    for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1024,768"):
+    for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", "--window-size=1024,768"):
         options.add_argument(a)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)

@@ -103,7 +103,12 @@ EMSCRIPTEN_KEEPALIVE void quorrel_key(const char* key, const char* text, int mod
 
 EMSCRIPTEN_KEEPALIVE void quorrel_resize(int width, int height, double pixel_ratio) {
     if (!game) return;
+    const double scale = game->platform.DisplayScale();
     game->platform.SetViewport(width, height, pixel_ratio);
+    // The page's scale follows its size (a phone turned upright): the elements are measured
+    // again at the zoom chosen, as the zoom itself does, before the resize lays them out.
+    if (game->calc && game->platform.DisplayScale() != scale)
+        game->calc->el.Rescale(game->platform.DisplayScale() * game->calc->zoom.percent / 100.0);
     Run();
 }
 

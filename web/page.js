@@ -189,7 +189,10 @@
   }
   function download(path) {
     let bytes;
-    try { bytes = FS.readFile(path); } catch (e) { return; }
+    try {
+      bytes = FS.readFile(path);
+      FS.unlink(path);  // the browser keeps it now
+    } catch (e) { return; }
     const type = path.endsWith('.svg') ? 'image/svg+xml' : 'image/png';
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([bytes], { type: type }));
@@ -269,7 +272,7 @@
       textHeight: (css) => ascent(css)[1], textWidth, textDraw },
     preRun: [() => {
       FS.mkdir('/data');
-      FS.mkdir('/saved');
+      FS.mkdir('/Downloads');
       try {
         FS.mount(IDBFS, {}, '/data');
       } catch (e) {

@@ -15,9 +15,9 @@
 namespace quorrel {
 
 // The folders of the web edition's file system.
-inline constexpr char kWebAppFolder[] = "/app";      // Media, pictures and help, preloaded
-inline constexpr char kWebDataFolder[] = "/data";    // kept in the browser's storage
-inline constexpr char kWebSavedFolder[] = "/saved";  // figures to download
+inline constexpr char kWebAppFolder[] = "/app";          // Media, pictures and help, preloaded
+inline constexpr char kWebDataFolder[] = "/data";        // kept in the browser's storage
+inline constexpr char kWebSavedFolder[] = "/Downloads";  // figures, handed to the browser
 
 class WebPlatform : public Platform {
   public:

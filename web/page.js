@@ -298,5 +298,6 @@
   };
   const script = document.createElement('script');
   script.src = 'quorrel.js';
+  script.onerror = () => say('Quorrel could not be loaded: please check the connection and reload the page.');
   document.body.appendChild(script);
 })();

@@ -242,14 +242,16 @@
     if (/^F([1-9]|1[0-2])$/.test(event.code)) return event.code;
     return '';
   }
-  // Keys the browser keeps for itself: reload, its tools, leaving full screen.
-  const browserKeys = /^(F5|F12)$/;
+  // With Ctrl (or Cmd) held, the game takes its own shortcuts (save, quit, the zoom) and leaves
+  // the browser's to it; F5 and F12 stay the browser's too.
+  const gameShortcuts = /^(KeyS|KeyQ|KeyF|Equal|Minus|Digit0|NumpadAdd|NumpadSubtract)$/;
   window.addEventListener('keydown', (event) => {
     setTimeout(wakeAudio);
     const name = keyName(event);
     const modifiers = (event.shiftKey ? 1 : 0) | (event.ctrlKey || event.metaKey ? 2 : 0) |
       (event.altKey ? 4 : 0);
-    if (browserKeys.test(event.code) || (event.ctrlKey && /^(KeyR|KeyW|KeyT)$/.test(event.code))) return;
+    if (/^(F5|F12)$/.test(event.code) || ((modifiers & 2) && !gameShortcuts.test(event.code))) return;
+    if (!name && [...event.key].length !== 1) return;
     event.preventDefault();
     if (name) call('quorrel_key', ['string', 'string', 'number', 'number'], [name, '', modifiers, event.repeat ? 1 : 0]);
     // The character the layout typed, as the desktop's text input gives it.

@@ -7,7 +7,9 @@ const FILES = [@FILES@];
 const CACHE = 'quorrel-' + VERSION;
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES))
+  // From the server itself, not the browser's HTTP cache, which may hold the old version.
+  event.waitUntil(caches.open(CACHE)
+    .then((cache) => cache.addAll(FILES.map((f) => new Request(f, { cache: 'reload' }))))
     .then(() => self.skipWaiting()));
 });
 

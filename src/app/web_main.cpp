@@ -1,5 +1,5 @@
 // Quorrel in a web browser: the window Calc on the web platform. The page's glue
-// (web/quorrel.js) calls these functions on input and when the moment it was asked to wake at
+// (web/page.js) calls these functions on input and when the moment it was asked to wake at
 // has come; each runs what is due without blocking and asks for the next wake-up, or for none
 // while the game is idle.
 #include <emscripten.h>

@@ -10,13 +10,10 @@
 #include "screens/pictures.h"
 #include "window/display_scale.h"
 
-// The page's glue (web/quorrel.js) defines Module.quorrelWeb; each call is one of its methods.
+// The page's glue (web/page.js) defines Module.quorrelWeb; each call is one of its methods.
 EM_JS(void, JsPresent, (const uint32_t* pixels, int width, int height, uint32_t back),
       { Module.quorrelWeb.present(pixels, width, height, back); });
-EM_JS(int, JsPlayWave, (const char* path), {
-    Module.quorrelWeb.playWave(UTF8ToString(path));
-    return 0;
-});
+EM_JS(void, JsPlayWave, (const char* path), { Module.quorrelWeb.playWave(UTF8ToString(path)); });
 EM_JS(void, JsBeep, (), { Module.quorrelWeb.beep(); });
 EM_JS(void, JsOpenUrl, (const char* url), { Module.quorrelWeb.openHelp(UTF8ToString(url)); });
 EM_JS(void, JsSetTitle, (const char* title), { document.title = UTF8ToString(title); });

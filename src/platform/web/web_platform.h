@@ -1,7 +1,7 @@
 // The game in a web browser: the canvas the frames are put on, pointer and keyboard input from
 // the page, Web Audio, the browser's clock, and the folders of emscripten's file system (the
 // game's files preloaded at /app, the player's files in browser storage at /data). Every call
-// returns at once: the page's glue (web/quorrel.js) owns the canvas, the sounds and the storage.
+// returns at once: the page's glue (web/page.js) owns the canvas, the sounds and the storage.
 #pragma once
 
 #include <deque>

@@ -7,9 +7,16 @@ file(MAKE_DIRECTORY ${site}/icons)
 file(GLOB page ${SOURCE}/web/*)
 list(FILTER page EXCLUDE REGEX "/sw\\.js$")
 file(COPY ${page} DESTINATION ${site})
-foreach(part quorrel.js quorrel.wasm quorrel.data)
+foreach(part quorrel.wasm quorrel.data)
   file(COPY ${BINARY}/${part} DESTINATION ${site})
 endforeach()
+# The data package's random name becomes its hash, so that a build of the same sources makes
+# the same site and the players' caches are kept.
+file(SHA256 ${BINARY}/quorrel.data data_hash)
+file(READ ${BINARY}/quorrel.js loader)
+string(REGEX REPLACE "\"package_uuid\":\"[^\"]*\"" "\"package_uuid\":\"${data_hash}\""
+  loader "${loader}")
+file(WRITE ${site}/quorrel.js "${loader}")
 file(COPY ${SOURCE}/help DESTINATION ${site})
 file(COPY ${SOURCE}/data/icons/192.png ${SOURCE}/data/icons/512.png DESTINATION ${site}/icons)
 file(COPY_FILE ${SOURCE}/pictures/title@2x.png ${site}/title.png)

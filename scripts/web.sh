@@ -42,6 +42,10 @@ case "$mode" in
         exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/site
         ;;
     --test)
+        if [ ! -x build/quorrel-driver ]; then
+            echo "web: build/quorrel-driver is missing: build the native game first (scripts/test.sh does)" >&2
+            exit 1
+        fi
         python3 tests/web/web_scenarios.py build/quorrel-driver build-web/quorrel-driver.js
         /usr/bin/python3 tests/web/browser_test.py build-web/site  # Debian's selenium
         ;;

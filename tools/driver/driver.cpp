@@ -260,9 +260,9 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "shot") {
         if (args.size() != 2) return "usage: shot FILE";
-            // The fonts are opened for the first screenshot: frames that nobody looks at are
-            // drawn without text.
 #ifndef QUORREL_WEB_PICTURES
+        // The fonts are opened for the first screenshot: frames that nobody looks at are
+        // drawn without text.
         if (!platform_->Text()) platform_->SetText(std::make_shared<SdlTextRasteriser>());
 #endif
         calc_->loop.Redraw();

@@ -121,10 +121,6 @@ EMSCRIPTEN_KEEPALIVE const char* quorrel_describe(const char* field) {
     return value.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE int quorrel_unloaded() {
-    return game && game->calc && game->calc->loop.Unloaded() ? 1 : 0;
-}
-
 }  // extern "C"
 
 int main() { return 0; }  // the page starts the game once its storage is read

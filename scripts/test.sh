@@ -26,6 +26,10 @@ run_pass() {
 }
 
 run_pass build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+# The web edition: its driver under Node plays every scenario as the native one does, and the
+# site is played in a headless browser.
+echo "test: building the web edition in build-web/ and testing it"
+scripts/web.sh --test
 if [ "${1:-}" != "--quick" ]; then
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Fails on an include that runs up the layers or on SDL outside the SDL platform's folder.
 # Layers, each using only those below it: state <- files <- board <- window <- screens <- shell <-
-# puzzle, spiro <- menus <- the platforms (sdl, headless; neither uses the other) <- app, the
-# game's main, which alone wires everything.
+# puzzle, spiro <- menus <- the platforms (sdl, headless, web; none uses another) <- app, the
+# game's mains, which alone wire everything. Emscripten's headers stay in the web platform and
+# the web main.
 cd "${1:-.}" || exit 2  # the source folder
 
 # A folder's rank; puzzle and spiro share a rank, and only puzzle uses spiro (the reward drawing).
@@ -40,6 +41,9 @@ for file in $(find src -name '*.cpp' -o -name '*.h' | sort); do
 done
 for file in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](SDL|fontconfig/)' src tools); do
     case "$file" in src/platform/sdl/*) ;; *) echo "$file: SDL outside src/platform/sdl"; status=1 ;; esac
+done
+for file in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]emscripten' src tools); do
+    case "$file" in src/platform/web/*|src/app/web_main.cpp) ;; *) echo "$file: emscripten outside the web platform"; status=1 ;; esac
 done
 [ "$status" -eq 0 ] && echo "layers: every include runs down"
 exit "$status"

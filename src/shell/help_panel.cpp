@@ -134,7 +134,7 @@ void Calc::LayOutHelpPanel() {
     }
 
     const Font font = MeasuredFont(el);
-    TextRasteriser* text = platform.Text();
+    TextRasteriser* text = platform.LayoutText();
     // Without a font engine (frames nobody sees) a generous guess of the font's widths.
     auto measure = [&](const std::string& s) {
         if (text) return text->Width(font, s);

@@ -1,8 +1,8 @@
 #include "shell/settings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "state/convert.h"
@@ -36,8 +36,7 @@ bool ParseNumber(std::string_view token, double& value) {
     }
     if (i != token.size()) return false;
     if (token[0] == '+') token.remove_prefix(1);
-    auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    return error == std::errc() && end == token.data() + token.size() && std::isfinite(value);
+    return ParseDecimal(token, value);
 }
 
 // Every token, or false as soon as one is not a number.
@@ -68,15 +67,17 @@ int16_t InRange(double value, int first, int last, int16_t fallback) {
 int16_t Flag(double value) { return RoundHalfEven(value) != 0 ? -1 : 0; }
 
 // A single-precision value as the file holds it: the sign position, at most seven significant
-// digits, no 0 before the point. to_chars keeps the decimal point a point in every locale.
+// digits, no 0 before the point. The decimal point is a point in every locale.
 std::string SingleText(double value) {
     float single = static_cast<float>(value);
     if (std::fabs(single) < 1e-4f) single = 0;  // would need an exponent; it reads back as 0
     if (single == std::floor(single)) return NumberText(static_cast<int64_t>(single));
+    // printf's %.7g is to_chars' general form at precision 7 (which a few toolchains lack for
+    // doubles); a locale's decimal comma goes back to a point.
     char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(single),
-                                std::chars_format::general, 7);
-    std::string text(buffer, result.ptr);
+    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(single));
+    std::string text(buffer);
+    std::replace(text.begin(), text.end(), ',', '.');
     bool negative = text[0] == '-';
     if (negative) text.erase(0, 1);
     if (text.size() > 1 && text[0] == '0' && text[1] == '.') text.erase(0, 1);

@@ -10,9 +10,6 @@
 namespace quorrel {
 namespace {
 
-// The voices of other languages are Ogg Vorbis, a quarter of the size of the same wave files.
-constexpr const char* kVoiceExtension = ".OGG";
-
 // The file's first page header, enough to tell a recording from an empty or foreign file.
 bool LooksLikeOgg(const std::string& path) {
     char head[4] = {};

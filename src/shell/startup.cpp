@@ -1,6 +1,6 @@
 // Start-up and shut-down: the settings file is read at load, its options applied by the setup
 // panel, and written back at unload.
-#include <bit>
+#include <cstring>
 
 #include "shell/app_folders.h"
 #include "shell/calc.h"
@@ -22,7 +22,12 @@ ScreenTwips ScreenOf(Platform& platform) {
 
 Step Calc::Form_Load() {
     // A fixed seed (tests) stays; otherwise the clock seeds the random numbers.
-    if (seed_ == 0) rng.Seed(std::bit_cast<uint32_t>(Clock()));
+    if (seed_ == 0) {
+        const float clock = Clock();
+        uint32_t bits = 0;
+        std::memcpy(&bits, &clock, sizeof bits);  // the float's bits, as bit_cast gives them
+        rng.Seed(bits);
+    }
     gs.SpiroPenColor = colour::kWhite;
     gs.ProblemList.assign(1, std::string());
     gs.ProblemCount = 0;

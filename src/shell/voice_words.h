@@ -15,6 +15,9 @@ namespace quorrel {
 std::span<const std::string_view> VoiceLanguages();
 bool HasVoice(std::string_view code);
 
+// The voices of other languages are Ogg Vorbis, a quarter of the size of the same wave files.
+inline constexpr const char* kVoiceExtension = ".OGG";
+
 // The clicks and the refusal buzz carry no words: one file for every language, in Media.
 bool SharedRecording(std::string_view name);
 

@@ -1,7 +1,10 @@
 #include "state/convert.h"
 
+#include <locale.h>
+
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace quorrel {
@@ -87,6 +90,34 @@ Int RoundSaturating(double value) {
     return static_cast<Int>(rounded);
 }
 }  // namespace
+
+bool ParseDecimal(std::string_view text, double& value) {
+    auto digit = [&](size_t at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+    size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    size_t digits = 0;
+    bool nonzero = false;
+    for (; digit(i); ++i, ++digits) nonzero = nonzero || text[i] != '0';
+    if (i < text.size() && text[i] == '.')
+        for (++i; digit(i); ++i, ++digits) nonzero = nonzero || text[i] != '0';
+    if (digits == 0) return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (!digit(i)) return false;
+        while (digit(i)) ++i;
+    }
+    if (i != text.size()) return false;
+    // strtod in the "C" locale, whatever the process's locale is: '.' is the point and the
+    // result correctly rounded, as from_chars gives it (which a few toolchains lack for doubles).
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    std::string copy(text);
+    double read = strtod_l(copy.c_str(), nullptr, c_locale);
+    // Out of range as from_chars has it: past the largest double, or a nonzero text that
+    // rounds to zero.
+    if (std::isinf(read) || (read == 0 && nonzero)) return false;
+    value = read;
+    return true;
+}
 
 int16_t RoundToInt16(double value) { return RoundSaturating<int16_t>(value); }
 int32_t RoundToInt32(double value) { return RoundSaturating<int32_t>(value); }

@@ -25,6 +25,12 @@ std::string ShortNumberText(float value);
 // "1.2.3" -> 1.2); "", "." and "abc" read as 0. Leading blanks are skipped. Locale-independent.
 double LeadingNumber(std::string_view text);
 
+// A whole text as a finite decimal number: [-] digits [. digits] | [-] . digits, then an
+// optional exponent; the value correctly rounded, as std::from_chars gives it. False for any
+// other text, for "inf", "nan" and hexadecimal forms, and for a value out of double's range.
+// Locale-independent.
+bool ParseDecimal(std::string_view text, double& value);
+
 // Nearest integer, an exact half to the even neighbour. Out-of-range values (and NaN, as 0)
 // saturate instead of overflowing.
 int16_t RoundToInt16(double value);

@@ -1,7 +1,8 @@
 #include "window/display_scale.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "state/convert.h"
 
 namespace quorrel {
 namespace {
@@ -11,10 +12,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
         text.remove_suffix(1);
     double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
-        return std::nullopt;
+    if (!ParseDecimal(text, value)) return std::nullopt;
     return value;
 }
 

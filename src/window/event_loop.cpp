@@ -30,7 +30,8 @@ std::optional<EventLoop::Pending> EventLoop::Begin(Step step) {
 
 std::optional<EventLoop::Pending> EventLoop::Advance() {
     std::coroutine_handle<> waiting = std::exchange(wait_, {}).resume;
-    return Resume([waiting] {
+    // mutable: in some C++ libraries a handle's resume() is not const.
+    return Resume([waiting]() mutable {
         if (waiting) waiting.resume();
     });
 }
@@ -221,6 +222,14 @@ uint64_t EventLoop::NextTimerDue() const {
         if (t.enabled && !(ticking_ >> i & 1)) earliest = std::min(earliest, t.due);
     }
     return earliest;
+}
+
+uint64_t EventLoop::NextWake() const {
+    if (unloaded_) return UINT64_MAX;
+    uint64_t deadline = NextTimerDue();
+    if (platform_.ShowsFrames() && PictureChanged())
+        deadline = std::min(deadline, last_present_ + kFrameMs);
+    return deadline;
 }
 
 void EventLoop::RunUntilClosed() {

@@ -77,6 +77,11 @@ class EventLoop {
     // Plays a sound and waits, as deaf as Sleep, until it has been heard to its end.
     Step PlayWave(std::string sound_name, std::string path);
 
+    // When no step runs: the moment the loop next has work without new input (a timer comes
+    // due, or a frame held back to the frame rate), UINT64_MAX when none, so that a browser
+    // front end schedules nothing while the game is idle.
+    uint64_t NextWake() const;
+
     // The close box, or the program closing itself.
     void RequestClose();
     bool Unloaded() const { return unloaded_; }

@@ -134,6 +134,9 @@ class Platform {
     virtual const Image* GetPictureSized(Picture picture, int width, int height) = 0;
     // The font engine the frames' text is drawn with; nullptr draws frames without text.
     virtual TextRasteriser* Text() = 0;
+    // The fonts that lay text out where the game wraps it itself (the help panel); none gives
+    // a generous estimate of the widths.
+    virtual TextRasteriser* LayoutText() { return Text(); }
 };
 
 // Twips per pixel at a scale: 15 at scale 1 (96 dots per inch).

@@ -49,6 +49,18 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber) {
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
 
+// Whole decimal texts only, with from_chars' results and ranges; no inf, nan or hex forms.
+TEST(ParseDecimal, ReadsWholeDecimalTextsOnly) {
+    for (const char* text : {"2.5", "-.5", "5.", "1e3", "0e999", "1e-310"}) {
+        double value = 0;
+        EXPECT_TRUE(ParseDecimal(text, value) && value == std::strtod(text, nullptr)) << text;
+    }
+    for (const char* text : {"+1", " 1", ".", "1e", "inf", "nan", "0x1p3", "1e309", "1e-400"}) {
+        double value = 0;
+        EXPECT_FALSE(ParseDecimal(text, value)) << text;
+    }
+}
+
 // A locale with a decimal comma: an installed one, else a small one made for the test.
 bool UseCommaLocale(const std::string& folder) {
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
@@ -71,6 +83,8 @@ TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
     ASSERT_TRUE(UseCommaLocale(folder.path())) << "no locale with a decimal comma";
     std::string point = std::localeconv()->decimal_point;
     double read = LeadingNumber("2.5");
+    double parsed = 0;
+    bool parsed_ok = ParseDecimal("2.5", parsed);
     std::string text = ShortNumberText(1.5f);
     SavedSettings settings =
         ParseSettings("0 2 2 0 -1 0 0 100.5 200 9000 6000", {15360, 11520, 15});
@@ -78,6 +92,7 @@ TEST(Locale, ADecimalCommaChangesNothingReadOrWritten) {
     std::setlocale(LC_NUMERIC, saved.c_str());
     ASSERT_EQ(point, ",");
     EXPECT_DOUBLE_EQ(read, 2.5);
+    EXPECT_TRUE(parsed_ok && parsed == 2.5);
     EXPECT_EQ(text, " 1.5");
     EXPECT_EQ(settings.left, 100);
     EXPECT_EQ(written, " 0  2  2  0 -1  0 \r\n 0  100.5  200  9000  6000 \r\n");

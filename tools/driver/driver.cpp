@@ -14,8 +14,14 @@
 
 #include "files/program_folder.h"
 #include "menus/menus.h"
+// The web toolchain's driver reads pictures through its own decoders and has no font engine:
+// its screenshots are drawn without text.
+#ifdef QUORREL_WEB_PICTURES
+#include "platform/web/pictures/picture_files.h"
+#else
 #include "platform/sdl/media/picture_io.h"
 #include "platform/sdl/media/sdl_text.h"
+#endif
 #include "shell/language.h"
 #include "state/convert.h"
 #include "state/text_escape.h"
@@ -186,9 +192,6 @@ Driver::Driver(DriverOptions options) : options_(std::move(options)) {
     headless.date = options_.date;
     headless.pictures_folder = options_.pictures_folder.empty() ? options_.data_folder + "/Pictures"
                                                                 : options_.pictures_folder;
-    // The real fonts measure text as the desktop does (the help panel wraps by them); they are
-    // opened at the first text measured or drawn.
-    headless.text = std::make_shared<SdlTextRasteriser>();
     platform_ = std::make_unique<HeadlessPlatform>(std::move(headless));
 }
 
@@ -271,6 +274,11 @@ std::string Driver::Execute(const std::string& line, std::vector<std::string>& o
     }
     if (command == "shot") {
         if (args.size() != 2) return "usage: shot FILE";
+#ifndef QUORREL_WEB_PICTURES
+        // The fonts are opened for the first screenshot: frames that nobody looks at are
+        // drawn without text.
+        if (!platform_->Text()) platform_->SetText(std::make_shared<SdlTextRasteriser>());
+#endif
         calc_->loop.Redraw();
         return SavePng(platform_->LastFrame(), args[1]) ? "" : "cannot write " + args[1];
     }

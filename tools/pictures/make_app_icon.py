@@ -3,7 +3,7 @@
 
 Usage: /usr/bin/python3 tools/pictures/make_app_icon.py OUTDIR
 
-Writes 16.png, 24.png, 32.png, 48.png, 64.png, 128.png, 256.png, 512.png and
+Writes 16.png, 24.png, 32.png, 48.png, 64.png, 128.png, 192.png, 256.png, 512.png and
 scalable.svg into OUTDIR (the build installs them under the hicolor theme).
 The motif is the game's own: a spirolateral (order 3 at 90 degrees, the
 pinwheel) in the number boxes' yellow, on the window's purple inside the
@@ -22,7 +22,7 @@ RED = (255, 0, 0)
 DARK_RED = (150, 0, 0)
 PURPLE = (128, 0, 128)
 YELLOW = (255, 255, 0)
-SIZES = (16, 24, 32, 48, 64, 128, 256, 512)
+SIZES = (16, 24, 32, 48, 64, 128, 192, 256, 512)
 SS = 8  # samples per pixel along each axis, for the rounded corners
 
 

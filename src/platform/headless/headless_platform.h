@@ -94,6 +94,9 @@ class HeadlessPlatform : public Platform {
         return pictures_.GetSized(picture, width, height);
     }
     TextRasteriser* Text() override { return options_.text.get(); }
+    // Laid out by the estimate, whatever fonts the screenshots are drawn with: the driver of
+    // every toolchain wraps the same words onto the same lines.
+    TextRasteriser* LayoutText() override { return nullptr; }
 
   private:
     double Tpp() const { return TwipsPerPixelAt(options_.display_scale * zoom_); }

@@ -29,10 +29,17 @@ MessageCatalog CatalogOf(const std::string& code) {
 
 // Every character in Arial's or Verdana's stand-in, bold and regular: a line Liberation lacks a
 // letter of is drawn wholly in DejaVu.
-bool InOneFace(const std::string& s, bool bold) {
-    static std::map<std::string, TTF_Font*> faces;
+struct Faces {
+    std::map<std::string, TTF_Font*> open;
+    ~Faces() {
+        for (auto& [name, face] : open)
+            if (face) TTF_CloseFont(face);
+    }
+};
+
+bool InOneFace(Faces& faces, const std::string& s, bool bold) {
     for (const char* family : {"Arial", "DejaVu Sans"}) {
-        TTF_Font*& face = faces[family + std::to_string(bold)];
+        TTF_Font*& face = faces.open[family + std::to_string(bold)];
         if (!face) face = TTF_OpenFont(FindFontFile(family, bold).c_str(), 12);
         bool all = face != nullptr;
         for (size_t at = 0; all && at < s.size();)
@@ -45,12 +52,13 @@ bool InOneFace(const std::string& s, bool bold) {
 
 TEST(Catalogs, EveryCaptionFitsItsBoxAndEveryLetterItsFontInEveryLanguage) {
     Elements el{CalcElementTable()};
-    SdlTextRasteriser text;  // opens the font library before the faces above
+    SdlTextRasteriser text;  // opens the font library before the faces, and closes it after
+    Faces faces;
     for (const LanguageName& language : kLanguages) {
         MessageCatalog c = CatalogOf(language.code);
-        EXPECT_TRUE(InOneFace(language.name, true)) << language.name;
+        EXPECT_TRUE(InOneFace(faces, language.name, true)) << language.name;
         for (const auto& [id, translation] : c.Entries())
-            EXPECT_TRUE(InOneFace(translation, true) && InOneFace(translation, false))
+            EXPECT_TRUE(InOneFace(faces, translation, true) && InOneFace(faces, translation, false))
                 << translation;
         std::vector<std::pair<const Element*, std::string>> shown;
         el.catalog = &c;

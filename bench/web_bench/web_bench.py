@@ -54,7 +54,7 @@ def main():
             size, packed = os.path.getsize(path), len(gzip.compress(open(path, "rb").read(), 9))
             total, total_gz = total + size, total_gz + packed
             print("  %-22s %9d %9d" % (name, size, packed))
-        print("  %-22s %9d %9d  (the service worker then fetches the help pages and icons too)" % ("total", total, total_gz))
+        print("  %-22s %9d %9d  (the service worker then fetches the icons too; another language's recordings come when it is chosen)" % ("total", total, total_gz))
 
         cold, warm, clicks = [], [], []
         for _ in range(args.runs):

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorrel needs that are missing; does nothing when all are there.
-# Usage: scripts/deps.sh build|test
+# Usage: scripts/deps.sh build|test|web|webtest
 set -euo pipefail
 
 # build: what the game needs to build and run (gettext compiles the message catalogs).
@@ -13,8 +13,17 @@ test_packages=(libgtest-dev gettext locales xvfb xdotool imagemagick pocketsphin
                desktop-file-utils appstream groff-base dpkg-dev file lintian
                python3 clang-format clang-14 libclang-rt-14-dev libfuzzer-14-dev)
 
-wanted=("${build_packages[@]}")
-if [ "${1:-build}" = test ]; then wanted+=("${test_packages[@]}"); fi
+# web: the browser edition's build (emscripten, with Debian's acorn for Node.js, and the stb
+# headers); webtest: the browser and the driver it tests the site with.
+web_packages=(emscripten nodejs node-acorn libstb-dev cmake make python3 gettext)
+webtest_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium)
+
+case "${1:-build}" in
+    test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+    web) wanted=("${web_packages[@]}") ;;
+    webtest) wanted=("${webtest_packages[@]}") ;;
+    *) wanted=("${build_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do

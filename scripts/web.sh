@@ -9,22 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode="${1:-build}"
 
-packages=(emscripten nodejs node-acorn libstb-dev cmake make python3)
-if [ "$mode" = --test ]; then packages+=(chromium chromium-driver python3-selenium); fi
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    echo "web: installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+if [ "$mode" = --test ]; then scripts/deps.sh webtest; else scripts/deps.sh web; fi
 
 # emcc finds Debian's acorn through NODE_PATH when another Node.js comes first on PATH.
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"

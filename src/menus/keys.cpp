@@ -218,7 +218,8 @@ bool HelpKey(Calc& calc, const std::string& k) {
     return false;
 }
 
-// F1 is the Help word of the panel in front, where it has one, and closes the help panel.
+// F1 is the Help word of the panel in front (the options panel's is the setup's), and closes the
+// help panel.
 bool OpenHelpKey(Calc& calc, KeyActions& hooks, const std::string& k) {
     if (k != "F1") return false;
     switch (calc.Screens().Focus()) {
@@ -226,6 +227,9 @@ bool OpenHelpKey(Calc& calc, KeyActions& hooks, const std::string& k) {
             return ClickShown(calc, hooks, Name::But, kWordHelp);
         case FocusPanel::Setup:
             return ClickShown(calc, hooks, Name::But, kWordSetupHelp);
+        case FocusPanel::Options:  // no word of its own: the setup's topic tells of it
+            hooks.Click(calc.el.Id(calc.el(Name::But, kWordSetupHelp)));
+            return true;
         case FocusPanel::Maker:
             return ClickShown(calc, hooks, Name::But, kWordMakerHelp);
         case FocusPanel::Help:

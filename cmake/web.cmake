@@ -16,12 +16,6 @@ set_property(TARGET quorrel-driver APPEND PROPERTY LINK_DEPENDS
   ${CMAKE_SOURCE_DIR}/tools/driver/node_driver.js)
 set_target_properties(quorrel-driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-foreach(folder Media pictures help)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/${folder})
-    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${CMAKE_BINARY_DIR}/${folder} SYMBOLIC)
-  endif()
-endforeach()
-
 # The message catalogs, compiled into locale/ as for the desktop.
 include(${CMAKE_SOURCE_DIR}/cmake/catalogs.cmake)
 

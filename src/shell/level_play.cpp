@@ -16,7 +16,12 @@ void LevelPlay::Load(const std::string& config_folder, const std::string& settin
         ReadSmallTextFile(config_folder + "/" + kLevelFileName, text))
         choice = ParseLevelName(text).value_or(kLevelAll);
     record_path_ = LearnerRecordPath(settings_path);
-    record_ = ReadLearnerRecord(record_path_);
+    record_.reset();
+}
+
+const LearnerRecord& LevelPlay::record() const {
+    if (!record_) record_ = ReadLearnerRecord(record_path_);
+    return *record_;
 }
 
 bool LevelPlay::SaveChoice(const std::string& config_folder) const {
@@ -48,7 +53,7 @@ const std::vector<std::string>& LevelPlay::DealingList(const std::vector<std::st
             if (ratings_[k].level > 0) solvable.push_back(k);
         std::vector<double> scores;
         for (size_t k : solvable) scores.push_back(ratings_[k].score);
-        int32_t pick = ChooseNextPuzzle(scores, record_.rating, rng);
+        int32_t pick = ChooseNextPuzzle(scores, record().rating, rng);
         if (pick >= 0) chosen.push_back(solvable[static_cast<size_t>(pick)]);
     } else {
         chosen = PuzzlesAtLevel(ratings_, choice);
@@ -81,10 +86,11 @@ void LevelPlay::Ended(PuzzleOutcome outcome, int hints, double now_ms, const Civ
     line.hints = std::clamp(hints, 0, 3);
     const double seconds = std::max(0.0, (now_ms - dealt_ms_) / 1000);
     line.seconds = static_cast<int>(std::min(seconds, 99999.0));
-    line.rating = UpdateRating(record_.rating, static_cast<int>(record_.lines.size()), dealt_.score,
+    const LearnerRecord& before = record();
+    line.rating = UpdateRating(before.rating, static_cast<int>(before.lines.size()), dealt_.score,
                                outcome, line.hints);
     // A record that cannot be written leaves the game as it is, the rating kept in memory.
-    AppendLearnerLine(record_path_, record_, line);
+    AppendLearnerLine(record_path_, *record_, line);
 }
 
 void LevelPlay::Replaced(int hints, double now_ms, const CivilTime& when) {

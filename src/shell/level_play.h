@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,11 +52,12 @@ class LevelPlay {
     void Replaced(int hints, double now_ms, const CivilTime& when);
 
     const PuzzleRating& dealt() const { return dealt_; }
-    const LearnerRecord& record() const { return record_; }
+    // Read at its first use: a game at "all" that nobody plays reads nothing at start-up.
+    const LearnerRecord& record() const;
 
   private:
     std::string record_path_;
-    LearnerRecord record_;
+    mutable std::optional<LearnerRecord> record_;
     std::vector<PuzzleRating> ratings_;  // of the loaded list, while a level is chosen
     std::vector<std::string> dealing_;
     std::array<int16_t, 4> numbers_{};

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
+#include <string>
 
 #include "shell/app_folders.h"
 
@@ -35,18 +37,26 @@ std::string Numbers(const LearnerLine& l) {
            std::to_string(l.numbers[2]) + " " + std::to_string(l.numbers[3]);
 }
 
-struct DayCount {
-    int solved = 0, hints = 0;
+// Table cells of whole numbers.
+std::string Cells(std::initializer_list<int> values) {
+    std::string cells;
+    for (int v : values) cells += "<td>" + std::to_string(v) + "</td>";
+    return cells;
+}
+
+struct Tally {
+    int played = 0, solved = 0, hints = 0;
+    void Add(const LearnerLine& l) {
+        ++played;
+        solved += l.outcome == PuzzleOutcome::kSolved;
+        hints += l.hints;
+    }
 };
 
 // Bars of puzzles solved (dark) and hints used (light) for each of the newest days played.
 std::string DaysChart(const std::vector<LearnerLine>& lines) {
-    std::map<std::string, DayCount> days;
-    for (const LearnerLine& l : lines) {
-        DayCount& d = days[Day(l.when)];
-        d.solved += l.outcome == PuzzleOutcome::kSolved;
-        d.hints += l.hints;
-    }
+    std::map<std::string, Tally> days;
+    for (const LearnerLine& l : lines) days[Day(l.when)].Add(l);
     while (days.size() > kProgressDays) days.erase(days.begin());
     int most = 1;
     for (const auto& [day, d] : days) most = std::max({most, d.solved, d.hints});
@@ -98,15 +108,11 @@ std::string RatingChart(const std::vector<LearnerLine>& lines) {
 }
 
 std::string TargetsTable(const std::vector<LearnerLine>& lines) {
-    std::map<int, DayCount> targets;  // solved, and played in hints' place
-    for (const LearnerLine& l : lines) {
-        targets[l.target].solved += l.outcome == PuzzleOutcome::kSolved;
-        ++targets[l.target].hints;
-    }
+    std::map<int, Tally> targets;
+    for (const LearnerLine& l : lines) targets[l.target].Add(l);
     std::string rows;
     for (const auto& [target, t] : targets)
-        rows +=
-            Format("<tr><td>%.0f</td><td>%.0f</td><td>%.0f</td></tr>\n", target, t.hints, t.solved);
+        rows += "<tr>" + Cells({target, t.played, t.solved}) + "</tr>\n";
     return "<table>\n<tr><th>Target</th><th>Played</th><th>Solved</th></tr>\n" + rows +
            "</table>\n";
 }
@@ -118,9 +124,9 @@ std::string LastPuzzles(const std::vector<LearnerLine>& lines) {
     for (size_t k = lines.size(); k-- > first;) {
         const LearnerLine& l = lines[k];
         rows += "<tr><td>" + Day(l.when) + " " + Clock(l.when) + "</td><td>" + Numbers(l) +
-                "</td>" + Format("<td>%.0f</td><td>%.0f</td>", l.target, l.level) + "<td>" +
-                kOutcomeWords[static_cast<int>(l.outcome)] + "</td>" +
-                Format("<td>%.0f</td><td>%.0f</td></tr>\n", l.hints, l.seconds);
+                "</td>" + Cells({l.target, l.level}) + "<td>" +
+                kOutcomeWords[static_cast<int>(l.outcome)] + "</td>" + Cells({l.hints, l.seconds}) +
+                "</tr>\n";
     }
     return "<table>\n<tr><th>When</th><th>Numbers</th><th>Target</th><th>Level</th>"
            "<th>Outcome</th><th>Hints</th><th>Seconds</th></tr>\n" +

@@ -1,8 +1,8 @@
 // All sound goes through SayWord and SayNumber (what to play at the chosen level) and PlaySound
 // (one file).
 #include <cstdio>
-#include <fstream>
 
+#include "files/bounded_file.h"
 #include "shell/calc.h"
 #include "shell/voice_words.h"
 #include "window/platform.h"
@@ -12,9 +12,8 @@ namespace {
 
 // The file's first page header, enough to tell a recording from an empty or foreign file.
 bool LooksLikeOgg(const std::string& path) {
-    char head[4] = {};
-    std::ifstream in(path, std::ios::binary);
-    return in.read(head, sizeof head) && std::string_view(head, 4) == "OggS";
+    std::string head;
+    return ReadFileBounded(path, 4, head) && head == "OggS";
 }
 
 }  // namespace
